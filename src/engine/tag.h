@@ -61,9 +61,18 @@ enum class TagKind : std::uint8_t {
 enum class WindowAction : std::uint8_t { Shut, Hide, Show, Size, Pos, Max, Min, Restore, Close };
 
 enum class MouseAction : std::uint8_t {
-  LeftDown, LeftUp, LeftClick, LeftDouble,
-  RightDown, RightUp, RightClick, RightDouble,
-  MiddleDown, MiddleUp, MiddleClick, MiddleDouble,
+  LeftDown,
+  LeftUp,
+  LeftClick,
+  LeftDouble,
+  RightDown,
+  RightUp,
+  RightClick,
+  RightDouble,
+  MiddleDown,
+  MiddleUp,
+  MiddleClick,
+  MiddleDouble,
 };
 
 struct Tag {

@@ -48,7 +48,8 @@ double ToDateTime(const CivilDateTime& v) noexcept {
 CivilDateTime FromDateTime(double dateTime) noexcept {
   CivilDateTime out;
   if (!std::isfinite(dateTime) || std::fabs(dateTime) > 3.0e6) return out;  // outside years 0..9999
-  const auto totalMs = static_cast<std::int64_t>(std::llround(dateTime * static_cast<double>(kMsPerDay)));
+  const auto totalMs =
+      static_cast<std::int64_t>(std::llround(dateTime * static_cast<double>(kMsPerDay)));
   std::int64_t days = totalMs / kMsPerDay;
   std::int64_t ms = totalMs % kMsPerDay;
   if (ms < 0) {

@@ -12,8 +12,8 @@ namespace quindle::platform {
 struct PauseRequest {
   int left = 0;
   int top = 0;
-  std::string_view message;    // empty: no message line
-  std::string_view macroName;  // nickname of the macro being played
+  std::string_view message;        // empty: no message line
+  std::string_view macroName;      // nickname of the macro being played
   std::uint16_t hotkeyNumber = 0;  // 0..719 names the caption's hotkey; 10000/20000: none
 };
 

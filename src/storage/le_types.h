@@ -21,7 +21,8 @@ struct LeInt {
   constexpr T Get() const noexcept {
     using U = std::make_unsigned_t<T>;
     U v = 0;
-    for (std::size_t i = 0; i < sizeof(T); ++i) v |= static_cast<U>(static_cast<U>(bytes[i]) << (8 * i));
+    for (std::size_t i = 0; i < sizeof(T); ++i)
+      v |= static_cast<U>(static_cast<U>(bytes[i]) << (8 * i));
     return static_cast<T>(v);
   }
   constexpr void Set(T value) noexcept {

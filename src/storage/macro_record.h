@@ -69,65 +69,67 @@ inline constexpr std::size_t kMaxPopupMembers = (sizeof(MacroRecord::TextArea) -
 
 // The named block "QNBA1ZTW". Per-macro arrays are indexed by MacroNumber - 1.
 struct SharedMacroTable {
-  LeU32 MainWindow;         // 0
-  Flag WaitRelease;         // 4
-  LeI32 ReleaseKey;         // 5
-  LeI32 PendingCode;        // 9
-  LeU32 PendingFocus;       // 13
-  Flag CodeInUse[720];      // 17
-  Flag CaptureActive;       // 737
-  LeU16 CaptureMacro;       // 738
-  Flag AltTabHeld;          // 740
-  Flag DoubleAlt;           // 741
-  LeU16 AltTabKey;          // 742
-  LeU32 MouseHook;          // 744
-  LeU32 KeyboardHook;       // 748
-  LeU32 SecWindow;          // 752
-  Flag DefineMode;          // 756
-  LeU16 StopSet1Button;     // 757
-  LeU16 StopSet1Key;        // 759
-  Flag StopSet1Mods[4];     // 761: Ctrl, Alt, Shift, Win
-  Flag StopSet1Hit;         // 765
-  Flag StopSet2Enabled;     // 766
-  LeU16 StopSet2Button;     // 767
-  LeU16 StopSet2Key;        // 769
-  Flag StopSet2Mods[4];     // 771
-  Flag StopSet2Hit;         // 775
-  Flag CaptureWindowSize;   // 776
-  Flag PlaybackMarker;      // 777
-  Flag CaptureKeys;         // 778
-  Flag CaptureMouse;        // 779
-  Flag ScreenRelative;      // 780
-  Flag CaptureTiming;       // 781
-  LeF64 LastEventTime;      // 782
-  Flag FirstEvent;          // 790
-  Flag WantWindowSize;      // 791
-  LeI16 ScopeKind[500];     // 792
-  PString<20> ScopeText[500];  // 1792
-  Flag Enabled[500];        // 12292
-  LeU16 HotkeyNumber[500];  // 12792
-  Flag TopMostOnly[500];    // 13792
-  LeI32 Count;              // 14292
-  Flag DeadKeyPending;      // 14296
-  Flag IsNT;                // 14297
+  LeU32 MainWindow;                // 0
+  Flag WaitRelease;                // 4
+  LeI32 ReleaseKey;                // 5
+  LeI32 PendingCode;               // 9
+  LeU32 PendingFocus;              // 13
+  Flag CodeInUse[720];             // 17
+  Flag CaptureActive;              // 737
+  LeU16 CaptureMacro;              // 738
+  Flag AltTabHeld;                 // 740
+  Flag DoubleAlt;                  // 741
+  LeU16 AltTabKey;                 // 742
+  LeU32 MouseHook;                 // 744
+  LeU32 KeyboardHook;              // 748
+  LeU32 SecWindow;                 // 752
+  Flag DefineMode;                 // 756
+  LeU16 StopSet1Button;            // 757
+  LeU16 StopSet1Key;               // 759
+  Flag StopSet1Mods[4];            // 761: Ctrl, Alt, Shift, Win
+  Flag StopSet1Hit;                // 765
+  Flag StopSet2Enabled;            // 766
+  LeU16 StopSet2Button;            // 767
+  LeU16 StopSet2Key;               // 769
+  Flag StopSet2Mods[4];            // 771
+  Flag StopSet2Hit;                // 775
+  Flag CaptureWindowSize;          // 776
+  Flag PlaybackMarker;             // 777
+  Flag CaptureKeys;                // 778
+  Flag CaptureMouse;               // 779
+  Flag ScreenRelative;             // 780
+  Flag CaptureTiming;              // 781
+  LeF64 LastEventTime;             // 782
+  Flag FirstEvent;                 // 790
+  Flag WantWindowSize;             // 791
+  LeI16 ScopeKind[500];            // 792
+  PString<20> ScopeText[500];      // 1792
+  Flag Enabled[500];               // 12292
+  LeU16 HotkeyNumber[500];         // 12792
+  Flag TopMostOnly[500];           // 13792
+  LeI32 Count;                     // 14292
+  Flag DeadKeyPending;             // 14296
+  Flag IsNT;                       // 14297
   PString<250> ForegroundProgram;  // 14298
 
   // The macro count as a safe loop bound: a damaged or foreign value is clamped to 0..500.
   std::size_t SafeCount() const noexcept {
     const std::int32_t c = Count;
-    return c <= 0 ? 0 : (c > static_cast<std::int32_t>(kMaxMacros) ? kMaxMacros : static_cast<std::size_t>(c));
+    return c <= 0 ? 0
+                  : (c > static_cast<std::int32_t>(kMaxMacros) ? kMaxMacros
+                                                               : static_cast<std::size_t>(c));
   }
 };
 
 // The named block "QNTT1ZTW": character replacements for the message-retrieval hook.
 struct RemapBlock {
-  LeU32 MainWindow;       // 0
-  LeU32 SwapHook;         // 4
-  std::uint8_t Upper[26];  // 8:  "A".."Z"
-  std::uint8_t Lower[26];  // 34: "a".."z"
-  std::uint8_t Digits[10];  // 60: "0".."9"
-  std::uint8_t Space2Slash[16];  // 70: codes 32..47
-  std::uint8_t Colon2At[7];      // 86: codes 58..64
+  LeU32 MainWindow;               // 0
+  LeU32 SwapHook;                 // 4
+  std::uint8_t Upper[26];         // 8:  "A".."Z"
+  std::uint8_t Lower[26];         // 34: "a".."z"
+  std::uint8_t Digits[10];        // 60: "0".."9"
+  std::uint8_t Space2Slash[16];   // 70: codes 32..47
+  std::uint8_t Colon2At[7];       // 86: codes 58..64
   std::uint8_t Bracket2Grave[6];  // 93: codes 91..96
   std::uint8_t BraceTilde[2];     // 99: codes 125, 126
   std::uint8_t Unused101[2];      // 101
