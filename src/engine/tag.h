@@ -27,7 +27,7 @@ enum class TagKind : std::uint8_t {
   SpKey,         // "<SPKEY:": a = milliseconds (0 = off)
   SpMse,         // "<SPMSE:": a = milliseconds (0 = off)
   Nothing,       // "<REM:", "<TEST>", "<ENDCLIP>" met on its own
-  Repeat,        // "<REPEAT:": a = count (16-bit)
+  Repeat,        // "<REPEAT:": a = count 0..65535 (a negative field gives 0)
   PromptRep,     // "<PROMPTREP>"
   EndRep,        // "<ENDREP>"
   PassNumber,    // "<I>".."<IIII>": a = width 1..4
@@ -100,9 +100,11 @@ struct Tag {
 // Never reads outside `text`.
 std::optional<Tag> RecognizeTag(std::string_view text, std::size_t pos) noexcept;
 
-// Conversion of a fixed-width numeric field as the player reads it: leading blanks, an optional
-// sign, digits, and for real fields one decimal point with digits after it. Anything else makes
-// the conversion fail; `value` is then 0.
+// Conversion of a fixed-width numeric field as the player reads it: leading spaces, an optional
+// sign, digits, and for real fields one decimal point with at least one digit after it; at least
+// one digit in all and nothing after the number. Anything else (an empty field, trailing spaces, a
+// second point, an exponent) makes the conversion fail; `value` is then 0, and 0 is the value
+// every tag uses for such a field.
 struct FieldValue {
   double value = 0;
   bool ok = false;
