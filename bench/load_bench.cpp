@@ -37,7 +37,7 @@ std::string WriteFileOf500() {
 void BM_Load500MacroFile(benchmark::State& state) {
   const std::string path = WriteFileOf500();
   quindle::platform::StdBinaryFiles files;
-  quindle::platform::RecordingPlatform fake;
+  quindle::platform::fake::RecordingPlatform fake;
   quindle::storage::InProcessTable objects;
   quindle::storage::TableLock lock(objects);
   quindle::storage::MacroStore store(files, lock, fake, fake);

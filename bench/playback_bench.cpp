@@ -24,8 +24,8 @@ void BM_DryRun5000CharacterMacro(benchmark::State& state) {
   const std::string text = MixedMacro();
   std::size_t lines = 0;
   for (auto _ : state) {
-    quindle::platform::RecordingPlatform fake;
-    quindle::engine::Player player(quindle::platform::MakePlayerServices(fake));
+    quindle::platform::fake::RecordingPlatform fake;
+    quindle::engine::Player player(quindle::platform::fake::MakePlayerServices(fake));
     player.IntoProgram(text, "bench", 259);
     lines = fake.Log().size();
     benchmark::DoNotOptimize(lines);

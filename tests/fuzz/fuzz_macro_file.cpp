@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)storage::ReadMacroFile(path);
 
   platform::StdBinaryFiles files;
-  platform::RecordingPlatform fake;
+  platform::fake::RecordingPlatform fake;
   storage::InProcessTable objects;
   storage::TableLock lock(objects);
   storage::MacroStore store(files, lock, fake, fake);

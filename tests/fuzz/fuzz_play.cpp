@@ -15,15 +15,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view text = input.substr(0, zero);
   const std::string_view file = zero == std::string_view::npos ? "" : input.substr(zero + 1);
 
-  platform::RecordingPlatform fake;
+  platform::fake::RecordingPlatform fake;
   fake.SetFile("F", std::string(file));
   fake.AddWindow("Untitled - TESTPAD", 7, {10, 20, 400, 300});
   fake.AddProcess(7, "TESTPAD.EXE");
   fake.QueueRepeatCount(3);
-  engine::Player player(platform::MakePlayerServices(fake));
+  engine::Player player(platform::fake::MakePlayerServices(fake));
   // Repeats of nested texts can multiply into very long macros; a user would press the abort
   // keys, and so does the fuzzer.
-  fake.AtProcessMessagesCall(20000, [&player] { player.RequestAbort(); });
+  fake.AtProcessMessagesCall(5000, [&player] { player.RequestAbort(); });
   player.IntoProgram(text, "fuzz", 259);
   return 0;
 }
