@@ -1,0 +1,45 @@
+// Binary files as the macro storage uses them: whole-record transfers at explicit positions, and
+// a replace-by-rename so that a rewritten file is never seen half written.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+namespace quindle::platform {
+
+enum class FileOpenMode {
+  ReadOnly,   // must exist; never written (a shared file on a network relies on this)
+  ReadWrite,  // must exist; kept as it is
+  Create,     // created, or emptied when it exists
+};
+
+class IBinaryFile {
+ public:
+  virtual ~IBinaryFile() = default;
+  virtual bool Seek(std::uint64_t offset) = 0;
+  // True only when all `size` bytes were transferred.
+  virtual bool Read(void* buffer, std::size_t size) = 0;
+  virtual bool Write(const void* data, std::size_t size) = 0;
+  virtual std::optional<std::uint64_t> Size() = 0;
+  virtual bool Flush() = 0;
+  // False when data still buffered could not be written. A file that is destroyed without
+  // Close is closed quietly.
+  virtual bool Close() = 0;
+};
+
+class IBinaryFiles {
+ public:
+  virtual ~IBinaryFiles() = default;
+  // Nothing when the file cannot be opened in that mode.
+  virtual std::unique_ptr<IBinaryFile> Open(std::string_view path, FileOpenMode mode) = 0;
+  virtual bool Exists(std::string_view path) = 0;
+  // Puts `replacement` in the place of `target` in one step: a reader sees either the old or the
+  // new file, never a mixture. Both must be in the same folder.
+  virtual bool ReplaceFile(std::string_view replacement, std::string_view target) = 0;
+  virtual bool RemoveFile(std::string_view path) = 0;
+};
+
+}  // namespace quindle::platform
