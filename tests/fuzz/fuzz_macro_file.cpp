@@ -54,7 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)record.MacroText();
   (void)record.MemberCount();
   store.SetMacroEnabled(pick, (size & 1) != 0);
-  if (count > 0 && store.DeleteMacro(static_cast<int>(pick <= static_cast<int>(count) ? pick : 1))) {
+  if (count > 0 &&
+      store.DeleteMacro(static_cast<int>(pick <= static_cast<int>(count) ? pick : 1))) {
     store.ReloadMacroFile();
   }
   if (objects.Block().Count > 500 || objects.Block().Count < 0) std::abort();

@@ -100,9 +100,8 @@ std::optional<double> ParseNow(const std::string& text) {
                   &c.hour, &c.minute, &c.second, &tail) != 7 ||
       (t != 'T' && t != ' '))
     return std::nullopt;
-  if (c.year < 1900 || c.year > 9999 || c.month < 1 || c.month > 12 || c.day < 1 ||
-      c.hour > 23 || c.minute > 59 || c.second > 59 || c.hour < 0 || c.minute < 0 ||
-      c.second < 0)
+  if (c.year < 1900 || c.year > 9999 || c.month < 1 || c.month > 12 || c.day < 1 || c.hour > 23 ||
+      c.minute > 59 || c.second > 59 || c.hour < 0 || c.minute < 0 || c.second < 0)
     return std::nullopt;
   const int monthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   const bool leap = (c.year % 4 == 0 && c.year % 100 != 0) || c.year % 400 == 0;
@@ -206,11 +205,11 @@ int RunPlay(const PlayOptions& options, std::ostream& out, std::ostream& err) {
   if (!options.windows.empty()) fake.SetForeground(fake.TopLevelWindows().front());
   DryRunFiles files(fake);
   engine::PlayerServices services = platform::fake::MakePlayerServices(fake);
-  engine::PlayerServices dryRun{services.input,  services.layout,    services.screen,
-                                services.windows, services.processes, services.shell,
-                                files,            services.clipboard, services.sound,
-                                services.clock,   services.pump,      services.prompts,
-                                services.app,     services.fileSwitch};
+  engine::PlayerServices dryRun{
+      services.input,     services.layout,    services.screen, services.windows,
+      services.processes, services.shell,     files,           services.clipboard,
+      services.sound,     services.clock,     services.pump,   services.prompts,
+      services.app,       services.fileSwitch};
   engine::Player player(dryRun);
   player.State().TargetWindow = fake.Foreground();
   player.IntoProgram(text, nickname, hotkey);
@@ -239,9 +238,8 @@ Subcommand AddPlayCommand(CLI::App& parent) {
   text->excludes(file)->excludes(number);
   file->needs(number);
   number->needs(file);
-  return {play, [options](std::ostream& out, std::ostream& err) {
-            return RunPlay(*options, out, err);
-          }};
+  return {play,
+          [options](std::ostream& out, std::ostream& err) { return RunPlay(*options, out, err); }};
 }
 
 }  // namespace quindle::tool
