@@ -377,6 +377,7 @@ std::optional<Tag> RecognizeDate(std::string_view rest) noexcept {
   for (std::size_t i = 0; i < kDateFormatCount; ++i) {
     const std::string_view name = kDateFormatTable[i];
     const std::size_t n = name.size();
+    if (name[0] != rest[1]) continue;  // cheap first test: most names fail on it
     if (rest.size() <= n + 1 || rest.substr(1, n) != name || rest[n + 1] != '{') continue;
     Tag tag;
     tag.kind = TagKind::Date;
@@ -405,6 +406,7 @@ std::optional<Tag> RecognizeTime(std::string_view rest) noexcept {
     for (std::size_t i = 0; i < kTimeFormatCount; ++i) {
       const std::string_view name = kTimeFormatTable[i];
       const std::size_t n = name.size();
+      if (name[0] != rest[1]) continue;
       if (rest.size() < n + 1 + ending.size() || rest.substr(1, n) != name ||
           rest.substr(n + 1, ending.size()) != ending) {
         continue;
@@ -425,8 +427,12 @@ std::optional<Tag> RecognizeTime(std::string_view rest) noexcept {
 std::optional<Tag> RecognizeTag(std::string_view text, std::size_t pos) noexcept {
   if (pos >= text.size() || text[pos] != '<') return std::nullopt;
   const std::string_view rest = text.substr(pos);
+  if (rest.size() < 2) return std::nullopt;
+  // Every tag has a character after its "<"; comparing that one first skips almost every entry
+  // without a string comparison, and keeps the order of those that remain.
+  const char second = rest[1];
   for (const Entry& entry : kTags) {
-    if (!rest.starts_with(entry.name)) continue;
+    if (entry.name[1] != second || !rest.starts_with(entry.name)) continue;
     Tag tag;
     if (ReadEntry(entry, rest, tag)) return tag;
   }

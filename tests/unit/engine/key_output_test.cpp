@@ -17,6 +17,11 @@ struct TypingCase {
   Lines expected;
 };
 
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const TypingCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class TypingTest : public PlayerFixture, public ::testing::WithParamInterface<TypingCase> {};
 
 TEST_P(TypingTest, SendsTheseEvents) {
@@ -74,6 +79,11 @@ struct MouseCase {
   std::string text;
   Lines expected;
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const MouseCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class MouseTest : public PlayerFixture, public ::testing::WithParamInterface<MouseCase> {};
 

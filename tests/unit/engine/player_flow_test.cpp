@@ -16,6 +16,11 @@ struct TextCase {
   std::string typed;
 };
 
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const TextCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class RepeatTest : public PlayerFixture, public ::testing::WithParamInterface<TextCase> {};
 
 TEST_P(RepeatTest, Types) {
@@ -52,6 +57,11 @@ struct WaitCase {
   std::string macro;
   Lines expected;
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const WaitCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class WaitTest : public PlayerFixture, public ::testing::WithParamInterface<WaitCase> {};
 
