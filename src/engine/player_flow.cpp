@@ -82,6 +82,7 @@ Player::Outcome Player::Pause(const Tag& tag) {
   }
   request.macroName = macroName_;
   request.hotkeyNumber = hotkeyNumber_;
+  request.targetWindow = state_.TargetWindow;
 
   platform::IAppWindow& app = services_.app;
   state_.PauseShown = true;

@@ -15,6 +15,7 @@ struct PauseRequest {
   std::string_view message;        // empty: no message line
   std::string_view macroName;      // nickname of the macro being played
   std::uint16_t hotkeyNumber = 0;  // 0..719 names the caption's hotkey; 10000/20000: none
+  WindowHandle targetWindow = 0;   // gets the focus back while the dialog floats above it
 };
 
 class IPlaybackPrompts {
