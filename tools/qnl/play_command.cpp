@@ -15,6 +15,10 @@
 #include "qnl/cp1252.h"
 #include "storage/record_reader.h"
 
+#ifdef _WIN32
+#include "qnl/win32/real_play.h"
+#endif
+
 namespace quindle::tool {
 namespace {
 
@@ -44,7 +48,16 @@ screen, and every event is printed as one line:
   message "CAPTION" "TEXT"         an on-top message
 Inside quotes \\ and \" are escaped, CR, LF and Tab are \r \n \t, other control characters
 \xHH. Texts read from "<TFILE:" and "<CLIPF:" come from the real files; files are never
-changed. --window makes a window with that title exist (repeatable; the first is in front).)";
+changed. --window makes a window with that title exist (repeatable; the first is in front).
+--now, --prompt-answer, --pause-answer and --window apply to --dry-run only.
+
+Without --dry-run (Windows only) the macro plays for real: its keys and mouse events reach the
+window in front, and its window, file, clipboard, sound and web tags act on the system.
+--delay SECONDS waits first, so a window can be put in front by hand. --target TITLE first
+brings a window to the front as "<ACTIVATE:" does (the whole title, else the first window in
+z-order whose title contains it, in any case); when there is none, nothing plays and qnl exits
+with status 2. A "<SWAP:" tag is ignored with a note on stderr: qnl has no current macro
+file.)";
 
 struct PlayOptions {
   bool dryRun = false;
@@ -53,6 +66,8 @@ struct PlayOptions {
   std::string pauseAnswer = "resume";
   std::optional<std::string> text;
   std::vector<std::string> windows;
+  double delay = 0;
+  std::optional<std::string> target;
   std::string file;
   int number = 0;
 };
@@ -134,8 +149,19 @@ std::string ToOutput(std::string_view line) {
 }
 
 int RunPlay(const PlayOptions& options, std::ostream& out, std::ostream& err) {
+#ifndef _WIN32
   if (!options.dryRun) {
     err << "qnl: this build plays macros with --dry-run only\n";
+    return 2;
+  }
+#endif
+  // Written so a NaN, which passes every range check, is refused too.
+  if (!(options.delay >= 0 && options.delay <= 86400)) {
+    err << "qnl: --delay wants seconds from 0 to 86400\n";
+    return 2;
+  }
+  if (options.dryRun && (options.delay != 0 || options.target)) {
+    err << "qnl: --delay and --target are for playing for real, not with --dry-run\n";
     return 2;
   }
   std::optional<double> start = options.now.empty() ? LocalNow() : ParseNow(options.now);
@@ -197,6 +223,12 @@ int RunPlay(const PlayOptions& options, std::ostream& out, std::ostream& err) {
     hotkey = record.HotkeyNumber;
   }
 
+#ifdef _WIN32
+  if (!options.dryRun) {
+    return RunRealPlay({text, nickname, hotkey, options.delay, options.target}, err);
+  }
+#endif
+
   RecordingPlatform fake;
   fake.SetStartDateTime(*start);
   fake.QueueRepeatCount(static_cast<std::uint16_t>(options.promptAnswer));
@@ -232,6 +264,11 @@ Subcommand AddPlayCommand(CLI::App& parent) {
   play->add_option("--pause-answer", options->pauseAnswer, "resume or abort (default resume)")
       ->check(CLI::IsMember({"resume", "abort"}));
   play->add_option("--window", options->windows, "A window with this title exists");
+  play->add_option("--delay", options->delay,
+                   "Seconds to wait before playing for real (0 to 86400)")
+      ->check(CLI::Range(0.0, 86400.0));
+  play->add_option("--target", options->target,
+                   "Bring this window to the front before playing for real");
   auto* text = play->add_option("--text", options->text, "The macro text to play");
   auto* file = play->add_option("FILE", options->file, "Macro file");
   auto* number = play->add_option("N", options->number, "Macro number, 1 = first");

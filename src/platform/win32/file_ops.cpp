@@ -1,0 +1,69 @@
+#include "platform/win32/file_ops.h"
+
+#include "platform/win32/win32_api.h"
+
+#include <algorithm>
+
+#include "platform/win32/handles.h"
+
+namespace quindle::platform::win32 {
+namespace {
+
+// One ReadFile call moves at most this much, well inside a DWORD.
+constexpr std::size_t kReadChunk = 1 << 20;
+
+std::optional<std::string> PathText(std::string_view path) {
+  if (path.find('\0') != std::string_view::npos) return std::nullopt;
+  return std::string(path);
+}
+
+}  // namespace
+
+bool Win32FileOps::ChangeDirectory(std::string_view path) {
+  const std::optional<std::string> text = PathText(path);
+  return text && ::SetCurrentDirectoryA(text->c_str()) != FALSE;
+}
+
+bool Win32FileOps::DeleteFile(std::string_view path) {
+  const std::optional<std::string> text = PathText(path);
+  return text && ::DeleteFileA(text->c_str()) != FALSE;
+}
+
+bool Win32FileOps::CopyFile(std::string_view source, std::string_view target) {
+  const std::optional<std::string> from = PathText(source);
+  const std::optional<std::string> to = PathText(target);
+  // The last argument FALSE: an existing target is replaced.
+  return from && to && ::CopyFileA(from->c_str(), to->c_str(), FALSE) != FALSE;
+}
+
+bool Win32FileOps::MoveFile(std::string_view from, std::string_view to) {
+  const std::optional<std::string> oldName = PathText(from);
+  const std::optional<std::string> newName = PathText(to);
+  return oldName && newName && ::MoveFileA(oldName->c_str(), newName->c_str()) != FALSE;
+}
+
+std::optional<std::string> Win32FileOps::ReadFile(std::string_view path, std::size_t limit) {
+  const std::optional<std::string> text = PathText(path);
+  if (!text) return std::nullopt;
+  const FileHandle file(::CreateFileA(text->c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return std::nullopt;
+  LARGE_INTEGER size{};
+  if (!::GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0) return std::nullopt;
+  const std::size_t wanted = static_cast<std::size_t>(
+      std::min<unsigned long long>(static_cast<unsigned long long>(size.QuadPart), limit));
+  std::string content(wanted, '\0');
+  std::size_t done = 0;
+  while (done < wanted) {
+    const auto chunk = static_cast<DWORD>(std::min(wanted - done, kReadChunk));
+    DWORD got = 0;
+    if (!::ReadFile(file.Get(), content.data() + done, chunk, &got, nullptr)) return std::nullopt;
+    if (got == 0) break;  // the file became shorter since its size was taken
+    done += got;
+  }
+  content.resize(done);
+  return content;
+}
+
+}  // namespace quindle::platform::win32

@@ -1,0 +1,24 @@
+// The file tags' operations and whole-file reads, on Win32.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/system.h"
+
+namespace quindle::platform::win32 {
+
+class Win32FileOps final : public IFileOps {
+ public:
+  // Each answers false when the system refuses, and for a path holding a NUL character (which
+  // would name a different file).
+  bool ChangeDirectory(std::string_view path) override;
+  bool DeleteFile(std::string_view path) override;
+  bool CopyFile(std::string_view source, std::string_view target) override;
+  bool MoveFile(std::string_view from, std::string_view to) override;
+  std::optional<std::string> ReadFile(std::string_view path, std::size_t limit) override;
+};
+
+}  // namespace quindle::platform::win32

@@ -1,0 +1,142 @@
+// Move-only owners of the Win32 resources the platform layer takes: each closes its resource
+// exactly once, in its destructor, unless ownership was given away with Release().
+#pragma once
+
+#include "platform/win32/win32_api.h"
+
+#include <utility>
+
+namespace quindle::platform::win32 {
+
+// `Traits` names the raw type, its "nothing owned" value and the call that frees it.
+template <typename Traits>
+class UniqueResource {
+ public:
+  using Type = typename Traits::Type;
+
+  UniqueResource() noexcept = default;
+  explicit UniqueResource(Type value) noexcept : value_(value) {}
+  UniqueResource(const UniqueResource&) = delete;
+  UniqueResource& operator=(const UniqueResource&) = delete;
+  UniqueResource(UniqueResource&& other) noexcept : value_(other.Release()) {}
+  UniqueResource& operator=(UniqueResource&& other) noexcept {
+    if (this != &other) Reset(other.Release());
+    return *this;
+  }
+  ~UniqueResource() { Reset(); }
+
+  Type Get() const noexcept { return value_; }
+  explicit operator bool() const noexcept { return value_ != Traits::Invalid(); }
+
+  // Gives up ownership: the caller (or the system) frees the resource from now on.
+  [[nodiscard]] Type Release() noexcept { return std::exchange(value_, Traits::Invalid()); }
+
+  // Frees what is owned now and takes `value`. A failed free leaves nothing to retry, so the
+  // owner forgets the value either way; a second free of the same value cannot happen.
+  void Reset(Type value = Traits::Invalid()) noexcept {
+    const Type old = std::exchange(value_, value);
+    if (old != Traits::Invalid()) Traits::Close(old);
+  }
+
+ private:
+  Type value_ = Traits::Invalid();
+};
+
+// Kernel objects whose "no object" value is null: processes, threads, events, mappings.
+struct KernelHandleTraits {
+  using Type = HANDLE;
+  static Type Invalid() noexcept { return nullptr; }
+  static void Close(Type value) noexcept { static_cast<void>(::CloseHandle(value)); }
+};
+
+// Kernel objects whose "no object" value is INVALID_HANDLE_VALUE: CreateFileA's files and
+// CreateToolhelp32Snapshot's snapshots.
+struct FileHandleTraits {
+  using Type = HANDLE;
+  static Type Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+  static void Close(Type value) noexcept { static_cast<void>(::CloseHandle(value)); }
+};
+
+struct SnapshotHandleTraits {
+  using Type = HANDLE;
+  static Type Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+  static void Close(Type value) noexcept { static_cast<void>(::CloseHandle(value)); }
+};
+
+// Libraries loaded with LoadLibraryA.
+struct ModuleHandleTraits {
+  using Type = HMODULE;
+  static Type Invalid() noexcept { return nullptr; }
+  static void Close(Type value) noexcept { static_cast<void>(::FreeLibrary(value)); }
+};
+
+// Memory from GlobalAlloc that has not been handed to the clipboard.
+struct GlobalMemoryTraits {
+  using Type = HGLOBAL;
+  static Type Invalid() noexcept { return nullptr; }
+  static void Close(Type value) noexcept { static_cast<void>(::GlobalFree(value)); }
+};
+
+// Windows this program created and destroys itself.
+struct WindowTraits {
+  using Type = HWND;
+  static Type Invalid() noexcept { return nullptr; }
+  static void Close(Type value) noexcept { static_cast<void>(::DestroyWindow(value)); }
+};
+
+using KernelHandle = UniqueResource<KernelHandleTraits>;
+using FileHandle = UniqueResource<FileHandleTraits>;
+using SnapshotHandle = UniqueResource<SnapshotHandleTraits>;
+using ModuleHandle = UniqueResource<ModuleHandleTraits>;
+using GlobalMemory = UniqueResource<GlobalMemoryTraits>;
+using WindowOwner = UniqueResource<WindowTraits>;
+
+// The clipboard is a per-thread open state rather than a handle: this owner closes it if Open
+// succeeded. Another program may hold the clipboard for a moment, so Open tries again a few
+// times before it gives up.
+class ClipboardSession {
+ public:
+  ClipboardSession() noexcept = default;
+  ClipboardSession(const ClipboardSession&) = delete;
+  ClipboardSession& operator=(const ClipboardSession&) = delete;
+  ClipboardSession(ClipboardSession&& other) noexcept : open_(std::exchange(other.open_, false)) {}
+  ClipboardSession& operator=(ClipboardSession&& other) noexcept {
+    if (this != &other) {
+      Close();
+      open_ = std::exchange(other.open_, false);
+    }
+    return *this;
+  }
+  ~ClipboardSession() { Close(); }
+
+  // Opens the clipboard for `owner`; `attempts` tries, `pauseMs` apart. Opening twice is refused.
+  bool Open(HWND owner, int attempts = 20, DWORD pauseMs = 25) noexcept;
+  // True when the clipboard was open and closed cleanly.
+  bool Close() noexcept;
+
+  bool IsOpen() const noexcept { return open_; }
+  explicit operator bool() const noexcept { return open_; }
+
+ private:
+  bool open_ = false;
+};
+
+// A GlobalLock that is undone on every path.
+class GlobalLockScope {
+ public:
+  explicit GlobalLockScope(HGLOBAL memory) noexcept
+      : memory_(memory), pointer_(memory ? ::GlobalLock(memory) : nullptr) {}
+  GlobalLockScope(const GlobalLockScope&) = delete;
+  GlobalLockScope& operator=(const GlobalLockScope&) = delete;
+  ~GlobalLockScope() {
+    if (pointer_) static_cast<void>(::GlobalUnlock(memory_));
+  }
+  void* Get() const noexcept { return pointer_; }
+  explicit operator bool() const noexcept { return pointer_ != nullptr; }
+
+ private:
+  HGLOBAL memory_;
+  void* pointer_;
+};
+
+}  // namespace quindle::platform::win32
