@@ -1,0 +1,173 @@
+"""One scenario's world: a copy of the template prefix, its TESTPADs, qnl.exe and real input."""
+
+import os
+import shutil
+import subprocess
+import time
+
+from . import session as session_module
+from . import waiting
+from .pad import Pad
+
+FOLDER = "e2e"  # C:\e2e inside the prefix
+
+
+class Played:
+    def __init__(self, returncode, stdout, stderr, seconds):
+        self.returncode = returncode
+        self.stdout = stdout
+        self.stderr = stderr
+        self.seconds = seconds
+
+    def describe(self):
+        return "exit %s after %.1f s; stderr: %s" % (self.returncode, self.seconds,
+                                                      self.stderr.strip()[-400:])
+
+
+class Box:
+    def __init__(self, session, name):
+        self.session = session
+        self.name = name
+        self.prefix = os.path.join(session.work, "prefix-" + name)
+        self.processes = []
+        self.pads = []
+        started = time.monotonic()
+        subprocess.run(["cp", "-a", session.template, self.prefix], check=True)
+        self.env = session_module.wine_environment(self.prefix, session.display)
+        self.drive = os.path.join(self.prefix, "drive_c", FOLDER)
+        os.makedirs(self.drive, exist_ok=True)
+        shutil.copy2(session.testpad, os.path.join(self.drive, "TESTPAD.EXE"))
+        if session.qnl:
+            shutil.copy2(session.qnl, os.path.join(self.drive, "qnl.exe"))
+        self.log("prefix copied in %.1f s" % (time.monotonic() - started))
+
+    def log(self, text):
+        self.session.log("%s: %s" % (self.name, text))
+
+    # -- paths ---------------------------------------------------------------------------------
+    def host_path(self, name):
+        return os.path.join(self.drive, *name.split("\\"))
+
+    def windows_path(self, name):
+        return "C:\\%s\\%s" % (FOLDER, name)
+
+    def write_file(self, name, data):
+        path = self.host_path(name)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "wb") as f:
+            f.write(data.encode("cp1252") if isinstance(data, str) else data)
+        return path
+
+    # -- TESTPAD -------------------------------------------------------------------------------
+    def start_pad(self, title, log_name=None, geometry=(120, 100, 480, 320), activate=True):
+        log_name = log_name or title.replace(" ", "_").lower() + ".log"
+        command = ["wine", self.host_path("TESTPAD.EXE"), title, self.windows_path(log_name)]
+        command += [str(v) for v in geometry]
+        process = subprocess.Popen(command, env=self.env, cwd=self.drive,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.processes.append(process)
+        pad = Pad(self, title, log_name, process)
+        pad.wait_ready()
+        self.pads.append(pad)
+        if activate:
+            self.activate(pad)
+        return pad
+
+    def pad_for_log(self, title, log_name):
+        """A TESTPAD that something else started (a launch tag) with this log."""
+        pad = Pad(self, title, log_name, None)
+        self.pads.append(pad)
+        return pad
+
+    # -- the X side ----------------------------------------------------------------------------
+    def xdotool(self, *args, check=True):
+        result = subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env,
+                                capture_output=True, text=True, timeout=60, check=False)
+        if check and result.returncode != 0:
+            raise AssertionError("xdotool %s: %s" % (" ".join(map(str, args)),
+                                                     result.stderr.strip()))
+        return result.stdout.strip()
+
+    def activate(self, pad, limit=30):
+        """Brings a TESTPAD to the front the way a user would, with a click on its title bar,
+        and waits until Wine agrees that it is in front."""
+        state = pad.state()
+        left, top, right, _ = state["rect"]
+        client_top = state["client"][1]
+        self.click((left + right) // 2, (top + client_top) // 2)
+        pad.wait_state(lambda s: s["fg"] == "1", limit, "to be in front")
+
+    def type_keys(self, text):
+        """Real key presses through XTEST into the window that has the focus."""
+        self.xdotool("type", "--delay", "30", text)
+
+    def key(self, *keys):
+        self.xdotool("key", "--delay", "30", *keys)
+
+    def click(self, x, y):
+        """A real left click at a screen point (pointer moved there first)."""
+        # Not "mousemove --sync": it waits for a motion event, which never comes when the
+        # pointer already stands there.
+        self.xdotool("mousemove", x, y)
+        waiting.until(lambda: self.pointer() == (x, y), 20, "the pointer at %d,%d" % (x, y))
+        self.xdotool("click", 1)
+
+    def pointer(self):
+        fields = dict(part.split(":") for part in self.xdotool("getmouselocation").split())
+        return int(fields["x"]), int(fields["y"])
+
+    # -- qnl.exe -------------------------------------------------------------------------------
+    def play_command(self, text, target=None, delay=None):
+        if not self.session.qnl:
+            raise AssertionError("no tools/qnl/qnl.exe in " + self.session.build_dir)
+        command = ["wine", self.host_path("qnl.exe"), "play"]
+        if delay is not None:
+            command += ["--delay", str(delay)]
+        if target is not None:
+            command += ["--target", target]
+        command += ["--text", text]
+        return command
+
+    def start_play(self, text, target=None, delay=None):
+        # Output goes to files, not pipes: a program that the macro launches inherits them and
+        # would hold a pipe open long after qnl.exe has ended.
+        number = len(self.processes)
+        out = open(os.path.join(self.prefix, "play%d.out" % number), "w+b")
+        err = open(os.path.join(self.prefix, "play%d.err" % number), "w+b")
+        process = subprocess.Popen(self.play_command(text, target, delay), env=self.env,
+                                   cwd=self.drive, stdout=out, stderr=err)
+        process.started = time.monotonic()
+        process.outputs = (out, err)
+        self.processes.append(process)
+        return process
+
+    def finish_play(self, process, limit=90):
+        try:
+            process.wait(timeout=limit)
+        except subprocess.TimeoutExpired:
+            session_module.end_process(process)
+            raise AssertionError("qnl.exe play did not end within %d s" % limit)
+        seconds = time.monotonic() - process.started
+        texts = []
+        for stream in process.outputs:
+            stream.seek(0)
+            texts.append(stream.read().decode("cp1252", "replace"))
+            stream.close()
+        return Played(process.returncode, texts[0], texts[1], seconds)
+
+    def play(self, text, target=None, delay=None, limit=90, expect_ok=True):
+        played = self.finish_play(self.start_play(text, target, delay), limit)
+        if expect_ok and played.returncode != 0:
+            raise AssertionError("qnl.exe play failed: " + played.describe())
+        return played
+
+    # -- the end -------------------------------------------------------------------------------
+    def close(self):
+        started = time.monotonic()
+        session_module.stop_wineserver(self.env)
+        for process in self.processes:
+            session_module.end_process(process)
+            for stream in getattr(process, "outputs", ()):
+                stream.close()
+        shutil.rmtree(self.prefix, ignore_errors=True)
+        self.log("closed in %.1f s" % (time.monotonic() - started))

@@ -1,0 +1,172 @@
+"""A running TESTPAD.EXE seen through its log file, and the requests it answers."""
+
+import itertools
+import os
+import re
+
+from . import waiting
+
+_request_ids = itertools.count(1)
+
+
+def unescape(text):
+    """Reverses TESTPAD's escaping: \\\\ \\r \\n \\t \\xHH; returns bytes as code-page characters."""
+    out = bytearray()
+    i = 0
+    raw = text.encode("latin-1")
+    while i < len(raw):
+        c = raw[i]
+        if c == 0x5C and i + 1 < len(raw):
+            nxt = chr(raw[i + 1])
+            if nxt == "x" and i + 3 < len(raw):
+                out.append(int(raw[i + 2:i + 4].decode(), 16))
+                i += 4
+                continue
+            out.append({"\\": 0x5C, "r": 0x0D, "n": 0x0A, "t": 0x09}.get(nxt, raw[i + 1]))
+            i += 2
+            continue
+        out.append(c)
+        i += 1
+    return out.decode("cp1252", errors="replace")
+
+
+class Event:
+    """One log line: the tick count, the event name and its key=value fields."""
+
+    def __init__(self, line):
+        self.line = line
+        head, _, rest = line.partition(" ")
+        self.ms = int(head)
+        self.name, _, self.rest = rest.partition(" ")
+        self.fields = {}
+        for match in re.finditer(r"(\w+)=(\S*)", self.rest):
+            self.fields.setdefault(match.group(1), match.group(2))
+
+    def int(self, key):
+        return int(self.fields[key])
+
+    def __repr__(self):
+        return self.line
+
+
+class Pad:
+    def __init__(self, box, title, log_name, process):
+        self.box = box
+        self.title = title
+        self.log_path = box.host_path(log_name)
+        self.windows_log = box.windows_path(log_name)
+        self.process = process
+        self.hwnd = None
+        self.pid = None
+
+    # -- the log -------------------------------------------------------------------------------
+    def events(self):
+        if not os.path.exists(self.log_path):
+            return []
+        with open(self.log_path, "rb") as f:
+            data = f.read().decode("latin-1")
+        # A line still being written has no CR LF yet: leave it for the next look.
+        lines = data.split("\r\n")[:-1]
+        return [Event(line) for line in lines if line]
+
+    def named(self, *names):
+        return [e for e in self.events() if e.name in names]
+
+    def chars(self):
+        """The characters the edit control was given, in order, as text."""
+        return bytes(e.int("code") for e in self.named("WM_CHAR")).decode("cp1252")
+
+    def wait_event(self, predicate, limit, what):
+        def found():
+            for event in self.events():
+                if predicate(event):
+                    return event
+            return None
+        return waiting.until(found, limit, what)
+
+    def wait_ready(self, limit=60):
+        ready = self.wait_event(lambda e: e.name == "ready", limit, "%s to be ready" % self.title)
+        self.hwnd = ready.int("hwnd")
+        self.pid = ready.int("pid")
+        return ready
+
+    # -- requests ------------------------------------------------------------------------------
+    def request(self, command, limit=30):
+        """Asks TESTPAD something through its request file; returns the answer's events."""
+        rid = "r%d" % next(_request_ids)
+        request_path = self.log_path + ".req"
+        temporary = request_path + ".tmp"
+        with open(temporary, "w", encoding="latin-1") as f:
+            f.write("%s %s" % (rid, command))
+        # Renamed into place so TESTPAD never reads half a request.
+        os.replace(temporary, request_path)
+        def answered():
+            events = self.events()
+            if any(e.name == "done" and e.fields.get("id") == rid for e in events):
+                return True
+            if any(e.name == "exit" for e in events):
+                raise AssertionError("%s has ended; it cannot answer %r" % (self.title, command))
+            return False
+        waiting.until(answered, limit, "%s to answer %r" % (self.title, command))
+        return [e for e in self.events() if e.fields.get("id") == rid and e.name != "done"]
+
+    def text(self):
+        answer = self.request("text")[0]
+        return unescape(answer.rest.split(" ", 1)[1] if " " in answer.rest else "")
+
+    def state(self):
+        answer = self.request("state")[0]
+        state = dict(answer.fields)
+        state["clip"] = unescape(answer.rest.split(" clip=", 1)[1])
+        state["rect"] = tuple(int(v) for v in state["rect"].split(","))
+        state["client"] = tuple(int(v) for v in state["client"].split(","))
+        return state
+
+    def window(self, title_part):
+        """Another top-level window whose title contains `title_part`, with its children."""
+        answer = self.request("window " + title_part)
+        head = answer[0]
+        if head.fields.get("found") != "1":
+            return None
+        info = dict(head.fields)
+        info["title"] = unescape(head.rest.split(" title=", 1)[1])
+        info["rect"] = tuple(int(v) for v in info["rect"].split(","))
+        info["children"] = []
+        for child in answer[1:]:
+            entry = dict(child.fields)
+            entry["text"] = unescape(child.rest.split(" text=", 1)[1])
+            entry["rect"] = tuple(int(v) for v in entry["rect"].split(","))
+            info["children"].append(entry)
+        return info
+
+    def foreground_title(self):
+        answer = self.request("foreground")[0]
+        return unescape(answer.rest.split(" title=", 1)[1])
+
+    def wait_text(self, expected, limit=30):
+        """Polls until the edit control holds exactly `expected`; fails showing what it holds."""
+        seen = []
+
+        def matches():
+            seen[:] = [self.text()]
+            return seen[0] == expected
+        try:
+            waiting.until(matches, limit, "text %r" % expected)
+        except waiting.Timeout as timeout:
+            raise AssertionError("%s holds %r, expected %r" % (self.title, seen[0] if seen else
+                                                              None, expected)) from timeout
+
+    def wait_state(self, predicate, limit, what):
+        seen = []
+
+        def ok():
+            seen[:] = [self.state()]
+            return predicate(seen[0])
+        try:
+            waiting.until(ok, limit, what)
+        except waiting.Timeout as timeout:
+            raise AssertionError("%s: %s; last state %r" % (self.title, what, seen)) from timeout
+        return seen[0]
+
+    def exited(self):
+        return any(e.name == "exit" for e in self.events())

@@ -1,0 +1,205 @@
+"""One run of the end-to-end suite: its own X server, window manager and template Wine prefix.
+
+Everything started here is remembered by PID and ended by that PID; the Wine processes of a
+prefix are ended with `wineserver -k` under that prefix, never by name.
+"""
+
+import os
+import re
+import select
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+from . import waiting
+
+SCREEN_WIDTH = 1024
+SCREEN_HEIGHT = 768
+
+# Wine shows every window inside one desktop window as large as the screen, as Windows does.
+# With one X window per Wine window, the X focus (where real key presses go) and Wine's window
+# in front drift apart: a program that brings a window to the front moves only Wine's, and
+# openbox may later focus a window Wine has already left. Inside the desktop window Wine alone
+# decides where keys go, as Windows does.
+VIRTUAL_DESKTOP = [
+    ["HKCU\\Software\\Wine\\Explorer", "/v", "Desktop", "/d", "Default"],
+    ["HKCU\\Software\\Wine\\Explorer\\Desktops", "/v", "Default", "/d",
+     "%dx%d" % (SCREEN_WIDTH, SCREEN_HEIGHT)],
+]
+
+
+def wine_environment(prefix, display):
+    env = dict(os.environ)
+    env.update({
+        "WINEPREFIX": prefix,
+        "WINEARCH": "win64",
+        "WINEDEBUG": "-all",
+        "WINEDLLOVERRIDES": "mscoree,mshtml=",
+        "DISPLAY": display,
+        # Arguments reach Wine as UTF-8 and become the ANSI code page there, so "é" stays "é".
+        "LANG": "C.UTF-8",
+        "LC_ALL": "C.UTF-8",
+    })
+    return env
+
+
+def end_process(process, grace=5.0):
+    """Ends a process we started, by its PID: politely first, then for sure."""
+    if process is None or process.poll() is not None:
+        return
+    try:
+        process.send_signal(signal.SIGTERM)
+        process.wait(timeout=grace)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait(timeout=grace)
+    except ProcessLookupError:
+        pass
+
+
+def stop_wineserver(env):
+    """Ends every Wine process of this prefix and waits until its wineserver has gone."""
+    subprocess.run(["wineserver", "-k"], env=env, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL, timeout=60, check=False)
+    subprocess.run(["wineserver", "-w"], env=env, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL, timeout=60, check=False)
+
+
+class Session:
+    """Xvfb + openbox + one booted template prefix, shared by all scenarios of a run."""
+
+    def __init__(self, build_dir, out_dir, verbose=False):
+        self.build_dir = os.path.abspath(build_dir)
+        self.out_dir = out_dir
+        self.verbose = verbose
+        self.work = None
+        self.display = None
+        self.xvfb = None
+        self.openbox = None
+        self.template = None
+        self.testpad = self._find_binary(["tests/e2e/TESTPAD.EXE", "tests/e2e/TESTPAD.exe"])
+        # Missing qnl.exe fails the scenarios that play, not the harness's own check.
+        self.qnl = self._find_binary(["tools/qnl/qnl.exe"], required=False)
+
+    def _find_binary(self, candidates, required=True):
+        for relative in candidates:
+            path = os.path.join(self.build_dir, relative)
+            if os.path.isfile(path):
+                return path
+        if not required:
+            return None
+        raise FileNotFoundError("none of %s in %s" % (", ".join(candidates), self.build_dir))
+
+    def log(self, text):
+        if self.verbose:
+            print("  [session] " + text, flush=True)
+
+    def __enter__(self):
+        try:
+            self.work = tempfile.mkdtemp(prefix="qnl-e2e-")
+            self._start_x(self._keyboard_as_on_a_pc())
+            self._start_window_manager()
+            self._make_template()
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+        return False
+
+    def _start_x(self, xkb_rules):
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-xkbdir", xkb_rules, "-screen", "0",
+             "%dx%dx24" % (SCREEN_WIDTH, SCREEN_HEIGHT), "-nolisten", "tcp"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        number = b""
+        deadline = time.monotonic() + 30
+        # Xvfb writes the display number it picked once it accepts connections.
+        while not number.endswith(b"\n"):
+            if time.monotonic() > deadline or self.xvfb.poll() is not None:
+                os.close(read_end)
+                raise RuntimeError("Xvfb did not start")
+            readable, _, _ = select.select([read_end], [], [], waiting.POLL_SECONDS)
+            if not readable:
+                continue
+            chunk = os.read(read_end, 16)
+            if not chunk:
+                break
+            number += chunk
+        os.close(read_end)
+        self.display = ":" + number.decode().strip()
+        self.log("Xvfb on %s (pid %d)" % (self.display, self.xvfb.pid))
+
+    def _keyboard_as_on_a_pc(self):
+        """Xvfb's keymap also puts ( and ) on two extra keys (the keypad parentheses, which a PC
+        keyboard lacks); Wine's VkKeyScan finds those first, has no virtual key for them and
+        answers "no key", so ( and ) could never be typed. A copy of the keymap rules without
+        the two keys gives the US layout of a PC: ( and ) on Shift+9 and Shift+0 only. (The
+        server ignores keymaps loaded after it has started, so it starts with the copy.)"""
+        rules = os.path.join(self.work, "xkb")
+        shutil.copytree("/usr/share/X11/xkb", rules)
+        inet = os.path.join(rules, "symbols", "inet")
+        with open(inet, encoding="latin-1") as f:
+            symbols = f.read()
+        extra = re.compile(r"^\s*key <\w+>\s*\{\s*\[\s*(parenleft|parenright)\s*\]\s*\};\s*\n",
+                           re.M)
+        symbols, dropped = extra.subn("", symbols)
+        with open(inet, "w", encoding="latin-1") as f:
+            f.write(symbols)
+        self.log("keymap: %d extra parenthesis key(s) dropped" % dropped)
+        return rules
+
+    def x_env(self):
+        env = dict(os.environ)
+        env["DISPLAY"] = self.display
+        return env
+
+    def _start_window_manager(self):
+        self.openbox = subprocess.Popen(["openbox", "--sm-disable"], env=self.x_env(),
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+        def running():
+            if self.openbox.poll() is not None:
+                raise RuntimeError("openbox ended at once")
+            probe = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
+                                   env=self.x_env(), capture_output=True, text=True, check=False)
+            return "window id" in probe.stdout
+
+        waiting.until(running, 30, "openbox to manage the screen")
+        self.log("openbox (pid %d)" % self.openbox.pid)
+
+    def _make_template(self):
+        self.template = os.path.join(self.work, "template")
+        env = wine_environment(self.template, self.display)
+        started = time.monotonic()
+        boot = subprocess.run(["wineboot", "-i"], env=env, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL, timeout=300, check=False)
+        added = [subprocess.run(["wine", "reg", "add"] + value + ["/f"], env=env,
+                                capture_output=True, timeout=120, check=False).returncode
+                 for value in VIRTUAL_DESKTOP]
+        # The registry reaches its files when the prefix's wineserver ends.
+        stop_wineserver(env)
+        if not os.path.isfile(os.path.join(self.template, "system.reg")):
+            raise RuntimeError("wineboot made no prefix (exit %d)" % boot.returncode)
+        if any(added):
+            raise RuntimeError("reg add for the virtual desktop failed: %r" % added)
+        self.log("template prefix in %.1f s" % (time.monotonic() - started))
+
+    def screenshot(self, name):
+        os.makedirs(self.out_dir, exist_ok=True)
+        path = os.path.join(self.out_dir, name)
+        subprocess.run(["import", "-window", "root", path], env=self.x_env(), timeout=60,
+                       check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return path
+
+    def close(self):
+        end_process(self.openbox)
+        end_process(self.xvfb)
+        if self.work and os.path.isdir(self.work):
+            shutil.rmtree(self.work, ignore_errors=True)

@@ -1,0 +1,495 @@
+// TESTPAD: the window that end-to-end scenarios type into. One multi-line edit control fills a
+// top-level window; everything the control receives is written to a log file, one line per event,
+// each line written through at once so a test reading the file from outside sees it immediately.
+//
+//   TESTPAD.EXE TITLE LOGFILE [LEFT TOP WIDTH HEIGHT]
+//
+// Ctrl+A selects the whole text, as in any editor. Every line starts with the tick count in
+// milliseconds; the rest is one of:
+//   ready hwnd=H edit=H pid=P
+//   WM_KEYDOWN|WM_KEYUP|WM_SYSKEYDOWN|WM_SYSKEYUP vk=V scan=S
+//   WM_CHAR code=C
+//   WM_LBUTTONDOWN|...|WM_MBUTTONDBLCLK x=X y=Y           (client coordinates)
+//   WM_MOUSEWHEEL delta=D x=X y=Y                          (client coordinates)
+//   rect left=L top=T right=R bottom=B client=X,Y visible=0|1 iconic=0|1 zoomed=0|1
+//   activate state=S
+//   text id=ID TEXT                                        (TEXT escaped, see Escape)
+//   state id=ID fg=0|1 visible=0|1 iconic=0|1 zoomed=0|1 rect=L,T,R,B client=X,Y firstline=N
+//         clip=TEXT
+//   window id=ID found=0|1 hwnd=H style=HEX exstyle=HEX topmost=0|1 visible=0|1 fg=0|1
+//         rect=L,T,R,B title=TEXT
+//   child id=ID class=NAME visible=0|1 rect=L,T,R,B text=TEXT  (one per child of that window)
+//   foreground id=ID hwnd=H title=TEXT
+//   done id=ID
+//   show visible=0|1
+//   exit
+//
+// Requests come as a file LOGFILE.req holding "ID COMMAND [ARGUMENT]", polled by a timer, so a
+// test never has to put a message into this program's input: COMMAND is text, state,
+// window (ARGUMENT: a part of a top-level window's title, case-sensitive) or foreground. The
+// request file is deleted once read; every answer ends with its done line. On closing, the text
+// is written with id=close.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace quindle::testpad {
+namespace {
+
+constexpr char kClassName[] = "QuindleTestPad";
+constexpr UINT_PTR kRequestTimer = 1;
+constexpr UINT kRequestPollMs = 40;
+constexpr int kEditId = 100;
+
+// Owns the log file handle; lines go straight to the file with no buffering of our own.
+class LogFile {
+ public:
+  LogFile() = default;
+  explicit LogFile(HANDLE handle) : handle_(handle) {}
+  LogFile(const LogFile&) = delete;
+  LogFile& operator=(const LogFile&) = delete;
+  LogFile(LogFile&& other) noexcept : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
+  LogFile& operator=(LogFile&& other) noexcept {
+    if (this != &other) {
+      Close();
+      handle_ = std::exchange(other.handle_, INVALID_HANDLE_VALUE);
+    }
+    return *this;
+  }
+  ~LogFile() { Close(); }
+
+  bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+  // Returns false when the line could not be written whole; the caller has nowhere to report
+  // it, but a test that misses the line fails on its own.
+  bool Write(const std::string& line) {
+    if (!IsOpen()) return false;
+    std::string whole = std::to_string(GetTickCount()) + " " + line + "\r\n";
+    DWORD written = 0;
+    if (!WriteFile(handle_, whole.data(), static_cast<DWORD>(whole.size()), &written, nullptr))
+      return false;
+    return written == whole.size();
+  }
+
+ private:
+  void Close() {
+    if (IsOpen()) CloseHandle(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
+  }
+  HANDLE handle_ = INVALID_HANDLE_VALUE;
+};
+
+struct Pad {
+  LogFile log;
+  std::string requestPath;
+  HWND window = nullptr;
+  HWND edit = nullptr;
+  WNDPROC editProc = nullptr;
+};
+
+Pad* gPad = nullptr;
+
+// Printable ASCII as itself; backslash and everything else escaped so a line stays one line.
+std::string Escape(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (c == '\\') {
+      out += "\\\\";
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\t') {
+      out += "\\t";
+    } else if (u < 0x20 || u > 0x7e) {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "\\x%02X", u);
+      out += hex;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+std::string Handle(HWND window) {
+  return std::to_string(static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(window)));
+}
+
+std::string RectText(const RECT& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+         "," + std::to_string(r.bottom);
+}
+
+std::string WindowTitle(HWND window) {
+  char title[512] = {};
+  const int length = GetWindowTextA(window, title, static_cast<int>(sizeof title));
+  return length > 0 ? std::string(title, static_cast<std::size_t>(length)) : std::string();
+}
+
+std::string EditText() {
+  const int length = GetWindowTextLengthA(gPad->edit);
+  if (length <= 0) return {};
+  std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
+  const int got = GetWindowTextA(gPad->edit, buffer.data(), length + 1);
+  return got > 0 ? std::string(buffer.data(), static_cast<std::size_t>(got)) : std::string();
+}
+
+std::string ClipboardText() {
+  if (!OpenClipboard(gPad->window)) return "<unavailable>";
+  std::string text = "<none>";
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const auto* chars = static_cast<const char*>(GlobalLock(data))) {
+      text = Escape(chars);
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+// The client area's top-left corner on the screen, so a test can aim the mouse at it.
+std::string ClientOrigin() {
+  POINT origin{0, 0};
+  if (!ClientToScreen(gPad->window, &origin)) return "?,?";
+  return std::to_string(origin.x) + "," + std::to_string(origin.y);
+}
+
+void LogRect() {
+  RECT r{};
+  if (!GetWindowRect(gPad->window, &r)) return;
+  gPad->log.Write("rect left=" + std::to_string(r.left) + " top=" + std::to_string(r.top) +
+                  " right=" + std::to_string(r.right) + " bottom=" + std::to_string(r.bottom) +
+                  " client=" + ClientOrigin() +
+                  " visible=" + (IsWindowVisible(gPad->window) ? "1" : "0") +
+                  " iconic=" + (IsIconic(gPad->window) ? "1" : "0") +
+                  " zoomed=" + (IsZoomed(gPad->window) ? "1" : "0"));
+}
+
+struct WindowSearch {
+  std::string part;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindByTitlePart(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<WindowSearch*>(data);
+  if (WindowTitle(window).find(search->part) != std::string::npos) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+struct ChildReport {
+  std::string id;
+};
+
+BOOL CALLBACK ReportChild(HWND child, LPARAM data) {
+  const auto* report = reinterpret_cast<const ChildReport*>(data);
+  char className[128] = {};
+  if (GetClassNameA(child, className, static_cast<int>(sizeof className)) <= 0) className[0] = 0;
+  RECT r{};
+  if (!GetWindowRect(child, &r)) r = RECT{};
+  gPad->log.Write("child id=" + report->id + " class=" + Escape(className) +
+                  " visible=" + (IsWindowVisible(child) ? "1" : "0") + " rect=" + RectText(r) +
+                  " text=" + Escape(WindowTitle(child)));
+  return TRUE;
+}
+
+void AnswerWindow(const std::string& id, const std::string& part) {
+  WindowSearch search{part, nullptr};
+  // EnumWindows reports FALSE when the callback stops it early, which is the found case.
+  EnumWindows(FindByTitlePart, reinterpret_cast<LPARAM>(&search));
+  if (!search.found) {
+    gPad->log.Write("window id=" + id + " found=0");
+    return;
+  }
+  HWND w = search.found;
+  RECT r{};
+  if (!GetWindowRect(w, &r)) r = RECT{};
+  const LONG_PTR exStyle = GetWindowLongPtrA(w, GWL_EXSTYLE);
+  char styles[48];
+  std::snprintf(styles, sizeof styles, " style=%08lx exstyle=%08lx",
+                static_cast<unsigned long>(GetWindowLongPtrA(w, GWL_STYLE)),
+                static_cast<unsigned long>(exStyle));
+  gPad->log.Write("window id=" + id + " found=1 hwnd=" + Handle(w) + styles +
+                  " topmost=" + ((exStyle & WS_EX_TOPMOST) ? "1" : "0") +
+                  " visible=" + (IsWindowVisible(w) ? "1" : "0") +
+                  " fg=" + (GetForegroundWindow() == w ? "1" : "0") + " rect=" + RectText(r) +
+                  " title=" + Escape(WindowTitle(w)));
+  ChildReport report{id};
+  EnumChildWindows(w, ReportChild, reinterpret_cast<LPARAM>(&report));
+}
+
+void AnswerState(const std::string& id) {
+  RECT r{};
+  if (!GetWindowRect(gPad->window, &r)) r = RECT{};
+  const LRESULT firstLine = SendMessageA(gPad->edit, EM_GETFIRSTVISIBLELINE, 0, 0);
+  gPad->log.Write("state id=" + id + " fg=" + (GetForegroundWindow() == gPad->window ? "1" : "0") +
+                  " visible=" + (IsWindowVisible(gPad->window) ? "1" : "0") +
+                  " iconic=" + (IsIconic(gPad->window) ? "1" : "0") +
+                  " zoomed=" + (IsZoomed(gPad->window) ? "1" : "0") + " rect=" + RectText(r) +
+                  " client=" + ClientOrigin() + " firstline=" + std::to_string(firstLine) +
+                  " clip=" + ClipboardText());
+}
+
+std::string ReadRequest() {
+  HANDLE file = CreateFileA(gPad->requestPath.c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  std::string content;
+  char buffer[1024];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+    content.append(buffer, got);
+  CloseHandle(file);
+  // A request that cannot be deleted would be answered again on every tick: stop polling it.
+  if (!DeleteFileA(gPad->requestPath.c_str())) {
+    gPad->log.Write("request-error cannot-delete");
+    KillTimer(gPad->window, kRequestTimer);
+  }
+  while (!content.empty() && (content.back() == '\n' || content.back() == '\r')) content.pop_back();
+  return content;
+}
+
+void PollRequest() {
+  if (GetFileAttributesA(gPad->requestPath.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+  const std::string request = ReadRequest();
+  const std::size_t firstSpace = request.find(' ');
+  if (firstSpace == std::string::npos) return;
+  const std::string id = request.substr(0, firstSpace);
+  const std::string rest = request.substr(firstSpace + 1);
+  const std::size_t secondSpace = rest.find(' ');
+  const std::string command = rest.substr(0, secondSpace);
+  const std::string argument = secondSpace == std::string::npos ? "" : rest.substr(secondSpace + 1);
+  if (command == "text") {
+    gPad->log.Write("text id=" + id + " " + Escape(EditText()));
+  } else if (command == "state") {
+    AnswerState(id);
+  } else if (command == "window") {
+    AnswerWindow(id, argument);
+  } else if (command == "foreground") {
+    HWND w = GetForegroundWindow();
+    gPad->log.Write("foreground id=" + id + " hwnd=" + Handle(w) +
+                    " title=" + Escape(WindowTitle(w)));
+  } else {
+    gPad->log.Write("unknown id=" + id + " " + Escape(command));
+  }
+  gPad->log.Write("done id=" + id);
+}
+
+const char* KeyMessageName(UINT message) {
+  switch (message) {
+    case WM_KEYDOWN:
+      return "WM_KEYDOWN";
+    case WM_KEYUP:
+      return "WM_KEYUP";
+    case WM_SYSKEYDOWN:
+      return "WM_SYSKEYDOWN";
+    case WM_SYSKEYUP:
+      return "WM_SYSKEYUP";
+    default:
+      return nullptr;
+  }
+}
+
+const char* MouseMessageName(UINT message) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+      return "WM_LBUTTONDOWN";
+    case WM_LBUTTONUP:
+      return "WM_LBUTTONUP";
+    case WM_LBUTTONDBLCLK:
+      return "WM_LBUTTONDBLCLK";
+    case WM_RBUTTONDOWN:
+      return "WM_RBUTTONDOWN";
+    case WM_RBUTTONUP:
+      return "WM_RBUTTONUP";
+    case WM_RBUTTONDBLCLK:
+      return "WM_RBUTTONDBLCLK";
+    case WM_MBUTTONDOWN:
+      return "WM_MBUTTONDOWN";
+    case WM_MBUTTONUP:
+      return "WM_MBUTTONUP";
+    case WM_MBUTTONDBLCLK:
+      return "WM_MBUTTONDBLCLK";
+    default:
+      return nullptr;
+  }
+}
+
+int SignedLow(LPARAM value) {
+  return static_cast<short>(LOWORD(static_cast<DWORD_PTR>(value)));
+}
+int SignedHigh(LPARAM value) {
+  return static_cast<short>(HIWORD(static_cast<DWORD_PTR>(value)));
+}
+
+LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (const char* name = KeyMessageName(message)) {
+    gPad->log.Write(std::string(name) + " vk=" + std::to_string(wParam) +
+                    " scan=" + std::to_string((static_cast<DWORD_PTR>(lParam) >> 16) & 0xff));
+  } else if (message == WM_CHAR) {
+    gPad->log.Write("WM_CHAR code=" + std::to_string(wParam & 0xff));
+    // The edit control itself ignores Ctrl+A (character 1); an editor selects everything.
+    if (wParam == 1) {
+      SendMessageA(edit, EM_SETSEL, 0, -1);
+      return 0;
+    }
+  } else if (const char* mouse = MouseMessageName(message)) {
+    gPad->log.Write(std::string(mouse) + " x=" + std::to_string(SignedLow(lParam)) +
+                    " y=" + std::to_string(SignedHigh(lParam)));
+  } else if (message == WM_MOUSEWHEEL) {
+    POINT at{SignedLow(lParam), SignedHigh(lParam)};
+    if (!ScreenToClient(edit, &at)) at = POINT{-1, -1};
+    gPad->log.Write("WM_MOUSEWHEEL delta=" +
+                    std::to_string(static_cast<short>(HIWORD(static_cast<DWORD_PTR>(wParam)))) +
+                    " x=" + std::to_string(at.x) + " y=" + std::to_string(at.y));
+  }
+  return CallWindowProcA(gPad->editProc, edit, message, wParam, lParam);
+}
+
+bool CreateEdit(HWND window) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  gPad->edit =
+      CreateWindowExA(0, "EDIT", "",
+                      WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                          ES_WANTRETURN | ES_NOHIDESEL,
+                      0, 0, 0, 0, window, reinterpret_cast<HMENU>(kEditId), instance, nullptr);
+  if (!gPad->edit) return false;
+  SendMessageA(gPad->edit, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)),
+               FALSE);
+  SendMessageA(gPad->edit, EM_SETLIMITTEXT, 0x7ffffffe, 0);
+  const LONG_PTR previous =
+      SetWindowLongPtrA(gPad->edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditProc));
+  if (previous == 0) return false;
+  gPad->editProc = reinterpret_cast<WNDPROC>(previous);
+  return true;
+}
+
+LRESULT CALLBACK PadProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      gPad->window = window;
+      return CreateEdit(window) ? 0 : -1;
+    case WM_SIZE:
+      if (gPad->edit && !MoveWindow(gPad->edit, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE))
+        gPad->log.Write("move-edit-failed");
+      LogRect();
+      return 0;
+    case WM_MOVE:
+      LogRect();
+      return 0;
+    case WM_SHOWWINDOW:
+      gPad->log.Write(std::string("show visible=") + (wParam ? "1" : "0"));
+      break;
+    case WM_ACTIVATE:
+      gPad->log.Write("activate state=" + std::to_string(LOWORD(wParam)));
+      break;
+    case WM_SETFOCUS:
+      if (gPad->edit) SetFocus(gPad->edit);
+      return 0;
+    case WM_TIMER:
+      if (wParam == kRequestTimer) PollRequest();
+      return 0;
+    case WM_CLOSE:
+      gPad->log.Write("text id=close " + Escape(EditText()));
+      if (!DestroyWindow(window)) PostQuitMessage(1);
+      return 0;
+    case WM_DESTROY:
+      KillTimer(window, kRequestTimer);
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+int Fail(const char* what) {
+  char text[256];
+  std::snprintf(text, sizeof text, "TESTPAD: %s failed (error %lu)", what,
+                static_cast<unsigned long>(GetLastError()));
+  if (gPad && gPad->log.IsOpen()) gPad->log.Write(std::string("fatal ") + text);
+  OutputDebugStringA(text);
+  return 1;
+}
+
+int Run(int argc, char** argv) {
+  if (argc != 3 && argc != 7) {
+    OutputDebugStringA("usage: TESTPAD.EXE TITLE LOGFILE [LEFT TOP WIDTH HEIGHT]");
+    return 2;
+  }
+  Pad pad;
+  gPad = &pad;
+  const std::string title = argv[1];
+  const std::string logPath = argv[2];
+  pad.requestPath = logPath + ".req";
+  pad.log = LogFile(CreateFileA(logPath.c_str(), FILE_APPEND_DATA,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!pad.log.IsOpen()) return Fail("opening the log");
+  // A request left from an earlier run would be answered before the test asked anything.
+  if (!DeleteFileA(pad.requestPath.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND)
+    return Fail("removing an old request");
+
+  int left = CW_USEDEFAULT;
+  int top = CW_USEDEFAULT;
+  int width = 480;
+  int height = 320;
+  if (argc == 7) {
+    left = std::atoi(argv[3]);
+    top = std::atoi(argv[4]);
+    width = std::atoi(argv[5]);
+    height = std::atoi(argv[6]);
+  }
+
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = PadProc;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_IBEAM));
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  windowClass.lpszClassName = kClassName;
+  if (!RegisterClassExA(&windowClass)) return Fail("RegisterClassExA");
+
+  HWND window = CreateWindowExA(0, kClassName, title.c_str(), WS_OVERLAPPEDWINDOW, left, top, width,
+                                height, nullptr, nullptr, instance, nullptr);
+  if (!window) return Fail("CreateWindowExA");
+  ShowWindow(window, SW_SHOWNORMAL);
+  if (!UpdateWindow(window)) return Fail("UpdateWindow");
+  if (!SetTimer(window, kRequestTimer, kRequestPollMs, nullptr)) return Fail("SetTimer");
+  pad.log.Write("ready hwnd=" + Handle(window) + " edit=" + Handle(pad.edit) +
+                " pid=" + std::to_string(GetCurrentProcessId()));
+
+  MSG msg;
+  int status = 0;
+  for (;;) {
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0) {
+      status = static_cast<int>(msg.wParam);
+      break;
+    }
+    if (got == -1) return Fail("GetMessageA");
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  pad.log.Write("exit");
+  gPad = nullptr;
+  return status;
+}
+
+}  // namespace
+}  // namespace quindle::testpad
+
+int main(int argc, char** argv) {
+  return quindle::testpad::Run(argc, argv);
+}
