@@ -141,6 +141,16 @@ void Win32Windows::SendMessage(WindowHandle window, std::uint32_t message, std::
   static_cast<void>(::SendMessageA(ToHwnd(window), message, wParam, lParam));
 }
 
+namespace {
+
+// The top-level window of a control; the window itself when it is one (or when it has gone).
+HWND RootOf(HWND window) {
+  const HWND root = ::GetAncestor(window, GA_ROOT);
+  return root != nullptr ? root : window;
+}
+
+}  // namespace
+
 void Win32Windows::ForceForeground(WindowHandle window) {
   if (window == 0) return;
   bool attached = path_ == ForegroundPath::AttachedInput;
@@ -149,7 +159,9 @@ void Win32Windows::ForceForeground(WindowHandle window) {
     static_cast<void>(ForceByAttachedInput(window));
     return;
   }
-  const BOOL accepted = ::SetForegroundWindow(ToHwnd(window));
+  // The target is often the control that had the focus (a hotkey's focus window): the system
+  // brings only top-level windows to the front, and gives the focus back to the control itself.
+  const BOOL accepted = ::SetForegroundWindow(RootOf(ToHwnd(window)));
   if (path_ == ForegroundPath::SetForegroundOnly) return;
   // Since Windows 2000 the system may refuse a program that is not in front and only flash
   // the window's button; joining the input of the thread in front lifts that lock.
@@ -171,7 +183,7 @@ bool Win32Windows::ForceByAttachedInput(WindowHandle window) {
   AttachedInput toMain(targetThread, mainThread);
   // SetFocus answers the window that had the focus, or nothing when there was none.
   static_cast<void>(::SetFocus(target));
-  return ::SetForegroundWindow(target) != FALSE;
+  return ::SetForegroundWindow(RootOf(target)) != FALSE;
 }
 
 bool Win32Windows::WaitUntilInFront(WindowHandle window, std::uint32_t timeoutMs) {

@@ -39,6 +39,9 @@ class Box:
         shutil.copy2(session.testpad, os.path.join(self.drive, "TESTPAD.EXE"))
         if session.qnl:
             shutil.copy2(session.qnl, os.path.join(self.drive, "qnl.exe"))
+        for binary, name in ((session.quindl, "QUINDL.EXE"), (session.qnlhook, "QNLHOOK.DLL")):
+            if binary:
+                shutil.copy2(binary, os.path.join(self.drive, name))
         self.log("prefix copied in %.1f s" % (time.monotonic() - started))
 
     def log(self, text):
@@ -59,9 +62,14 @@ class Box:
         return path
 
     # -- TESTPAD -------------------------------------------------------------------------------
-    def start_pad(self, title, log_name=None, geometry=(120, 100, 480, 320), activate=True):
+    def start_pad(self, title, log_name=None, geometry=(120, 100, 480, 320), activate=True,
+                  exe="TESTPAD.EXE"):
+        """`exe`: another file name for the same program, where a scenario needs a second
+        program that is not TESTPAD.EXE."""
         log_name = log_name or title.replace(" ", "_").lower() + ".log"
-        command = ["wine", self.host_path("TESTPAD.EXE"), title, self.windows_path(log_name)]
+        if exe != "TESTPAD.EXE" and not os.path.exists(self.host_path(exe)):
+            shutil.copy2(self.host_path("TESTPAD.EXE"), self.host_path(exe))
+        command = ["wine", self.host_path(exe), title, self.windows_path(log_name)]
         command += [str(v) for v in geometry]
         process = subprocess.Popen(command, env=self.env, cwd=self.drive,
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -160,6 +168,36 @@ class Box:
         if expect_ok and played.returncode != 0:
             raise AssertionError("qnl.exe play failed: " + played.describe())
         return played
+
+    # -- QUINDL.EXE -----------------------------------------------------------------------------
+    def start_quindl(self, arguments=(), wait_with=None, caption="Quindle 98 (", limit=60):
+        """Starts QUINDL.EXE from the box's folder (so QUINX.INI and QUINX.QNL live there) and,
+        with a TESTPAD given, waits until its main window exists."""
+        if not (self.session.quindl and self.session.qnlhook):
+            raise AssertionError("no QUINDL.EXE and QNLHOOK.DLL in " + self.session.build_dir)
+        if not os.path.exists(self.host_path("QUINX.INI")):
+            # The main window in the bottom right corner, clear of the TESTPADs' title bars
+            # that the harness clicks.
+            self.write_file("QUINX.INI", "[Main Window]\r\nWidth=440\r\nHeight=200\r\n"
+                                         "Left=570\r\nTop=560\r\n")
+        number = len(self.processes)
+        out = open(os.path.join(self.prefix, "quindl%d.out" % number), "w+b")
+        process = subprocess.Popen(["wine", self.host_path("QUINDL.EXE")] + list(arguments),
+                                   env=self.env, cwd=self.drive, stdout=out,
+                                   stderr=subprocess.STDOUT)
+        process.started = time.monotonic()
+        process.outputs = (out,)
+        self.processes.append(process)
+        if wait_with is not None:
+            waiting.until(lambda: wait_with.window(caption), limit,
+                          "the QUINDL main window %r" % caption)
+        return process
+
+    def start_quindl_with(self, macro_bytes, pad, name="SCEN.QNL", arguments=()):
+        """Writes a macro file and starts QUINDL.EXE on it with /F."""
+        self.write_file(name, macro_bytes)
+        return self.start_quindl(["/F" + self.windows_path(name)] + list(arguments),
+                                 wait_with=pad)
 
     # -- the end -------------------------------------------------------------------------------
     def close(self):

@@ -139,6 +139,20 @@ class Pad:
             info["children"].append(entry)
         return info
 
+    def message(self, text_part):
+        """The visible top-level window that shows `text_part` in one of its children (a
+        message box), as a dict with hwnd, pid and title; None when there is none."""
+        head = self.request("message " + text_part)[0]
+        if head.fields.get("found") != "1":
+            return None
+        info = dict(head.fields)
+        info["title"] = unescape(head.rest.split(" title=", 1)[1])
+        return info
+
+    def close_window(self, title_part):
+        """Posts WM_CLOSE to the first top-level window whose title contains `title_part`."""
+        return self.request("close " + title_part)[0].fields.get("posted") == "1"
+
     def foreground_title(self):
         answer = self.request("foreground")[0]
         return unescape(answer.rest.split(" title=", 1)[1])

@@ -70,8 +70,11 @@ def stop_wineserver(env):
 class Session:
     """Xvfb + openbox + one booted template prefix, shared by all scenarios of a run."""
 
-    def __init__(self, build_dir, out_dir, verbose=False):
+    def __init__(self, build_dir, out_dir, verbose=False, display=None):
+        """With `display` given, the programs show on that X display (the user's) and no X
+        server or window manager of our own is started."""
         self.build_dir = os.path.abspath(build_dir)
+        self.user_display = display
         self.out_dir = out_dir
         self.verbose = verbose
         self.work = None
@@ -82,6 +85,9 @@ class Session:
         self.testpad = self._find_binary(["tests/e2e/TESTPAD.EXE", "tests/e2e/TESTPAD.exe"])
         # Missing qnl.exe fails the scenarios that play, not the harness's own check.
         self.qnl = self._find_binary(["tools/qnl/qnl.exe"], required=False)
+        # The two deliverables; scenarios that need them fail without them.
+        self.quindl = self._find_binary(["src/app/win32/QUINDL.EXE"], required=False)
+        self.qnlhook = self._find_binary(["src/hooklib/win32/QNLHOOK.DLL"], required=False)
 
     def _find_binary(self, candidates, required=True):
         for relative in candidates:
@@ -99,8 +105,11 @@ class Session:
     def __enter__(self):
         try:
             self.work = tempfile.mkdtemp(prefix="qnl-e2e-")
-            self._start_x(self._keyboard_as_on_a_pc())
-            self._start_window_manager()
+            if self.user_display:
+                self.display = self.user_display
+            else:
+                self._start_x(self._keyboard_as_on_a_pc())
+                self._start_window_manager()
             self._make_template()
         except BaseException:
             self.close()

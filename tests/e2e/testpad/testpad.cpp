@@ -227,6 +227,52 @@ void AnswerWindow(const std::string& id, const std::string& part) {
   EnumChildWindows(w, ReportChild, reinterpret_cast<LPARAM>(&report));
 }
 
+// A message box has no title to look for (the "already running" box has an empty one): find the
+// visible top-level window one of whose children shows the text.
+struct TextSearch {
+  std::string part;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK ChildHasText(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<TextSearch*>(data);
+  if (WindowTitle(child).find(search->part) == std::string::npos) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
+BOOL CALLBACK FindByChildText(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<TextSearch*>(data);
+  if (!IsWindowVisible(window)) return TRUE;
+  TextSearch inner{search->part, nullptr};
+  EnumChildWindows(window, ChildHasText, reinterpret_cast<LPARAM>(&inner));
+  if (inner.found == nullptr) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+void AnswerMessage(const std::string& id, const std::string& part) {
+  TextSearch search{part, nullptr};
+  EnumWindows(FindByChildText, reinterpret_cast<LPARAM>(&search));
+  if (search.found == nullptr) {
+    gPad->log.Write("message id=" + id + " found=0");
+    return;
+  }
+  DWORD pid = 0;
+  GetWindowThreadProcessId(search.found, &pid);
+  gPad->log.Write("message id=" + id + " found=1 hwnd=" + Handle(search.found) +
+                  " pid=" + std::to_string(pid) + " title=" + Escape(WindowTitle(search.found)));
+}
+
+// Closes another program's window the way its close box would.
+void AnswerClose(const std::string& id, const std::string& part) {
+  WindowSearch search{part, nullptr};
+  EnumWindows(FindByTitlePart, reinterpret_cast<LPARAM>(&search));
+  const bool posted =
+      search.found != nullptr && PostMessageA(search.found, WM_CLOSE, 0, 0) != FALSE;
+  gPad->log.Write("close id=" + id + " posted=" + (posted ? "1" : "0"));
+}
+
 void AnswerState(const std::string& id) {
   RECT r{};
   if (!GetWindowRect(gPad->window, &r)) r = RECT{};
@@ -236,6 +282,7 @@ void AnswerState(const std::string& id) {
                   " iconic=" + (IsIconic(gPad->window) ? "1" : "0") +
                   " zoomed=" + (IsZoomed(gPad->window) ? "1" : "0") + " rect=" + RectText(r) +
                   " client=" + ClientOrigin() + " firstline=" + std::to_string(firstLine) +
+                  " caps=" + ((GetKeyState(VK_CAPITAL) & 1) != 0 ? "1" : "0") +
                   " clip=" + ClipboardText());
 }
 
@@ -275,6 +322,10 @@ void PollRequest() {
     AnswerState(id);
   } else if (command == "window") {
     AnswerWindow(id, argument);
+  } else if (command == "message") {
+    AnswerMessage(id, argument);
+  } else if (command == "close") {
+    AnswerClose(id, argument);
   } else if (command == "foreground") {
     HWND w = GetForegroundWindow();
     gPad->log.Write("foreground id=" + id + " hwnd=" + Handle(w) +

@@ -195,5 +195,28 @@ TEST_F(Win32WindowsTest, ForceForegroundBringsAWindowToTheFrontByEitherPath) {
   EXPECT_FALSE(automatic.WaitUntilInFront(FromHwnd(second), 50));
 }
 
+// A hotkey's target is the control that had the focus: bringing it forward brings its
+// top-level window to the front, by either path.
+TEST_F(Win32WindowsTest, ForceForegroundOfAControlBringsItsWindowToTheFront) {
+  HWND first = windows_.Create(TestWindows::Unique("Quindle Control Owner"), true);
+  HWND second = windows_.Create(TestWindows::Unique("Quindle Control Other"), true);
+  ASSERT_NE(first, nullptr);
+  ASSERT_NE(second, nullptr);
+  HWND control = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 5, 5, 80, 20, first,
+                                   nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(control, nullptr);
+  ASSERT_TRUE(PollFor([&] { return ::GetForegroundWindow() == second; }));
+
+  Win32Windows automatic(0);
+  automatic.ForceForeground(FromHwnd(control));
+  EXPECT_TRUE(PollFor([&] { return ::GetForegroundWindow() == first; }));
+
+  Win32Windows attached(FromHwnd(second), ForegroundPath::AttachedInput);
+  automatic.ForceForeground(FromHwnd(second));
+  ASSERT_TRUE(PollFor([&] { return ::GetForegroundWindow() == second; }));
+  attached.ForceForeground(FromHwnd(control));
+  EXPECT_TRUE(PollFor([&] { return ::GetForegroundWindow() == first; }));
+}
+
 }  // namespace
 }  // namespace quindle::platform::win32

@@ -1,0 +1,106 @@
+#include "activation/key_remap.h"
+
+#include <cstring>
+
+namespace quindle::activation {
+namespace {
+
+// The punctuation group: space .. "/", ":" .. "@", "[" .. "`", "}" and "~".
+constexpr char kPunctuation[] = " !\"#$%&'()*+,-./:;<=>?@[\\]^_`}~";
+static_assert(sizeof(kPunctuation) - 1 == 31);
+
+std::uint8_t* SlotBytes(storage::RemapBlock& block) noexcept {
+  return block.Upper;
+}
+const std::uint8_t* SlotBytes(const storage::RemapBlock& block) noexcept {
+  return block.Upper;
+}
+
+// The slots lie back to back from the first group on.
+static_assert(offsetof(storage::RemapBlock, Upper) + kRemapSlots ==
+              offsetof(storage::RemapBlock, Unused101));
+
+char ToUpperAscii(char c) noexcept {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
+
+}  // namespace
+
+char RemapSlotCharacter(std::size_t slot) noexcept {
+  if (slot < 26) return static_cast<char>('A' + slot);
+  if (slot < 52) return static_cast<char>('a' + (slot - 26));
+  if (slot < 62) return static_cast<char>('0' + (slot - 52));
+  if (slot < kRemapSlots) return kPunctuation[slot - 62];
+  return '\0';
+}
+
+std::string RemapFileName(std::string_view macroFile) {
+  std::string name(macroFile);
+  if (name.size() >= 4) {
+    std::string tail = name.substr(name.size() - 4);
+    for (char& c : tail) c = ToUpperAscii(c);
+    if (tail == ".QNL") {
+      name.replace(name.size() - 4, 4, ".QNS");
+      return name;
+    }
+  }
+  return name + ".QNS";
+}
+
+std::array<std::uint8_t, kRemapSlots> RemapSlots(const storage::RemapBlock& block) noexcept {
+  std::array<std::uint8_t, kRemapSlots> slots{};
+  std::memcpy(slots.data(), SlotBytes(block), kRemapSlots);
+  return slots;
+}
+
+void SetRemapSlots(storage::RemapBlock& block,
+                   const std::array<std::uint8_t, kRemapSlots>& slots) noexcept {
+  std::memcpy(SlotBytes(block), slots.data(), kRemapSlots);
+}
+
+void InitSwapKeys(storage::RemapBlock& block) noexcept {
+  std::array<std::uint8_t, kRemapSlots> slots{};
+  for (std::size_t i = 0; i < kRemapSlots; ++i)
+    slots[i] = static_cast<std::uint8_t>(RemapSlotCharacter(i));
+  SetRemapSlots(block, slots);
+}
+
+bool SwapsInUse(const storage::RemapBlock& block) noexcept {
+  const auto slots = RemapSlots(block);
+  for (std::size_t i = 0; i < kRemapSlots; ++i) {
+    if (slots[i] != 0 && slots[i] != static_cast<std::uint8_t>(RemapSlotCharacter(i))) return true;
+  }
+  return false;
+}
+
+bool LoadSwapKeys(platform::IBinaryFiles& files, std::string_view name,
+                  storage::RemapBlock& block) {
+  auto file = files.Open(name, platform::FileOpenMode::ReadOnly);
+  if (!file) return false;
+  std::array<std::uint8_t, kRemapSlots> slots{};
+  if (!file->Read(slots.data(), slots.size())) return false;
+  SetRemapSlots(block, slots);
+  return true;
+}
+
+bool SaveSwapKeys(platform::IBinaryFiles& files, std::string_view name,
+                  const storage::RemapBlock& block) {
+  auto file = files.Open(name, platform::FileOpenMode::Create);
+  if (!file) return false;
+  const auto slots = RemapSlots(block);
+  const bool written = file->Write(slots.data(), slots.size());
+  return file->Close() && written;
+}
+
+void GetSwapFile(platform::IBinaryFiles& files, std::string_view macroFile,
+                 storage::RemapBlock& block) {
+  const std::string name = RemapFileName(macroFile);
+  if (files.Exists(name)) {
+    LoadSwapKeys(files, name, block);
+    return;
+  }
+  InitSwapKeys(block);
+  SaveSwapKeys(files, name, block);
+}
+
+}  // namespace quindle::activation

@@ -1,0 +1,120 @@
+// QUINDL.EXE: the program entry. Shared memory and mutexes come first, because the hook library
+// finds the main window only through them; then the settings and the macro file, the single-
+// instance test, the main window with its hooks, and the message loop.
+#include "platform/win32/win32_api.h"
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/settings.h"
+#include "app/win32/main_window.h"
+#include "app/win32/profile_file.h"
+#include "hooklib/win32/qnlhook.h"
+#include "platform/std_file_io.h"
+#include "platform/win32/clock.h"
+#include "platform/win32/prompts.h"
+#include "storage/macro_store.h"
+#include "storage/table_lock.h"
+#include "storage/win32/named_objects.h"
+
+namespace {
+
+using namespace quindle;
+
+constexpr const char* kSystemError = "System Error";
+
+int Fail(const char* text, const char* title) {
+  MessageBoxA(nullptr, text, title, MB_OK | MB_ICONERROR);
+  return 1;
+}
+
+app::win32::HookExports DllHooks() {
+  app::win32::HookExports hooks;
+  hooks.hookKeyboard = [] { return static_cast<std::uint32_t>(QnlHookKeyboard()); };
+  hooks.hookMouse = [] { return static_cast<std::uint32_t>(QnlHookMouse()); };
+  hooks.hookSwap = [] { return static_cast<std::uint32_t>(QnlHookSwap()); };
+  hooks.hookCbt = [] { return static_cast<std::uint32_t>(QnlHookCBT()); };
+  hooks.unHook = [](std::uint32_t handle) { return QnlUnHook(handle) != 0; };
+  return hooks;
+}
+
+int Run(int showCommand) {
+  const std::string programDir = app::win32::ProgramDirectory();
+
+  storage::win32::SharedBlock table;
+  if (!table.Create(storage::kTableBlockName, sizeof(storage::SharedMacroTable)))
+    return Fail("Memory Mapped File could not be created.  Quindle will terminate.", kSystemError);
+  storage::win32::NamedMutex tableMutex;
+  storage::win32::NamedMutex activationMutex;
+  storage::win32::NamedMutex remapMutex;
+  if (!tableMutex.Create(storage::kTableMutexName) ||
+      !activationMutex.Create(storage::kActivationMutexName) ||
+      !remapMutex.Create(storage::kRemapMutexName))
+    return Fail("Mutex could not be created.  Quindle will terminate.", kSystemError);
+
+  app::win32::ProfileFile profile(programDir + "\\QUINX.INI");
+  app::Settings settings = app::ReadSettings(profile);
+
+  // A second copy stops before it loads anything: the table it would fill is the running
+  // copy's, and a different macro file there would make the running copy's hotkeys play the
+  // wrong macros.
+  if (storage::win32::SharedBlock::Exists(storage::kInstanceMarkerName)) {
+    MessageBoxA(nullptr,
+                settings.useTray ? "Quindle 98 is already running.  Right Click on the Quindle "
+                                   "Icon in the system tray in the bottom right corner to active."
+                                 : "Quindle 98 is already running.",
+                "", MB_OK);
+    return 0;
+  }
+  storage::win32::SharedBlock marker;
+  if (!marker.Create(storage::kInstanceMarkerName, 10))
+    return Fail("Memory Mapped File could not be created.  Quindle will terminate.", kSystemError);
+  marker.UnmapView();
+
+  storage::win32::NamedTableObjects objects(table);
+  storage::TableLock lock(objects);
+  platform::StdBinaryFiles files;
+  platform::win32::Win32Prompts prompts(0);
+  platform::win32::Win32Clock clock;
+  storage::MacroStore store(files, lock, prompts, clock);
+  settings.currentFile = app::ResolveCurrentFile(
+      settings, programDir, [](std::string_view path) { return app::win32::FileExists(path); });
+  store.LoadMacroFile(settings.currentFile);
+
+  INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  app::win32::MainWindowContext context{settings,
+                                        profile,
+                                        programDir,
+                                        lock,
+                                        store,
+                                        DllHooks(),
+                                        app::SplitCommandLine(GetCommandLineA(), true)};
+  app::win32::TMainWin mainWindow(context);
+  if (!mainWindow.Create(showCommand)) return 1;
+
+  MSG message{};
+  for (;;) {
+    const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    if (got == 0 || got == -1) break;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
+  try {
+    return Run(showCommand);
+  } catch (...) {
+    // Everything owned by Run has been released on the way out; the message says what ended.
+    MessageBoxA(nullptr, "Quindle 98 ended after an unexpected error.", "System Error", MB_OK);
+    return 1;
+  }
+}

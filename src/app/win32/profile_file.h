@@ -1,0 +1,42 @@
+// The settings file through the system's profile functions, and the two facts about the program's
+// place on disk that the settings need.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "app/settings.h"
+
+namespace quindle::app::win32 {
+
+// A profile file named by its full path: a bare file name would make the system look for it in
+// the Windows directory instead of beside the program.
+class ProfileFile final : public IProfile {
+ public:
+  explicit ProfileFile(std::string path) : path_(std::move(path)) {}
+
+  // A value is read whole, however long. A name holding a NUL character cannot be asked for and
+  // reads as `fallback`.
+  std::string Read(std::string_view section, std::string_view key,
+                   std::string_view fallback) override;
+  // Failures are not reported to the user; WriteFailed() tells whether any write since the
+  // construction failed.
+  void Write(std::string_view section, std::string_view key, std::string_view value) override;
+
+  bool WriteFailed() const { return writeFailed_; }
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+  bool writeFailed_ = false;
+};
+
+// The directory of the running program, without a trailing backslash (a drive root gives "C:").
+// Empty when the system cannot tell the program's path.
+std::string ProgramDirectory();
+
+// True for an existing file; false for a directory, a missing path or a name holding a NUL.
+bool FileExists(std::string_view path);
+
+}  // namespace quindle::app::win32

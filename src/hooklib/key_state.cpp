@@ -1,0 +1,51 @@
+// Key and modifier states as every decision reads them.
+#include "hooklib/hook_logic.h"
+
+namespace quindle::hooklib {
+namespace {
+
+constexpr int kVkShift = 16;
+constexpr int kVkControl = 17;
+constexpr int kVkMenu = 18;
+constexpr int kVkCapital = 20;
+constexpr int kVkLeftWin = 91;
+constexpr int kVkRightWin = 92;
+constexpr int kVkLeftShift = 160;
+constexpr int kVkLeftControl = 162;
+constexpr int kVkLeftMenu = 164;
+
+// The event's key counts as `generic` also when it names the left or right one of the pair.
+bool EventIs(const KeyEvent* event, int generic, int leftSided) noexcept {
+  if (event == nullptr) return false;
+  const unsigned vk = event->vk;
+  return vk == static_cast<unsigned>(generic) || vk == static_cast<unsigned>(leftSided) ||
+         vk == static_cast<unsigned>(leftSided + 1);
+}
+
+bool ModifierDown(IHookEnv& env, const KeyEvent* event, int generic, int leftSided) noexcept {
+  if (EventIs(event, generic, leftSided)) return event->Down();
+  return (static_cast<std::uint16_t>(env.KeyState(generic)) & 0x8000u) != 0;
+}
+
+}  // namespace
+
+bool KeyIsDown(IHookEnv& env, const KeyEvent* event, int vk) noexcept {
+  if (vk <= 0 || vk > 255) return false;
+  if (event != nullptr && event->vk == static_cast<unsigned>(vk)) return event->Down();
+  return (static_cast<std::uint16_t>(env.KeyState(vk)) & 0x8000u) != 0;
+}
+
+Modifiers ReadModifiers(IHookEnv& env, const KeyEvent* event) noexcept {
+  Modifiers m;
+  m.ctrl = ModifierDown(env, event, kVkControl, kVkLeftControl);
+  m.alt = ModifierDown(env, event, kVkMenu, kVkLeftMenu);
+  m.shift = ModifierDown(env, event, kVkShift, kVkLeftShift);
+  m.win = KeyIsDown(env, event, kVkLeftWin) || KeyIsDown(env, event, kVkRightWin);
+  return m;
+}
+
+bool CapsToggled(IHookEnv& env) noexcept {
+  return (static_cast<std::uint16_t>(env.KeyState(kVkCapital)) & 1u) != 0;
+}
+
+}  // namespace quindle::hooklib

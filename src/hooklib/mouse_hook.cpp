@@ -1,0 +1,191 @@
+// The mouse hook's decision: recording mouse actions during a capture, the capture stop click,
+// and mouse hotkeys outside a capture. A hotkey click is swallowed whole, down and up: an up
+// without its down makes most programs open their context menu, which would then take the
+// macro's first keys.
+#include <cstddef>
+#include <cstdint>
+
+#include "hooklib/hook_logic.h"
+#include "hooklib/hook_messages.h"
+#include "hooklib/hotkey_number.h"
+
+namespace quindle::hooklib {
+namespace {
+
+constexpr int kHookNoRemove = 3;
+constexpr int kLowestRecordedX = -999;
+constexpr std::size_t kNumberBuffer = 24;
+// Outside a capture the Alt+Tab capture field is free (a capture reads it only while AltTabHeld
+// is set, which the program clears when a capture starts): it remembers the button whose
+// hotkey down was swallowed, marked by a bit no virtual key has, until its up comes.
+constexpr std::uint16_t kUpPending = 0x8000;
+
+enum class Action { kNone, kMove, kDown, kUp, kDoubleClick };
+
+struct MouseMessage {
+  Action action = Action::kNone;
+  int button = 0;  // kMouseLeft, kMouseRight, kMouseMiddle; 0 for a move
+};
+
+MouseMessage Classify(std::uint32_t message) noexcept {
+  if (message == kWmMouseMove || message == kWmNcMouseMove) return {Action::kMove, 0};
+  std::uint32_t offset = 0;
+  if (message >= kWmLButtonDown && message <= kWmMButtonDblClk) {
+    offset = message - kWmLButtonDown;
+  } else if (message >= kWmNcLButtonDown && message <= kWmNcMButtonDblClk) {
+    offset = message - kWmNcLButtonDown;
+  } else {
+    return {};
+  }
+  static constexpr Action kActions[] = {Action::kDown, Action::kUp, Action::kDoubleClick};
+  return {kActions[offset % 3], static_cast<int>(offset / 3) + kMouseLeft};
+}
+
+const char* ButtonTag(const MouseMessage& m) noexcept {
+  static constexpr const char* kTags[3][3] = {
+      {"<LDN>", "<LUP>", "<LDCLK>"}, {"<RDN>", "<RUP>", "<RDCLK>"}, {"<MDN>", "<MUP>", "<MDCLK>"}};
+  const int column = m.action == Action::kDown ? 0 : (m.action == Action::kUp ? 1 : 2);
+  return kTags[m.button - kMouseLeft][column];
+}
+
+std::size_t Length(const char* text) noexcept {
+  std::size_t n = 0;
+  while (text[n] != '\0') ++n;
+  return n;
+}
+
+std::size_t Append(char* out, std::size_t at, const char* text) noexcept {
+  const std::size_t n = Length(text);
+  for (std::size_t i = 0; i < n; ++i) out[at + i] = text[i];
+  return at + n;
+}
+
+bool IsStopClick(std::uint16_t button, const storage::Flag (&required)[4], const MouseMessage& m,
+                 const Modifiers& mods) noexcept {
+  return button != 0 && m.action == Action::kDown && m.button == button &&
+         required[0] == mods.ctrl && required[1] == mods.alt && required[2] == mods.shift &&
+         required[3] == mods.win;
+}
+
+// "<WSIZE:wwww,hhhh"CURRENT">" for the window in front; nothing when it has no rectangle.
+void OutputWindowSize(storage::SharedMacroTable& table, IHookEnv& env) noexcept {
+  HookRect rect;
+  const Hwnd front = env.Foreground();
+  if (front == 0 || !env.WindowRect(front, rect)) return;
+  const long long width = static_cast<long long>(rect.right) - rect.left + 1;
+  const long long height = static_cast<long long>(rect.bottom) - rect.top + 1;
+  char text[64];
+  std::size_t n = Append(text, 0, "<WSIZE:");
+  n += FormatPadded(width < 0 ? 0 : width, 4, text + n);
+  text[n++] = ',';
+  n += FormatPadded(height < 0 ? 0 : height, 4, text + n);
+  n = Append(text, n, "\"CURRENT\">");
+  OutputCapturePiece(table, env, text, n);
+}
+
+void OutputMove(storage::SharedMacroTable& table, IHookEnv& env, const MouseEvent& event) noexcept {
+  long long x = event.x;
+  long long y = event.y;
+  const bool screen = table.ScreenRelative;
+  if (!screen) {
+    HookRect rect;
+    const Hwnd front = env.Foreground();
+    // Without a window in front there is nothing to measure from; the move is not written.
+    if (front == 0 || !env.WindowRect(front, rect)) return;
+    x -= rect.left;
+    y -= rect.top;
+  }
+  char text[kNumberBuffer * 2 + 8];
+  std::size_t n = Append(text, 0, screen ? "<MMS:" : "<MMW:");
+  n += FormatPadded(x, 5, text + n);
+  text[n++] = ',';
+  n += FormatPadded(y, 5, text + n);
+  text[n++] = '>';
+  OutputCapturePiece(table, env, text, n);
+}
+
+void RecordMouse(storage::SharedMacroTable& table, IHookEnv& env, const MouseEvent& event,
+                 const MouseMessage& m) noexcept {
+  const Modifiers mods = ReadModifiers(env, nullptr);
+  if (table.StopSet1Button != 0) {
+    if (IsStopClick(table.StopSet1Button, table.StopSet1Mods, m, mods)) {
+      table.StopSet1Hit = true;
+      return;
+    }
+  } else if (table.StopSet2Enabled &&
+             IsStopClick(table.StopSet2Button, table.StopSet2Mods, m, mods)) {
+    table.StopSet2Hit = true;
+    return;
+  }
+  if (!table.CaptureMouse) return;
+  const bool recorded =
+      m.action != Action::kNone && (m.action != Action::kMove || event.x >= kLowestRecordedX);
+  if (!recorded) return;
+  if (table.WantWindowSize) {
+    // Cleared even when the size cannot be read, so that it never appears after an action.
+    table.WantWindowSize = false;
+    OutputWindowSize(table, env);
+  }
+  if (m.action == Action::kMove) {
+    OutputMove(table, env, event);
+  } else {
+    const char* tag = ButtonTag(m);
+    OutputCapturePiece(table, env, tag, Length(tag));
+  }
+}
+
+// A mouse hotkey at a button's down message. True when the click is swallowed.
+bool MouseHotkey(storage::SharedMacroTable& table, IHookEnv& env, const MouseMessage& m) noexcept {
+  if (m.action != Action::kDown) return false;
+  const Modifiers mods = ReadModifiers(env, nullptr);
+  const int code = EncodeMouseHotkey(m.button, mods.ctrl, mods.alt, mods.shift);
+  if (code < kFirstMouseCode || code >= kHotkeyCodeCount) return false;
+  const bool define = table.DefineMode;
+  const bool plain = (code - kFirstMouseCode) % 7 == 0;
+  if (plain) {
+    if (define) {
+      // A plain left click is how the user leaves the entry field; it is never a hotkey there.
+      if (m.button == kMouseLeft) return false;
+      table.PendingCode = code;
+      table.PendingFocus = env.Focus();
+      env.Post(table.SecWindow, WM_HOTKEY_DEFINED, static_cast<std::uint32_t>(code),
+               static_cast<std::intptr_t>(table.PendingFocus.Get()));
+      return true;
+    }
+    if (FindMacroInScope(table, env, code) < 0) return false;
+    const std::uint32_t reported =
+        static_cast<std::uint32_t>(code) | (CapsToggled(env) ? kCapsLockBit : 0u);
+    table.PendingCode = static_cast<std::int32_t>(reported);
+    table.PendingFocus = env.Focus();
+    env.Post(table.MainWindow, WM_HOTKEY_PRESSED, reported,
+             static_cast<std::intptr_t>(table.PendingFocus.Get()));
+    return true;
+  }
+  if (!define && (!table.CodeInUse[code] || FindMacroInScope(table, env, code) < 0)) return false;
+  table.PendingCode = code;
+  table.ReleaseKey = -1;
+  table.WaitRelease = true;
+  table.PendingFocus = env.Focus();
+  return true;
+}
+
+}  // namespace
+
+Verdict MouseDecision(storage::SharedMacroTable& table, IHookEnv& env,
+                      const MouseEvent& event) noexcept {
+  if (event.code < 0 || event.code == kHookNoRemove) return {};
+  const MouseMessage m = Classify(event.message);
+  if (table.CaptureActive) {
+    RecordMouse(table, env, event, m);
+    return {};
+  }
+  if (m.action == Action::kUp && table.AltTabKey == (kUpPending | m.button)) {
+    table.AltTabKey = 0;
+    return {true, true};
+  }
+  if (!MouseHotkey(table, env, m)) return {};
+  table.AltTabKey = static_cast<std::uint16_t>(kUpPending | m.button);
+  return {true, true};
+}
+
+}  // namespace quindle::hooklib

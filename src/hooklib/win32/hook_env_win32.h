@@ -1,0 +1,39 @@
+// The hook procedures' view of the system, answered by Win32 on the thread the hook runs on.
+// It runs inside every program that receives input: nothing here allocates or throws.
+#pragma once
+
+#include "platform/win32/win32_api.h"
+
+#include <cstdint>
+
+#include "hooklib/hook_env.h"
+
+namespace quindle::hooklib::win32 {
+
+// Window handles sit in the shared blocks as 32 bits; Win32 keeps only 32 significant bits in a
+// window handle, also in 64-bit programs.
+inline HWND ToHwnd(Hwnd window) noexcept {
+  return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window));
+}
+inline Hwnd FromHwnd(HWND window) noexcept {
+  return static_cast<Hwnd>(reinterpret_cast<std::uintptr_t>(window));
+}
+
+class Win32HookEnv final : public IHookEnv {
+ public:
+  std::int16_t KeyState(int vk) noexcept override;
+  bool KeyboardState(std::uint8_t* state) noexcept override;
+  int ToAscii(unsigned vk, const std::uint8_t* state, char* out) noexcept override;
+  std::uint32_t MapVkToChar(unsigned vk) noexcept override;
+  Hwnd Foreground() noexcept override;
+  std::size_t WindowTitle(Hwnd window, char* buffer, std::size_t size) noexcept override;
+  bool WindowRect(Hwnd window, HookRect& rect) noexcept override;
+  Hwnd Focus() noexcept override;
+  bool WindowWithExactTitle(const char* title) noexcept override;
+  bool WindowTitleContains(const char* upperText, std::size_t length) noexcept override;
+  void Post(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
+            std::intptr_t lParam) noexcept override;
+  TimeOfDay Now() noexcept override;
+};
+
+}  // namespace quindle::hooklib::win32

@@ -1,0 +1,32 @@
+// The four system-wide hook procedures of QNLHOOK.DLL. Each runs on the input thread of
+// whatever program receives the event, opens the main program's named mutex and block for the
+// length of one call, and passes the event on when the main program is gone.
+#pragma once
+
+#include "platform/win32/win32_api.h"
+
+#include <cstdint>
+
+namespace quindle::hooklib::win32 {
+
+inline constexpr DWORD kMutexAllAccess = 0x1F0001;
+inline constexpr DWORD kHookWaitMs = 500;
+
+// WH_KEYBOARD: hotkeys, Typlet characters, capture keys (over "QNBA1ZTW").
+LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) noexcept;
+// WH_MOUSE: mouse hotkeys and capture clicks (over "QNBA1ZTW").
+LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam) noexcept;
+// WH_GETMESSAGE: rewrites the character of a WM_CHAR being removed (over "QNTT1ZTW").
+LRESULT CALLBACK MessageHookProc(int code, WPARAM wParam, LPARAM lParam) noexcept;
+// WH_CBT: reports window activations to the main window (over "QNKR1ZTW").
+LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam) noexcept;
+
+// Hook handles as the blocks and the exports carry them: 32 bits, 0 for none.
+inline HHOOK ToHhook(std::uint32_t hook) noexcept {
+  return reinterpret_cast<HHOOK>(static_cast<std::uintptr_t>(hook));
+}
+inline std::uint32_t FromHhook(HHOOK hook) noexcept {
+  return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(hook));
+}
+
+}  // namespace quindle::hooklib::win32

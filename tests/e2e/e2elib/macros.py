@@ -1,0 +1,58 @@
+"""Macro files for the scenarios, written record by record in the stored layout."""
+
+import struct
+
+RECORD_SIZE = 5165
+
+GLOBAL, WINDOW, PROGRAM, POPUP, SYSTEM = 1, 2, 3, 4, 5
+
+
+def hotkey(name):
+    """The HotkeyNumber of a few combinations the scenarios use."""
+    letter_bases = {"ctrl": 0, "alt": 48, "ctrl+shift": 96, "ctrl+alt": 144, "alt+shift": 192,
+                    "ctrl+alt+shift": 240}
+    mouse_bases = {"lmouse": 699, "rmouse": 706, "mmouse": 713}
+    mouse_mods = {"": 0, "shift": 1, "ctrl": 2, "alt": 3, "ctrl+shift": 4, "ctrl+alt": 5,
+                  "shift+alt": 6}
+    parts = name.lower().split("+")
+    key, mods = parts[-1], "+".join(parts[:-1])
+    if key in mouse_bases:
+        return mouse_bases[key] + mouse_mods[mods]
+    if len(key) == 1 and key.isalpha():
+        return letter_bases[mods] + ord(key.upper()) - ord("A")
+    raise ValueError("no HotkeyNumber for " + name)
+
+
+def _pstring(text, capacity):
+    data = text.encode("cp1252")[:capacity]
+    return bytes([len(data)]) + data + b"\0" * (capacity - len(data))
+
+
+def record(name, text, hotkey_number, scope=GLOBAL, scope_text="", enabled=True,
+           top_most_only=False):
+    body = text.encode("cp1252")
+    if len(body) > 5000:
+        raise ValueError("a macro text holds at most 5000 characters")
+    data = bytearray(RECORD_SIZE)
+    data[0:51] = _pstring(name, 50)
+    data[51:82] = _pstring(scope_text, 30)
+    data[82:93] = _pstring("", 10)
+    struct.pack_into("<Hh", data, 93, hotkey_number, scope)
+    data[97] = 1 if enabled else 0
+    data[100:100 + len(body)] = body
+    data[5101:5114] = _pstring("", 12)
+    data[5134] = 1 if top_most_only else 0
+    struct.pack_into("<d", data, 5135, 46000.0)
+    return bytes(data)
+
+
+def system_macros():
+    """The four system macros as a new file gets them, so a scenario's file is not changed by
+    the program adding them."""
+    names = ["Activate Quindle", "Start / Stop Capture", "Resume Pause",
+             "Menu of Macros for Top Most Window"]
+    return [record(name, "", 262 + i, SYSTEM, str(i + 1)) for i, name in enumerate(names)]
+
+
+def macro_file(*records, with_system=True):
+    return b"".join((system_macros() if with_system else []) + list(records))
