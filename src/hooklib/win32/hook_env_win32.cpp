@@ -32,12 +32,25 @@ BOOL CALLBACK CompareTitle(HWND window, LPARAM param) noexcept {
 
 }  // namespace
 
+bool Win32HookEnv::ReadKeys() noexcept {
+  if (!keysRead_) {
+    keysRead_ = true;
+    keysValid_ = ::GetKeyboardState(keys_) != FALSE;
+  }
+  return keysValid_;
+}
+
 std::int16_t Win32HookEnv::KeyState(int vk) noexcept {
-  return static_cast<std::int16_t>(::GetKeyState(vk));
+  if (vk < 0 || vk > 255 || !ReadKeys()) return static_cast<std::int16_t>(::GetKeyState(vk));
+  // The same two bits GetKeyState reports: 15 down, 0 toggled.
+  const unsigned byte = keys_[vk];
+  return static_cast<std::int16_t>(((byte & 0x80u) != 0 ? 0x8000u : 0u) | (byte & 1u));
 }
 
 bool Win32HookEnv::KeyboardState(std::uint8_t* state) noexcept {
-  return state != nullptr && ::GetKeyboardState(state) != FALSE;
+  if (state == nullptr || !ReadKeys()) return false;
+  for (std::size_t i = 0; i < sizeof keys_; ++i) state[i] = keys_[i];
+  return true;
 }
 
 int Win32HookEnv::ToAscii(unsigned vk, const std::uint8_t* state, char* out) noexcept {

@@ -19,6 +19,9 @@ inline Hwnd FromHwnd(HWND window) noexcept {
   return static_cast<Hwnd>(reinterpret_cast<std::uintptr_t>(window));
 }
 
+// One object serves one hook call. Key states are read once per call, as the whole keyboard
+// state: each query is a round trip to the window system (under Wine a server call costing tens
+// of microseconds), and a decision asks for up to ten keys.
 class Win32HookEnv final : public IHookEnv {
  public:
   std::int16_t KeyState(int vk) noexcept override;
@@ -34,6 +37,13 @@ class Win32HookEnv final : public IHookEnv {
   void Post(Hwnd window, std::uint32_t message, std::uintptr_t wParam,
             std::intptr_t lParam) noexcept override;
   TimeOfDay Now() noexcept override;
+
+ private:
+  bool ReadKeys() noexcept;
+
+  std::uint8_t keys_[256] = {};
+  bool keysRead_ = false;
+  bool keysValid_ = false;
 };
 
 }  // namespace quindle::hooklib::win32

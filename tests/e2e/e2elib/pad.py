@@ -153,6 +153,10 @@ class Pad:
         """Posts WM_CLOSE to the first top-level window whose title contains `title_part`."""
         return self.request("close " + title_part)[0].fields.get("posted") == "1"
 
+    def close_handle(self, hwnd):
+        """Posts WM_CLOSE to the window with this handle."""
+        return self.request("closehwnd %s" % hwnd)[0].fields.get("posted") == "1"
+
     def foreground_title(self):
         answer = self.request("foreground")[0]
         return unescape(answer.rest.split(" title=", 1)[1])

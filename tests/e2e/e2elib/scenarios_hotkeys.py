@@ -13,6 +13,20 @@ HOTKEY_CODE = hotkey(HOTKEY)  # 259
 MARKER_KEY = 43
 
 
+FONT_KEYS = ["Color", "Font Name", "Size", "Bold", "Italic"]
+SETTINGS_KEYS = (
+    ["System Menu", "Primary Sort", "Activation Sort", "Scope Sort", "Last Date Format",
+     "Last Time Format", "Suppress Zeros In Date", "Suppress Zeros In Time", "Show Date",
+     "Use Tray", "Disable Screen Saver", "Current File"] +
+    ["Last File %d" % n for n in range(1, 6)] +
+    ["Double Alt", "Keys", "Mouse", "Relative To Screen", "Time", "Prompt", "Window Size",
+     "Global", "Speed", "Solitary Usage", "Case Sensative", "Use Suffix", "Prefix Keys",
+     "Width", "Height", "Left", "Top", "Col 1 Width", "Col 2 Width", "Col 3 Width",
+     "Use Speed"] + FONT_KEYS + ["Underline", "Strikeout"] +
+    ["Network Mode", "Auto Sync", "Sync Minutes", "Use Wave File", "Wave File Wait",
+     "Wave File", "Timer Seconds"])
+
+
 def key_downs(pad):
     return [e.int("vk") for e in pad.named("WM_KEYDOWN", "WM_SYSKEYDOWN")]
 
@@ -175,8 +189,7 @@ def hotkey_second_instance_refused(box):
                           "the already-running message")
     box.session.screenshot("hotkey_second_instance.png")
     expect_equal(shown["title"], "", "the message's title")
-    pad.close_window("")  # harmless when the box has already gone
-    box.xdotool("key", "Return", check=False)
+    expect(pad.close_handle(shown["hwnd"]), "closing the message box")
     try:
         second.wait(timeout=30)
     except Exception:
@@ -253,13 +266,20 @@ def settings_written_and_file_option(box):
     pad.close_window("Quindle 98 (")
     process.wait(timeout=60)
     ini = open(box.host_path("QUINX.INI"), encoding="cp1252").read()
-    for section in ("[Misc]", "[Capture]", "[Typlets]", "[Grid Title Font]", "[Grid Font]",
-                    "[Main Window]", "[Script Page]", "[Network]", "[Print List Font]",
-                    "[Scheduler]"):
+    sections = ["[Misc]", "[Capture]", "[Typlets]", "[Grid Title Font]", "[Grid Font]",
+                "[Main Window]", "[Script Page]", "[Network]", "[Print List Font]", "[Scheduler]"]
+    for section in sections:
         expect(section in ini, "section %s in QUINX.INI" % section)
-    for key in ("System Menu=1", "Current File=C:\\E2E\\OTHER.QNL", "Last File 5=",
-                "Case Sensative=Yes", "Timer Seconds=10", "Col 3 Width=132"):
-        expect(key.lower() in ini.lower(), "%r in QUINX.INI:\n%s" % (key, ini))
+    places = [ini.index(section) for section in sections]
+    # The file the harness wrote held only [Main Window]; the program's save keeps its place
+    # and adds the others in order around it.
+    others = [p for p, s in zip(places, sections) if s != "[Main Window]"]
+    expect(others == sorted(others), "sections in order: %r" % sections)
+    for key in SETTINGS_KEYS:
+        expect(("\n" + key + "=").lower() in ini.lower(), "%r in QUINX.INI:\n%s" % (key, ini))
+    for value in ("Current File=C:\\E2E\\OTHER.QNL", "Case Sensative=Yes", "Timer Seconds=10",
+                  "Col 3 Width=132", "Left=570"):
+        expect(value.lower() in ini.lower(), "%r in QUINX.INI:\n%s" % (value, ini))
     # A missing file leaves the remembered one.
     box.start_quindl(["/F" + box.windows_path("MISSING.QNL")], wait_with=pad,
                      caption="Quindle 98 (OTHER)")

@@ -273,6 +273,16 @@ void AnswerClose(const std::string& id, const std::string& part) {
   gPad->log.Write("close id=" + id + " posted=" + (posted ? "1" : "0"));
 }
 
+// Closes the window with this handle (a message box has no title to look for).
+void AnswerCloseHandle(const std::string& id, const std::string& handle) {
+  char* end = nullptr;
+  const unsigned long long value = std::strtoull(handle.c_str(), &end, 10);
+  HWND window = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(value));
+  const bool posted = end != handle.c_str() && *end == '\0' && IsWindow(window) &&
+                      PostMessageA(window, WM_CLOSE, 0, 0) != FALSE;
+  gPad->log.Write("close id=" + id + " posted=" + (posted ? "1" : "0"));
+}
+
 void AnswerState(const std::string& id) {
   RECT r{};
   if (!GetWindowRect(gPad->window, &r)) r = RECT{};
@@ -324,6 +334,8 @@ void PollRequest() {
     AnswerWindow(id, argument);
   } else if (command == "message") {
     AnswerMessage(id, argument);
+  } else if (command == "closehwnd") {
+    AnswerCloseHandle(id, argument);
   } else if (command == "close") {
     AnswerClose(id, argument);
   } else if (command == "foreground") {
