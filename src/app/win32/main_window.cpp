@@ -159,6 +159,11 @@ LRESULT TMainWin::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       FormClose();
       DestroyWindow(window_);
       return 0;
+    case WM_ENDSESSION:
+      // Windows is shutting down: no WM_CLOSE comes, and this is the last chance to remove the
+      // hooks and save the settings.
+      if (wParam != FALSE) FormClose();
+      return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
@@ -265,6 +270,7 @@ bool TMainWin::CreateSmallBlocks() {
       !activationBlock_.Create(storage::kActivationBlockName, sizeof(storage::ActivationBlock))) {
     MessageBoxA(nullptr, "Memory Mapped File could not be created.  Quindle will terminate.",
                 "System Error", MB_OK | MB_ICONERROR);
+    reported_ = true;
     return false;
   }
   auto* remap = static_cast<storage::RemapBlock*>(remapBlock_.View());
@@ -272,6 +278,7 @@ bool TMainWin::CreateSmallBlocks() {
   if (remap == nullptr || activationBlock == nullptr) {
     MessageBoxA(nullptr, "Memory Mapped File could not be mapped.  Quindle will terminate.",
                 "System Error", MB_OK | MB_ICONERROR);
+    reported_ = true;
     return false;
   }
   remap->MainWindow = self;

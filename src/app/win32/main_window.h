@@ -49,6 +49,8 @@ class TMainWin final : public platform::IAppWindow,
   // or one of its shared blocks could not be made; the user has been told.
   bool Create(int showCommand);
   HWND Handle() const { return window_; }
+  // The user has been told why the window could not be made.
+  bool Reported() const { return reported_; }
 
   // IAppWindow
   platform::WindowHandle MainWindow() override;
@@ -100,6 +102,7 @@ class TMainWin final : public platform::IAppWindow,
   HWND list_ = nullptr;
   StartOptions options_;
   bool closing_ = false;
+  bool reported_ = false;
   bool hiddenAtFirstPaint_ = false;
   bool swapsActive_ = false;
   std::uint32_t cbtHook_ = 0;

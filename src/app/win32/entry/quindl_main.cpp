@@ -95,7 +95,13 @@ int Run(int showCommand) {
                                         DllHooks(),
                                         app::SplitCommandLine(GetCommandLineA(), true)};
   app::win32::TMainWin mainWindow(context);
-  if (!mainWindow.Create(showCommand)) return 1;
+  if (!mainWindow.Create(showCommand)) {
+    // A failed shared block has been reported already; anything else is said here.
+    if (mainWindow.Handle() == nullptr && !mainWindow.Reported())
+      MessageBoxA(nullptr, "The main window could not be created.  Quindle will terminate.",
+                  kSystemError, MB_OK | MB_ICONERROR);
+    return 1;
+  }
 
   MSG message{};
   for (;;) {
