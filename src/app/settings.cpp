@@ -36,7 +36,6 @@ struct Range {
   bool signedText;  // a leading minus sign counts
 };
 
-constexpr Range kCountRange{0, std::numeric_limits<int>::max(), false};
 constexpr Range kExtentRange{1, kMaxExtent, false};
 constexpr Range kPositionRange{kMinPosition, kMaxPosition, true};
 constexpr Range kColorRange{std::numeric_limits<std::int32_t>::min(),
