@@ -40,40 +40,76 @@ bool UpperTextContains(const char* upperText, std::size_t textLength,
   return false;
 }
 
-bool Selectable(const storage::SharedMacroTable& table, std::size_t i, int code) noexcept {
-  return table.Enabled[i] && static_cast<int>(table.HotkeyNumber[i].Get()) == code;
-}
-
-bool ScopeTextIn(const storage::SharedMacroTable& table, std::size_t i, const char* upperText,
-                 std::size_t length) noexcept {
-  return UpperTextContains(upperText, length, table.ScopeText[i].View());
-}
-
-// Pass 1: a window- or program-scoped macro whose scope matches what is in front.
-int FindInFront(const storage::SharedMacroTable& table, IHookEnv& env, int code) noexcept {
-  const Hwnd front = env.Foreground();
-  if (front == 0) return -1;
-  char title[kTitleBuffer] = {};
-  std::size_t length = env.WindowTitle(front, title, kTitleBuffer);
-  if (length >= kTitleBuffer) length = kTitleBuffer - 1;
-  for (std::size_t i = 0; i < length; ++i) title[i] = Upper(title[i]);
-  if (UpperTextContains(title, length, {kPauseMark, kPauseMarkLength})) return -1;
-  // Stored upper case by the main program; upper-cased again in case another writer did not.
-  char program[storage::PString<250>::kCapacity];
-  const auto stored = table.ForegroundProgram.View();
-  for (std::size_t i = 0; i < stored.size(); ++i) program[i] = Upper(stored[i]);
-  const std::size_t programLength = stored.size();
-  const std::size_t count = table.SafeCount();
-  for (std::size_t i = 0; i < count; ++i) {
-    if (!Selectable(table, i, code)) continue;
-    const std::int16_t kind = table.ScopeKind[i];
-    if (kind == storage::ScopeWindow && ScopeTextIn(table, i, title, length))
-      return static_cast<int>(i);
-    if (kind == storage::ScopeProgram && ScopeTextIn(table, i, program, programLength))
-      return static_cast<int>(i);
+// Which character pairs occur in a text: a test of one bit that rules out most scope texts
+// before the search proper. Worth it when many scoped macros share one hotkey.
+class PairFilter {
+ public:
+  void Build(const char* upperText, std::size_t length) noexcept {
+    for (std::size_t i = 0; i + 1 < length; ++i) Set(Hash(upperText[i], upperText[i + 1]));
   }
-  return -1;
-}
+  bool MayContain(std::string_view part) const noexcept {
+    return part.size() < 2 || Test(Hash(Upper(part[0]), Upper(part[1])));
+  }
+
+ private:
+  static constexpr std::size_t kBits = 4096;
+  static std::size_t Hash(char a, char b) noexcept {
+    const auto x = static_cast<unsigned char>(a);
+    const auto y = static_cast<unsigned char>(b);
+    return ((static_cast<std::size_t>(x) << 4) ^ y) % kBits;
+  }
+  void Set(std::size_t bit) noexcept { bits_[bit / 64] |= std::uint64_t{1} << (bit % 64); }
+  bool Test(std::size_t bit) const noexcept { return ((bits_[bit / 64] >> (bit % 64)) & 1u) != 0; }
+  std::uint64_t bits_[kBits / 64] = {};
+};
+
+// What pass 1 compares with: the title of the window in front and the program that owns it,
+// upper case. Read only when the hotkey has a scoped macro at all, as most hotkeys are global.
+class Front {
+ public:
+  explicit Front(const storage::SharedMacroTable& table, IHookEnv& env) noexcept
+      : table_(table), env_(env) {}
+
+  // False when there is no window in front or it is a pause dialog: pass 1 does not apply.
+  bool Usable() noexcept {
+    if (!read_) Read();
+    return usable_;
+  }
+  bool TitleHas(std::string_view part) const noexcept {
+    return titleFilter_.MayContain(part) && UpperTextContains(title_, titleLength_, part);
+  }
+  bool ProgramHas(std::string_view part) const noexcept {
+    return UpperTextContains(program_, programLength_, part);
+  }
+
+ private:
+  void Read() noexcept {
+    read_ = true;
+    const Hwnd front = env_.Foreground();
+    if (front == 0) return;
+    std::size_t length = env_.WindowTitle(front, title_, kTitleBuffer);
+    if (length >= kTitleBuffer) length = kTitleBuffer - 1;
+    for (std::size_t i = 0; i < length; ++i) title_[i] = Upper(title_[i]);
+    titleLength_ = length;
+    if (UpperTextContains(title_, length, {kPauseMark, kPauseMarkLength})) return;
+    // Stored upper case by the main program; upper-cased again in case another writer did not.
+    const auto stored = table_.ForegroundProgram.View();
+    for (std::size_t i = 0; i < stored.size(); ++i) program_[i] = Upper(stored[i]);
+    programLength_ = stored.size();
+    titleFilter_.Build(title_, titleLength_);
+    usable_ = true;
+  }
+
+  const storage::SharedMacroTable& table_;
+  IHookEnv& env_;
+  bool read_ = false;
+  bool usable_ = false;
+  char title_[kTitleBuffer] = {};
+  std::size_t titleLength_ = 0;
+  char program_[storage::PString<250>::kCapacity] = {};
+  std::size_t programLength_ = 0;
+  PairFilter titleFilter_;
+};
 
 // A top-level window named by a window-scoped macro: its exact title first, else any title that
 // contains the text.
@@ -107,22 +143,33 @@ bool ContainsUpper(const char* text, std::size_t textLength, const char* part,
 
 int FindMacroInScope(const storage::SharedMacroTable& table, IHookEnv& env, int code) noexcept {
   if (code < 0 || code >= static_cast<int>(storage::kHotkeyCount)) return -1;
-  const int inFront = FindInFront(table, env, code);
-  if (inFront >= 0) return inFront;
-  // Pass 2. A program-scoped macro is never chosen here: the main program cannot bring a
-  // program to the front, so it would not resolve the key either and the key would be lost.
+  // One scan serves both passes. Pass 1 answers with the first window- or program-scoped macro
+  // that matches what is in front, so the scan can stop there. Pass 2 answers with the first
+  // window-scoped macro (TopMostOnly 0) whose window exists, else with the last global one; the
+  // scan notes both kinds on the way. A program-scoped macro is never chosen in pass 2: the
+  // main program cannot bring a program to the front, so it would not resolve the key either
+  // and the key would be lost.
+  Front front(table, env);
   int candidate = -1;
+  std::uint16_t windowScoped[storage::kMaxMacros];
+  std::size_t windowCount = 0;
+  const auto wanted = static_cast<std::uint16_t>(code);
   const std::size_t count = table.SafeCount();
   for (std::size_t i = 0; i < count; ++i) {
-    if (!Selectable(table, i, code)) continue;
+    if (table.HotkeyNumber[i].Get() != wanted || !table.Enabled[i]) continue;
     const std::int16_t kind = table.ScopeKind[i];
-    if (kind == storage::ScopeGlobal || kind == storage::ScopePopupMenu ||
-        kind == storage::ScopeSystem) {
+    if (kind == storage::ScopeWindow) {
+      if (front.Usable() && front.TitleHas(table.ScopeText[i].View())) return static_cast<int>(i);
+      if (!table.TopMostOnly[i]) windowScoped[windowCount++] = static_cast<std::uint16_t>(i);
+    } else if (kind == storage::ScopeProgram) {
+      if (front.Usable() && front.ProgramHas(table.ScopeText[i].View())) return static_cast<int>(i);
+    } else if (kind == storage::ScopeGlobal || kind == storage::ScopePopupMenu ||
+               kind == storage::ScopeSystem) {
       candidate = static_cast<int>(i);
-    } else if (kind == storage::ScopeWindow && !table.TopMostOnly[i] &&
-               ScopeWindowExists(table, env, i)) {
-      return static_cast<int>(i);
     }
+  }
+  for (std::size_t k = 0; k < windowCount; ++k) {
+    if (ScopeWindowExists(table, env, windowScoped[k])) return windowScoped[k];
   }
   return candidate;
 }
