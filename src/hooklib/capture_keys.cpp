@@ -5,12 +5,11 @@
 
 #include "hooklib/hook_logic.h"
 #include "hooklib/hook_messages.h"
+#include "hooklib/virtual_keys.h"
 
 namespace quindle::hooklib {
 namespace {
 
-constexpr int kHookNoRemove = 3;
-constexpr unsigned kVkTab = 9;
 constexpr std::size_t kTextBuffer = 16;
 
 struct KeyText {

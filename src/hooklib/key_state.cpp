@@ -1,30 +1,21 @@
 // Key and modifier states as every decision reads them.
 #include "hooklib/hook_logic.h"
+#include "hooklib/virtual_keys.h"
 
 namespace quindle::hooklib {
 namespace {
 
-constexpr int kVkShift = 16;
-constexpr int kVkControl = 17;
-constexpr int kVkMenu = 18;
-constexpr int kVkCapital = 20;
-constexpr int kVkLeftWin = 91;
-constexpr int kVkRightWin = 92;
-constexpr int kVkLeftShift = 160;
-constexpr int kVkLeftControl = 162;
-constexpr int kVkLeftMenu = 164;
-
 // The event's key counts as `generic` also when it names the left or right one of the pair.
-bool EventIs(const KeyEvent* event, int generic, int leftSided) noexcept {
+bool EventIs(const KeyEvent* event, unsigned generic, unsigned leftSided) noexcept {
   if (event == nullptr) return false;
   const unsigned vk = event->vk;
-  return vk == static_cast<unsigned>(generic) || vk == static_cast<unsigned>(leftSided) ||
-         vk == static_cast<unsigned>(leftSided + 1);
+  return vk == generic || vk == leftSided || vk == leftSided + 1;
 }
 
-bool ModifierDown(IHookEnv& env, const KeyEvent* event, int generic, int leftSided) noexcept {
+bool ModifierDown(IHookEnv& env, const KeyEvent* event, unsigned generic,
+                  unsigned leftSided) noexcept {
   if (EventIs(event, generic, leftSided)) return event->Down();
-  return (static_cast<std::uint16_t>(env.KeyState(generic)) & 0x8000u) != 0;
+  return (static_cast<std::uint16_t>(env.KeyState(static_cast<int>(generic))) & 0x8000u) != 0;
 }
 
 }  // namespace
@@ -45,7 +36,7 @@ Modifiers ReadModifiers(IHookEnv& env, const KeyEvent* event) noexcept {
 }
 
 bool CapsToggled(IHookEnv& env) noexcept {
-  return (static_cast<std::uint16_t>(env.KeyState(kVkCapital)) & 1u) != 0;
+  return (static_cast<std::uint16_t>(env.KeyState(static_cast<int>(kVkCapital))) & 1u) != 0;
 }
 
 }  // namespace quindle::hooklib

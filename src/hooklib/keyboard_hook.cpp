@@ -5,26 +5,18 @@
 #include "hooklib/hook_logic.h"
 #include "hooklib/hook_messages.h"
 #include "hooklib/hotkey_number.h"
+#include "hooklib/virtual_keys.h"
 
 namespace quindle::hooklib {
 namespace {
 
-constexpr unsigned kVkShift = 16;
-constexpr unsigned kVkControl = 17;
-constexpr unsigned kVkMenu = 18;
-constexpr int kVkPause = 19;
-constexpr unsigned kVkCapital = 20;
-constexpr int kVkScroll = 145;
-constexpr unsigned kVkLeftWin = 91;
-constexpr unsigned kVkRightWin = 92;
 constexpr std::uint32_t kDeadKeyBits = 0x80008000u;
 constexpr std::size_t kKeyboardStateSize = 256;
 constexpr std::size_t kToAsciiBuffer = 5;
-constexpr int kHookNoRemove = 3;
 
 bool IsModifierKey(unsigned vk) noexcept {
   return vk == kVkShift || vk == kVkControl || vk == kVkMenu || vk == kVkLeftWin ||
-         vk == kVkRightWin || (vk >= 160 && vk <= 165);
+         vk == kVkRightWin || (vk >= kVkLeftShift && vk <= kVkRightMenu);
 }
 
 void PostTyplet(const storage::SharedMacroTable& table, IHookEnv& env, std::uintptr_t kind,

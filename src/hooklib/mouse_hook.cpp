@@ -8,11 +8,11 @@
 #include "hooklib/hook_logic.h"
 #include "hooklib/hook_messages.h"
 #include "hooklib/hotkey_number.h"
+#include "hooklib/virtual_keys.h"
 
 namespace quindle::hooklib {
 namespace {
 
-constexpr int kHookNoRemove = 3;
 constexpr int kLowestRecordedX = -999;
 constexpr std::size_t kNumberBuffer = 24;
 // Outside a capture the Alt+Tab capture field is free (a capture reads it only while AltTabHeld

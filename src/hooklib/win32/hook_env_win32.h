@@ -5,19 +5,17 @@
 #include "platform/win32/win32_api.h"
 
 #include <cstdint>
+#include <type_traits>
 
 #include "hooklib/hook_env.h"
+#include "platform/win32/window_handle.h"
 
 namespace quindle::hooklib::win32 {
 
-// Window handles sit in the shared blocks as 32 bits; Win32 keeps only 32 significant bits in a
-// window handle, also in 64-bit programs.
-inline HWND ToHwnd(Hwnd window) noexcept {
-  return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window));
-}
-inline Hwnd FromHwnd(HWND window) noexcept {
-  return static_cast<Hwnd>(reinterpret_cast<std::uintptr_t>(window));
-}
+// The blocks' 32-bit window handles are the platform's: the same conversions serve.
+static_assert(std::is_same_v<Hwnd, platform::WindowHandle>);
+using platform::win32::FromHwnd;
+using platform::win32::ToHwnd;
 
 // One object serves one hook call. Key states are read once per call, as the whole keyboard
 // state: each query is a round trip to the window system (under Wine a server call costing tens
