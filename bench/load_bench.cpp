@@ -7,8 +7,8 @@
 
 #include "platform/fake/recording_platform.h"
 #include "platform/std_file_io.h"
-#include "storage/in_process_table.h"
 #include "storage/macro_store.h"
+#include "support/in_process_table.h"
 
 namespace {
 

@@ -1,28 +1,10 @@
-// Everything outside the player that a playing macro reaches.
+// Everything outside the player that a playing macro reaches: the platform's service bundle.
 #pragma once
 
-#include "platform/desktop.h"
-#include "platform/input.h"
-#include "platform/program.h"
-#include "platform/system.h"
+#include "platform/services.h"
 
 namespace quindle::engine {
 
-struct PlayerServices {
-  platform::IInputSink& input;
-  platform::IKeyboardLayout& layout;
-  platform::IScreen& screen;
-  platform::IWindows& windows;
-  platform::IProcesses& processes;
-  platform::IShell& shell;
-  platform::IFileOps& files;
-  platform::IClipboard& clipboard;
-  platform::ISound& sound;
-  platform::IClock& clock;
-  platform::IMessagePump& pump;
-  platform::IPlaybackPrompts& prompts;
-  platform::IAppWindow& app;
-  platform::IMacroFileSwitch& fileSwitch;
-};
+using PlayerServices = platform::Services;
 
 }  // namespace quindle::engine

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "activation/hotkey_names.h"
+#include "hooklib/hotkey_names.h"
 
 namespace quindle::engine {
 namespace {
@@ -47,7 +47,7 @@ int PauseMessageHeight(std::size_t messageLength) noexcept {
 
 std::string PauseCaption(std::uint16_t hotkeyNumber) {
   // HotkeyName is empty for 10000 (timed), 20000 (Typlet) and anything else past 719.
-  const std::string_view name = activation::HotkeyName(hotkeyNumber);
+  const std::string_view name = hooklib::HotkeyName(hotkeyNumber);
   if (name.empty()) return std::string(kPauseCaption);
   std::string caption(kPauseCaption);
   caption += " (";

@@ -10,10 +10,10 @@
 
 #include "platform/fake/recording_platform.h"
 #include "platform/std_file_io.h"
-#include "storage/in_process_table.h"
 #include "storage/macro_store.h"
 #include "storage/record_reader.h"
 #include "storage/set_hotkeys.h"
+#include "support/in_process_table.h"
 
 namespace {
 

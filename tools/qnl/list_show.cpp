@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "activation/hotkey_names.h"
+#include "activation/macro_names.h"
 #include "platform/date_time.h"
 #include "qnl/cp1252.h"
 #include "storage/record_reader.h"

@@ -16,7 +16,7 @@
 #include "storage/record_reader.h"
 
 #ifdef _WIN32
-#include "qnl/win32/real_play.h"
+#include "qnl/real_play.h"
 #endif
 
 namespace quindle::tool {

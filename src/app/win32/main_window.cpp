@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "activation/hotkey_names.h"
 #include "activation/key_remap.h"
+#include "activation/macro_names.h"
 #include "app/win32/profile_file.h"
 #include "hooklib/hook_messages.h"
 #include "platform/std_file_io.h"

@@ -366,10 +366,9 @@ bool RecordingPlatform::AskYesNo(std::string_view title, std::string_view text) 
   return yes;
 }
 
-engine::PlayerServices MakePlayerServices(RecordingPlatform& platform) {
-  return engine::PlayerServices{platform, platform, platform, platform, platform,
-                                platform, platform, platform, platform, platform,
-                                platform, platform, platform, platform};
+Services MakePlayerServices(RecordingPlatform& platform) {
+  return Services{platform, platform, platform, platform, platform, platform, platform,
+                  platform, platform, platform, platform, platform, platform, platform};
 }
 
 }  // namespace quindle::platform::fake

@@ -53,10 +53,10 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/player_services.h"
 #include "platform/desktop.h"
 #include "platform/input.h"
 #include "platform/program.h"
+#include "platform/services.h"
 #include "platform/system.h"
 
 namespace quindle::platform::fake {
@@ -309,6 +309,6 @@ class RecordingPlatform final : public IInputSink,
 };
 
 // The bundle the player takes, every member referring to `platform`.
-engine::PlayerServices MakePlayerServices(RecordingPlatform& platform);
+Services MakePlayerServices(RecordingPlatform& platform);
 
 }  // namespace quindle::platform::fake

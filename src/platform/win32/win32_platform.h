@@ -1,9 +1,9 @@
 // Every platform interface that playback reaches, implemented on Win32 and owned together.
 #pragma once
 
-#include "engine/player_services.h"
 #include "platform/desktop.h"
 #include "platform/program.h"
+#include "platform/services.h"
 #include "platform/win32/clipboard.h"
 #include "platform/win32/clock.h"
 #include "platform/win32/file_ops.h"
@@ -40,8 +40,8 @@ class Win32Platform {
 
 // The bundle the player takes: the system services from `platform`, the program's own windows
 // from the caller.
-inline engine::PlayerServices MakePlayerServices(Win32Platform& platform, IPlaybackPrompts& prompts,
-                                                 IAppWindow& app, IMacroFileSwitch& fileSwitch) {
+inline Services MakePlayerServices(Win32Platform& platform, IPlaybackPrompts& prompts,
+                                   IAppWindow& app, IMacroFileSwitch& fileSwitch) {
   return {platform.input,
           platform.input,
           platform.input,

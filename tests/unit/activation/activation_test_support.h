@@ -14,10 +14,10 @@
 #include "engine/player.h"
 #include "platform/fake/recording_platform.h"
 #include "platform/std_file_io.h"
-#include "storage/in_process_table.h"
 #include "storage/macro_store.h"
 #include "storage/macro_store_test_support.h"
 #include "storage/table_lock.h"
+#include "support/in_process_table.h"
 
 namespace quindle::activation::testing {
 

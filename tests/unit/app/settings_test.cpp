@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/memory_profile.h"
+#include "support/memory_profile.h"
 
 namespace quindle::app {
 namespace {

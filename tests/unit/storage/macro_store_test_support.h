@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "storage/in_process_table.h"
 #include "storage/macro_store.h"
 #include "storage/table_lock.h"
 #include "storage_test_support.h"
+#include "support/in_process_table.h"
 
 namespace quindle::storage::testing {
 

@@ -6,8 +6,8 @@
 #include <future>
 #include <thread>
 
-#include "storage/in_process_table.h"
 #include "storage/set_hotkeys.h"
+#include "support/in_process_table.h"
 
 namespace quindle::storage {
 namespace {

@@ -1,4 +1,4 @@
-#include "qnl/win32/real_play.h"
+#include "qnl/real_play.h"
 
 #include <ostream>
 #include <string_view>

@@ -1,0 +1,18 @@
+// What the user reads for a macro's activation and scope, as the macro list, the dialogs and the
+// qnl tool show them.
+#pragma once
+
+#include <string>
+
+#include "storage/macro_record.h"
+
+namespace quindle::activation {
+
+// The hotkey name, the Typlet abbreviation for a Typlet macro, or "Timed Macro".
+std::string ActivationName(const storage::MacroRecord& record);
+
+// "GLOBAL", "Window: " or "Program: " followed by the ScopeText, "Popup Menu" or "SYSTEM"; "" for a
+// ScopeKind that is none of these (a damaged record).
+std::string ScopeName(const storage::MacroRecord& record);
+
+}  // namespace quindle::activation

@@ -1,0 +1,63 @@
+// A zeroed shared table, a scripted environment and key and mouse helpers that deliver events
+// the way Windows does: the hook runs before GetKeyState reflects the event.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string_view>
+
+#include "hooklib/fake_hook_env.h"
+#include "hooklib/hook_logic.h"
+#include "storage/macro_record.h"
+
+namespace quindle::hooklib::testing {
+
+inline constexpr Hwnd kMain = 0x1100;
+inline constexpr Hwnd kSec = 0x2200;
+inline constexpr Hwnd kFocusWindow = 0x3300;
+inline constexpr Hwnd kEditorWindow = 0x4400;
+
+inline constexpr unsigned kShift = 16, kCtrl = 17, kAlt = 18, kLeftWin = 91;
+
+class HookTest : public ::testing::Test {
+ protected:
+  HookTest() : tablePtr(new storage::SharedMacroTable), table(*tablePtr) {
+    std::memset(tablePtr.get(), 0, sizeof(storage::SharedMacroTable));
+    table.MainWindow = kMain;
+    table.SecWindow = kMain;
+    env.SetFocus(kFocusWindow);
+  }
+
+  // Appends a macro; returns its 0-based slot.
+  int AddMacro(int hotkey, std::int16_t kind = storage::ScopeGlobal, std::string_view scope = {},
+               bool topMostOnly = false, bool enabled = true) {
+    const int slot = table.Count;
+    table.HotkeyNumber[slot] = static_cast<std::uint16_t>(hotkey);
+    table.ScopeKind[slot] = kind;
+    table.ScopeText[slot].Assign(scope);
+    table.TopMostOnly[slot] = topMostOnly;
+    table.Enabled[slot] = enabled;
+    if (enabled && hotkey >= 0 && hotkey < 720) table.CodeInUse[hotkey] = true;
+    table.Count = slot + 1;
+    return slot;
+  }
+
+  Verdict Key(unsigned vk, bool down, int code = 0) {
+    const Verdict v = KeyboardDecision(table, env, {code, vk, down ? 0u : 0xC0000000u});
+    env.SetDown(static_cast<int>(vk), down);
+    return v;
+  }
+  Verdict Press(unsigned vk) { return Key(vk, true); }
+  Verdict Release(unsigned vk) { return Key(vk, false); }
+  Verdict Mouse(std::uint32_t message, int x = 0, int y = 0, int code = 0) {
+    return MouseDecision(table, env, {code, message, x, y});
+  }
+
+  std::unique_ptr<storage::SharedMacroTable> tablePtr;
+  storage::SharedMacroTable& table;
+  FakeHookEnv env;
+};
+
+}  // namespace quindle::hooklib::testing
