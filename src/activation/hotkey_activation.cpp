@@ -191,7 +191,7 @@ void HotkeyActivation::RunMacroAt(int n, int depth) {
   // A number past the loaded macros (a stale popup member, a damaged message) is ignored like
   // an unresolved hotkey, without the storage's read-error message.
   if (n < 1 || n > Snapshot(-1).count) return;
-  storage::MacroRecord& record = services_.store.CurrentMacro();
+  storage::MacroRecord& record = startedMacro_;
   if (!services_.store.ReadMacro(n, record)) return;
   engine::PlaybackState& state = services_.player.State();
 
@@ -207,7 +207,7 @@ void HotkeyActivation::RunMacroAt(int n, int depth) {
   const bool marked = SetPlaybackMarker();
   const int outer = std::exchange(playingMacro_, n);
   // The player copies the text and the name before anything else runs, so a start nested in
-  // this playback may read its own record into CurrentMacro.
+  // this playback may read its own record over this one.
   services_.player.IntoProgram(record.MacroText(), record.Name.View(), record.HotkeyNumber);
   playingMacro_ = outer;
   // Without the marker set the hook would let the marker key through to the application.

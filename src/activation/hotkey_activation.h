@@ -120,6 +120,10 @@ class HotkeyActivation {
   void SetCapsLockOn(bool on) noexcept { capsLockOn_ = on; }
   // The MacroNumber whose playback is innermost on the stack (the one a pause belongs to), or 0.
   int PlayingMacroNumber() const noexcept { return playingMacro_; }
+  // The record of the macro being started. Starts never use the store's CurrentMacro: that is
+  // the record an editor, a capture or a dialog is filling, and a hotkey pressed meanwhile must
+  // leave it as they left it.
+  const storage::MacroRecord& StartedMacro() const noexcept { return startedMacro_; }
 
  private:
   // What one handler needs of the table, copied under the lock. With the lock refused the
@@ -144,6 +148,7 @@ class HotkeyActivation {
   void ReturnFocusToTarget();
 
   ActivationServices services_;
+  storage::MacroRecord startedMacro_{};
   int currentMacroNumber_ = 0;
   int playingMacro_ = 0;
   platform::WindowHandle lastTitledWindow_ = 0;

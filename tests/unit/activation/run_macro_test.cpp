@@ -2,6 +2,7 @@
 // macro started from inside another.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "activation_test_support.h"
@@ -73,6 +74,52 @@ TEST_F(PlaybackMarker, AStartInsideAPlaybackRestoresTheOuterMacroNumber) {
   EXPECT_EQ(seen, (std::vector<int>{1, 2, 1}));
   EXPECT_EQ(WithoutWaits(Log()), Seq({Typed("a"), Typed("x"), Marker(), Typed("b"), Marker()}));
   EXPECT_EQ(activation.PlayingMacroNumber(), 0);
+}
+
+// The record an editor fills while the user works on a macro; starting any macro meanwhile must
+// leave it exactly as the editor left it.
+class WhileEditing : public ActivationTest {
+ protected:
+  void SetUp() override {
+    Load({{"Outer", kCode, storage::ScopeGlobal, "", "a<MSD:0100>b"},
+          {"Inner", kOtherCode, storage::ScopeGlobal, "", "x"},
+          {"Menu", 7, storage::ScopePopupMenu, "", ""}});
+    storage::MacroRecord& editing = store.CurrentMacro();
+    editing = MakeRecord({"Being edited", 42, storage::ScopeWindow, "Draft - TESTPAD", "draft"});
+    before = editing;
+  }
+  bool CurrentMacroUnchanged() {
+    return std::memcmp(&before, &store.CurrentMacro(), sizeof before) == 0;
+  }
+  storage::MacroRecord before{};
+};
+
+TEST_F(WhileEditing, AHotkeyPlaysItsOwnMacroAndLeavesTheEditedRecord) {
+  Hotkey(kOtherCode);
+  EXPECT_EQ(Log(), Seq({Typed("x"), Marker()}));
+  EXPECT_TRUE(CurrentMacroUnchanged());
+  EXPECT_EQ(activation.StartedMacro().Name.View(), "Inner");
+}
+
+TEST_F(WhileEditing, ANestedStartLeavesTheEditedRecord) {
+  fake.PostCallback([&] { Hotkey(kOtherCode); });
+  Hotkey(kCode);
+  EXPECT_EQ(WithoutWaits(Log()), Seq({Typed("a"), Typed("x"), Marker(), Typed("b"), Marker()}));
+  EXPECT_TRUE(CurrentMacroUnchanged());
+}
+
+TEST_F(WhileEditing, APopupMenuAndItsChosenMemberLeaveTheEditedRecord) {
+  host.popupAnswers = {2};
+  Hotkey(7);
+  EXPECT_EQ(host.events.front(), "popup Menu");
+  EXPECT_EQ(WithoutWaits(Log()), Seq({Typed("x"), Marker()}));
+  EXPECT_TRUE(CurrentMacroUnchanged());
+}
+
+TEST_F(WhileEditing, AStartByNumberFromTheTrayLeavesTheEditedRecord) {
+  Hotkey(static_cast<int>(kDirectBit | 1));
+  EXPECT_EQ(WithoutWaits(Log()), Seq({Typed("ab"), Marker()}));
+  EXPECT_TRUE(CurrentMacroUnchanged());
 }
 
 class PopupMenu : public ActivationTest {
