@@ -17,8 +17,13 @@ constexpr int kLowestRecordedX = -999;
 constexpr std::size_t kNumberBuffer = 24;
 // Outside a capture the Alt+Tab capture field is free (a capture reads it only while AltTabHeld
 // is set, which the program clears when a capture starts): it remembers the button whose
-// hotkey down was swallowed, marked by a bit no virtual key has, until its up comes.
+// hotkey down was swallowed, marked by a bit no virtual key has, until its up comes. The time of
+// that down goes into LastEventTime, which a capture sets afresh at its first event.
 constexpr std::uint16_t kUpPending = 0x8000;
+// The up of a swallowed down may never come to this hook: a capture began in between, or the
+// hook's mutex timed out. So the memory ends at the button's next down, or once the up is later
+// than any click takes; a later ordinary click of that button then keeps its up.
+constexpr std::uint32_t kUpPendingMs = 3000;
 
 enum class Action { kNone, kMove, kDown, kUp, kDoubleClick };
 
@@ -169,6 +174,20 @@ bool MouseHotkey(storage::SharedMacroTable& table, IHookEnv& env, const MouseMes
   return true;
 }
 
+// Whether this up belongs to the hotkey down swallowed last; the memory of that down ends at the
+// button's next message either way.
+bool TakePendingUp(storage::SharedMacroTable& table, IHookEnv& env,
+                   const MouseMessage& m) noexcept {
+  if (m.button == 0 || table.AltTabKey.Get() != (kUpPending | m.button)) return false;
+  table.AltTabKey = 0;
+  if (m.action != Action::kUp) return false;
+  const double down = table.LastEventTime.Get();
+  const double now = DayFraction(env.Now());
+  // A time that is not a time of day (damaged, or written by another program) counts as old.
+  if (!(down >= 0.0 && down <= 1.0)) return false;
+  return ElapsedMilliseconds(down, now) <= kUpPendingMs;
+}
+
 }  // namespace
 
 Verdict MouseDecision(storage::SharedMacroTable& table, IHookEnv& env,
@@ -179,12 +198,10 @@ Verdict MouseDecision(storage::SharedMacroTable& table, IHookEnv& env,
     RecordMouse(table, env, event, m);
     return {};
   }
-  if (m.action == Action::kUp && table.AltTabKey == (kUpPending | m.button)) {
-    table.AltTabKey = 0;
-    return {true, true};
-  }
+  if (TakePendingUp(table, env, m)) return {true, true};
   if (!MouseHotkey(table, env, m)) return {};
   table.AltTabKey = static_cast<std::uint16_t>(kUpPending | m.button);
+  table.LastEventTime = DayFraction(env.Now());
   return {true, true};
 }
 

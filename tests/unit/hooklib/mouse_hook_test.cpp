@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 #include "hooklib/hook_fixture.h"
@@ -179,6 +180,76 @@ TEST_F(MouseHotkeyTest, APendingUpIsNotAKeyForTheCaptureAltTabCheck) {
   table.AltTabHeld = false;
   EXPECT_FALSE(Mouse(kWmRButtonUp).swallow);
   EXPECT_EQ(env.CaptureText(), "<RUP>");
+}
+
+// The up of a swallowed hotkey down may never reach the hook: a capture takes it, or the hook's
+// mutex timed out and the up passed unseen. Whatever kept it away, the next ordinary click of
+// that button must arrive whole, its down and its up.
+TEST_F(MouseHotkeyTest, AClickAfterACaptureTookTheUpArrivesWhole) {
+  AddMacro(708);  // Ctrl+RMouse
+  env.SetDown(17, true);
+  ASSERT_TRUE(Mouse(kRButtonDown).swallow);
+  table.CaptureActive = true;
+  table.CaptureMouse = true;
+  EXPECT_FALSE(Mouse(kWmRButtonUp).swallow);
+  table.CaptureActive = false;
+  env.SetDown(17, false);
+  EXPECT_FALSE(Mouse(kRButtonDown).swallow);
+  EXPECT_FALSE(Mouse(kWmRButtonUp).swallow);
+}
+
+TEST_F(MouseHotkeyTest, AClickAfterAnUpThatPassedUnseenArrivesWhole) {
+  AddMacro(708);
+  env.SetDown(17, true);
+  ASSERT_TRUE(Mouse(kRButtonDown).swallow);
+  env.SetDown(17, false);  // the up went by while the hook could not take the table
+  for (const std::uint32_t down : {kRButtonDown, static_cast<std::uint32_t>(kWmRButtonDblClk)}) {
+    EXPECT_FALSE(Mouse(down).swallow);
+    EXPECT_FALSE(Mouse(kWmRButtonUp).swallow) << down;
+  }
+  // Another hotkey click after that is swallowed whole again.
+  env.SetDown(17, true);
+  EXPECT_TRUE(Mouse(kRButtonDown).swallow);
+  EXPECT_TRUE(Mouse(kWmRButtonUp).swallow);
+}
+
+// The up goes with its down only while it can still belong to the same click.
+struct UpTimingCase {
+  const char* name;
+  TimeOfDay down;
+  TimeOfDay up;
+  bool swallowed;
+};
+
+class MouseUpTiming : public HookTest, public ::testing::WithParamInterface<UpTimingCase> {};
+
+TEST_P(MouseUpTiming, TheUpOfAHotkeyClickIsTakenOnlySoonAfterItsDown) {
+  AddMacro(708);
+  env.SetDown(17, true);
+  env.SetTime(GetParam().down);
+  ASSERT_TRUE(Mouse(kRButtonDown).swallow);
+  env.SetTime(GetParam().up);
+  EXPECT_EQ(Mouse(kWmRButtonUp).swallow, GetParam().swallowed);
+  EXPECT_EQ(table.AltTabKey, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clicks, MouseUpTiming,
+    ::testing::Values(UpTimingCase{"AtOnce", {10, 0, 0, 0}, {10, 0, 0, 0}, true},
+                      UpTimingCase{"HeldTwoSeconds", {10, 0, 0, 0}, {10, 0, 2, 0}, true},
+                      UpTimingCase{"AtTheLimit", {10, 0, 0, 0}, {10, 0, 3, 0}, true},
+                      UpTimingCase{"PastTheLimit", {10, 0, 0, 0}, {10, 0, 3, 1}, false},
+                      UpTimingCase{"MinutesLater", {10, 0, 0, 0}, {10, 5, 0, 0}, false},
+                      UpTimingCase{"OverMidnight", {23, 59, 59, 500}, {0, 0, 0, 200}, true},
+                      UpTimingCase{"ClockWentBack", {10, 0, 5, 0}, {10, 0, 0, 0}, false}),
+    [](const ::testing::TestParamInfo<UpTimingCase>& p) { return p.param.name; });
+
+TEST_F(MouseHotkeyTest, ADamagedDownTimeLetsTheUpPass) {
+  AddMacro(708);
+  env.SetDown(17, true);
+  ASSERT_TRUE(Mouse(kRButtonDown).swallow);
+  table.LastEventTime = std::numeric_limits<double>::quiet_NaN();
+  EXPECT_FALSE(Mouse(kWmRButtonUp).swallow);
 }
 
 TEST_F(MouseHotkeyTest, ModifiedClickWithoutMacroOrInUseFlagPassesOn) {
