@@ -126,7 +126,8 @@ bool RecordCaptureKey(storage::SharedMacroTable& table, IHookEnv& env,
       skip = true;
     }
   }
-  if (skip || event.vk == 16 || event.vk == 17 || event.vk == 18) return false;
+  if (skip || !table.CaptureKeys) return false;
+  if (event.vk == 16 || event.vk == 17 || event.vk == 18) return false;
   for (unsigned never : kNeverRecorded)
     if (event.vk == never) return false;
   if (table.AltTabHeld) {

@@ -96,8 +96,9 @@ std::uint32_t ElapsedMilliseconds(double last, double now) noexcept;
 // sign counts toward the width). Returns the length written into `out` (capacity >= 12).
 std::size_t FormatPadded(long long value, std::size_t width, char* out) noexcept;
 
-// The capture key recorder of the keyboard hook. True when the event is swallowed (the stop
-// combination was released).
+// The capture key recorder of the keyboard hook: watches the stop combinations during every
+// capture and records the key when the capture takes keystrokes (CaptureKeys). True when the
+// event is swallowed (the stop combination was released).
 bool RecordCaptureKey(storage::SharedMacroTable& table, IHookEnv& env,
                       const KeyEvent& event) noexcept;
 

@@ -102,7 +102,8 @@ Verdict KeyboardDecision(storage::SharedMacroTable& table, IHookEnv& env,
                          const KeyEvent& event) noexcept {
   if (event.code < 0) return {};
   if (table.CaptureActive) {
-    const bool swallow = table.CaptureKeys && RecordCaptureKey(table, env, event);
+    // The stop combinations end every capture, also one that records only the mouse.
+    const bool swallow = RecordCaptureKey(table, env, event);
     return swallow ? Verdict{true, false} : Verdict{};
   }
   if (event.vk == static_cast<unsigned>(kMarkerKey) && table.PlaybackMarker) {

@@ -134,7 +134,23 @@ TEST_F(CaptureKeysTest, DamagedLastEventTimeGivesNoDelay) {
   EXPECT_EQ(env.CaptureText(), "<MSD:0000>q");
 }
 
-TEST_F(CaptureKeysTest, StopSetReleasePostsCharacterZeroThenStopOnce) {
+// The stop combinations end a capture whatever it records: keystrokes, mouse actions or both.
+struct CaptureRecords {
+  const char* name;
+  bool keys;
+  bool mouse;
+};
+
+class CaptureStopTest : public CaptureKeysTest,
+                        public ::testing::WithParamInterface<CaptureRecords> {
+ protected:
+  CaptureStopTest() {
+    table.CaptureKeys = GetParam().keys;
+    table.CaptureMouse = GetParam().mouse;
+  }
+};
+
+TEST_P(CaptureStopTest, StopSetReleasePostsCharacterZeroThenStopOnce) {
   table.StopSet1Key = 'Q';
   table.StopSet1Mods[0] = true;  // Ctrl
   table.StopSet1Mods[1] = true;  // Alt
@@ -148,13 +164,15 @@ TEST_F(CaptureKeysTest, StopSetReleasePostsCharacterZeroThenStopOnce) {
   EXPECT_TRUE(Release(kAlt).swallow);
   EXPECT_EQ(env.posts, (std::vector<PostedMessage>{{kMain, WM_CAPTURE_CHAR, 7, 0},
                                                    {kMain, WM_CAPTURE_STOP, 7, 0}}));
-  // A key before the main program ends the capture is recorded, not a second stop.
+  // A key before the main program ends the capture is recorded when keys are, and is never a
+  // second stop.
   env.ClearPosts();
   Press('Z');
   EXPECT_TRUE(env.PostsOf(WM_CAPTURE_STOP).empty());
+  EXPECT_EQ(env.CaptureText(), GetParam().keys ? "z" : "");
 }
 
-TEST_F(CaptureKeysTest, SecondStopSetOnlyWhenEnabledAndWithItsOwnKey) {
+TEST_P(CaptureStopTest, SecondStopSetOnlyWhenEnabledAndWithItsOwnKey) {
   table.StopSet2Key = 'W';
   table.StopSet2Mods[3] = true;  // Win
   Press(kLeftWin);
@@ -172,6 +190,15 @@ TEST_F(CaptureKeysTest, SecondStopSetOnlyWhenEnabledAndWithItsOwnKey) {
   EXPECT_EQ(env.CaptureText(), std::string(1, '\0'));
   EXPECT_EQ(env.PostsOf(WM_CAPTURE_STOP).size(), 1u);
 }
+
+INSTANTIATE_TEST_SUITE_P(WhateverRecords, CaptureStopTest,
+                         ::testing::Values(CaptureRecords{"KeysAndMouse", true, true},
+                                           CaptureRecords{"KeysOnly", true, false},
+                                           CaptureRecords{"MouseOnly", false, true},
+                                           CaptureRecords{"TimingOnly", false, false}),
+                         [](const ::testing::TestParamInfo<CaptureRecords>& p) {
+                           return std::string(p.param.name);
+                         });
 
 TEST_F(CaptureKeysTest, PeekedKeysAndKeysWithoutCaptureKeysAreIgnored) {
   Key('A', true, 3);
