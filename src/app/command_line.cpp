@@ -123,4 +123,19 @@ void ProcessParam(std::string_view argument, Settings& settings, StartOptions& o
   }
 }
 
+void ProcessParams(const std::vector<std::string>& arguments, Settings& settings,
+                   StartOptions& options) {
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string_view argument = TrimBlanks(arguments[i]);
+    const bool fileAlone =
+        argument.size() == 2 && argument[0] == '/' && (argument[1] == 'F' || argument[1] == 'f');
+    if (fileAlone && i + 1 < arguments.size() && !arguments[i + 1].starts_with('/')) {
+      ProcessParam("/F" + arguments[i + 1], settings, options);
+      ++i;
+    } else {
+      ProcessParam(arguments[i], settings, options);
+    }
+  }
+}
+
 }  // namespace quindle::app

@@ -39,4 +39,10 @@ std::vector<std::string> SplitCommandLine(std::string_view commandLine,
 // ignored). Anything else is ignored. "/F" is a prefix, so "/FOO" names the file "OO".
 void ProcessParam(std::string_view argument, Settings& settings, StartOptions& options);
 
+// Applies the whole command line in order, as ProcessParam does one argument, and also takes the
+// form a user types: "/F" alone followed by the path as the next argument ("/F C:\X.QNL"). A next
+// argument that is itself an option ("/HIDE") is not taken for the path.
+void ProcessParams(const std::vector<std::string>& arguments, Settings& settings,
+                   StartOptions& options);
+
 }  // namespace quindle::app

@@ -253,8 +253,7 @@ bool TMainWin::FormCreate() {
   }
 
   // The command line comes after the table is initialised, as a "/F" file load rebuilds it.
-  for (const std::string& argument : context_.arguments)
-    ProcessParam(argument, context_.settings, options_);
+  ProcessParams(context_.arguments, context_.settings, options_);
   if (options_.file && FileExists(*options_.file)) OpenMacroFile(*options_.file);
 
   activation_->SetCapsLockOn((GetKeyState(VK_CAPITAL) & 1) != 0);

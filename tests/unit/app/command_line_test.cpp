@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,32 @@ TEST(ProcessParamTest, FileArgumentIsUpperCasedAndTrimmed) {
   // The path is only remembered: the current file of the settings stays until it is opened.
   EXPECT_EQ(Apply({"/FA.QNL"}).settings, Settings{});
 }
+
+// "/F" and the path as two arguments, as a user types it; an option after "/F" is no path.
+struct FileFormCase {
+  const char* commandLine;
+  std::optional<std::string> file;
+  bool hide;
+};
+
+class FileAsNextArgument : public ::testing::TestWithParam<FileFormCase> {};
+
+TEST_P(FileAsNextArgument, OpensThePathThatFollows) {
+  Applied applied;
+  ProcessParams(SplitCommandLine(GetParam().commandLine), applied.settings, applied.options);
+  EXPECT_EQ(applied.options.file, GetParam().file);
+  EXPECT_EQ(applied.options.hide, GetParam().hide);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, FileAsNextArgument,
+    ::testing::Values(FileFormCase{"/F C:\\path\\FILE.QNL", "C:\\PATH\\FILE.QNL", false},
+                      FileFormCase{"/f \"c:\\my files\\x.qnl\" /hide", "C:\\MY FILES\\X.QNL", true},
+                      FileFormCase{"/Fc:\\x.qnl /hide", "C:\\X.QNL", true},
+                      FileFormCase{"/F /HIDE", std::nullopt, true},
+                      FileFormCase{"/hide /F", std::nullopt, true},
+                      FileFormCase{"/F a.qnl /F b.qnl", "B.QNL", false},
+                      FileFormCase{"/FA.QNL extra.qnl", "A.QNL", false}));
 
 TEST(SplitCommandLineTest, BlanksSeparateAndQuotesGroup) {
   EXPECT_EQ(SplitCommandLine(""), Arguments{});
