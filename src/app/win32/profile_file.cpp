@@ -13,8 +13,6 @@ namespace {
 constexpr DWORD kFirstBuffer = 1024;
 // Profile values are far shorter; beyond this the file is damaged and the value is cut.
 constexpr DWORD kLargestBuffer = 1 << 20;
-// Long path names go up to 32767 characters.
-constexpr DWORD kLargestPath = 32768;
 
 // The system's functions take zero-terminated text, so a NUL inside would cut the name short.
 std::optional<std::string> ZeroTerminated(std::string_view text) {
@@ -52,29 +50,6 @@ void ProfileFile::Write(std::string_view section, std::string_view key, std::str
                                     path_.c_str())) {
     writeFailed_ = true;
   }
-}
-
-std::string ProgramDirectory() {
-  for (DWORD size = MAX_PATH + 1; size <= kLargestPath; size *= 2) {
-    std::string buffer(size, '\0');
-    const DWORD length = ::GetModuleFileNameA(nullptr, buffer.data(), size);
-    if (length == 0) return {};
-    // A full buffer means the name was cut (older systems do not even terminate it).
-    if (length >= size) continue;
-    buffer.resize(length);
-    const std::size_t slash = buffer.find_last_of("\\/");
-    if (slash == std::string::npos) return {};
-    buffer.resize(slash);
-    return buffer;
-  }
-  return {};
-}
-
-bool FileExists(std::string_view path) {
-  const std::optional<std::string> text = ZeroTerminated(path);
-  if (!text || text->empty()) return false;
-  const DWORD attributes = ::GetFileAttributesA(text->c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 }  // namespace quindle::app::win32

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "app/settings.h"
+#include "platform/win32/file_ops.h"
 
 namespace quindle::app::win32 {
 
@@ -32,11 +33,8 @@ class ProfileFile final : public IProfile {
   bool writeFailed_ = false;
 };
 
-// The directory of the running program, without a trailing backslash (a drive root gives "C:").
-// Empty when the system cannot tell the program's path.
-std::string ProgramDirectory();
-
-// True for an existing file; false for a directory, a missing path or a name holding a NUL.
-bool FileExists(std::string_view path);
+// The program's place on disk comes from the platform layer, which the help viewer shares.
+using platform::win32::FileExists;
+using platform::win32::ProgramDirectory;
 
 }  // namespace quindle::app::win32

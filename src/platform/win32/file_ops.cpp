@@ -11,6 +11,8 @@ namespace {
 
 // One ReadFile call moves at most this much, well inside a DWORD.
 constexpr std::size_t kReadChunk = 1 << 20;
+// Long path names go up to 32767 characters.
+constexpr DWORD kLargestPath = 32768;
 
 std::optional<std::string> PathText(std::string_view path) {
   if (path.find('\0') != std::string_view::npos) return std::nullopt;
@@ -64,6 +66,29 @@ std::optional<std::string> Win32FileOps::ReadFile(std::string_view path, std::si
   }
   content.resize(done);
   return content;
+}
+
+std::string ProgramDirectory() {
+  for (DWORD size = MAX_PATH + 1; size <= kLargestPath; size *= 2) {
+    std::string buffer(size, '\0');
+    const DWORD length = ::GetModuleFileNameA(nullptr, buffer.data(), size);
+    if (length == 0) return {};
+    // A full buffer means the name was cut (older systems do not even terminate it).
+    if (length >= size) continue;
+    buffer.resize(length);
+    const std::size_t slash = buffer.find_last_of("\\/");
+    if (slash == std::string::npos) return {};
+    buffer.resize(slash);
+    return buffer;
+  }
+  return {};
+}
+
+bool FileExists(std::string_view path) {
+  const std::optional<std::string> text = PathText(path);
+  if (!text || text->empty()) return false;
+  const DWORD attributes = ::GetFileAttributesA(text->c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 }  // namespace quindle::platform::win32

@@ -21,4 +21,11 @@ class Win32FileOps final : public IFileOps {
   std::optional<std::string> ReadFile(std::string_view path, std::size_t limit) override;
 };
 
+// The directory of the running program, without a trailing backslash (a drive root gives "C:").
+// Empty when the system cannot tell the program's path.
+std::string ProgramDirectory();
+
+// True for an existing file; false for a directory, a missing path or a name holding a NUL.
+bool FileExists(std::string_view path);
+
 }  // namespace quindle::platform::win32

@@ -84,6 +84,16 @@ struct WindowTraits {
   static void Close(Type value) noexcept { static_cast<void>(::DestroyWindow(value)); }
 };
 
+// A function of a library loaded at run time, or null when the library lacks it.
+// GetProcAddress hands back a generic function pointer; the generic `void (*)()` in between
+// tells the compiler the conversion is meant.
+template <typename Function>
+Function LookupFunction(HMODULE module, const char* name) noexcept {
+  const FARPROC address = ::GetProcAddress(module, name);
+  if (!address) return nullptr;
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address));
+}
+
 using KernelHandle = UniqueResource<KernelHandleTraits>;
 using FileHandle = UniqueResource<FileHandleTraits>;
 using SnapshotHandle = UniqueResource<SnapshotHandleTraits>;

@@ -1,0 +1,38 @@
+#include "platform/help_topics.h"
+
+#include <array>
+
+namespace quindle::platform {
+namespace {
+
+// Several names may share a page: the two hook questions are answered by one page.
+constexpr std::array kTopics{
+    HelpTopic{kTopicContents, "contents.htm"},
+    HelpTopic{kTopicTutorial, "tutorial.htm"},
+    HelpTopic{kTopicMainWindow, "main_window.htm"},
+    HelpTopic{kTopicHotKeys, "hotkeys.htm"},
+    HelpTopic{kTopicTyplets, "typlets.htm"},
+    HelpTopic{kTopicMacroLanguage, "macro_language.htm"},
+    HelpTopic{kTopicPause, "pause.htm"},
+    HelpTopic{kTopicMacroRepeat, "repeat_prompt.htm"},
+    HelpTopic{kTopicMessage, "message.htm"},
+    HelpTopic{kTopicKeyboardHooks, "restore_hooks.htm"},
+    HelpTopic{kTopicMouseHooks, "restore_hooks.htm"},
+    HelpTopic{kTopicCommandLine, "command_line.htm"},
+    HelpTopic{kTopicAbout, "about.htm"},
+};
+
+}  // namespace
+
+std::span<const HelpTopic> HelpTopics() noexcept {
+  return kTopics;
+}
+
+std::optional<std::string_view> HelpPage(std::string_view name) noexcept {
+  for (const HelpTopic& topic : kTopics) {
+    if (topic.name == name) return topic.page;
+  }
+  return std::nullopt;
+}
+
+}  // namespace quindle::platform

@@ -1,0 +1,48 @@
+// The help topics the program opens, by name, and the page of the compiled help file QUINDL.CHM
+// that each one shows. Every "&Help" button and help menu entry names its topic with one of the
+// constants below; a unit test checks that each name the sources pass to ShowHelpTopic is in the
+// table and that its page is in the help/ folder and the help project. A later window adds its
+// own topic here together with its page.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace quindle::platform {
+
+// The main window's help menu: "&Contents", "&Tutorial / User Guide", "&About".
+inline constexpr std::string_view kTopicContents = "Contents";
+inline constexpr std::string_view kTopicTutorial = "Tutorial";
+inline constexpr std::string_view kTopicAbout = "About Quindle 98";
+// The main window: its list and its File, Tools and Help menus.
+inline constexpr std::string_view kTopicMainWindow = "Main Window";
+// The questions of "Restore &Keyboard Hooks" and "Restore &Mouse Hooks", by their titles.
+inline constexpr std::string_view kTopicKeyboardHooks = "Keyboard Hooks";
+inline constexpr std::string_view kTopicMouseHooks = "Mouse Hooks";
+// The playback prompts, by their captions.
+inline constexpr std::string_view kTopicPause = "Pause";
+inline constexpr std::string_view kTopicMacroRepeat = "Macro Repeat";
+inline constexpr std::string_view kTopicMessage = "Message";
+// Pages about the program as a whole.
+inline constexpr std::string_view kTopicCommandLine = "Command Line";
+inline constexpr std::string_view kTopicHotKeys = "Hot Keys";
+inline constexpr std::string_view kTopicTyplets = "Typlets";
+inline constexpr std::string_view kTopicMacroLanguage = "Macro Language";
+
+// The compiled help file beside QUINDL.EXE, and the page an unknown topic falls back to.
+inline constexpr std::string_view kHelpFileName = "QUINDL.CHM";
+inline constexpr std::string_view kHelpContentsPage = "contents.htm";
+
+struct HelpTopic {
+  std::string_view name;  // as callers pass it to ShowHelpTopic
+  std::string_view page;  // file name of the page inside QUINDL.CHM
+};
+
+// Every topic, in the order of the help file's contents.
+std::span<const HelpTopic> HelpTopics() noexcept;
+
+// The page of the topic named exactly `name`; nothing for a name that is not in the table.
+std::optional<std::string_view> HelpPage(std::string_view name) noexcept;
+
+}  // namespace quindle::platform
