@@ -29,14 +29,8 @@ double SampleStamp() {
 
 MacroRecord Macro(std::string_view name, std::int16_t scope, std::string_view scopeText, int hotkey,
                   std::string_view text) {
-  MacroRecord r{};
-  r.Name.Assign(name);
-  r.ScopeKind = scope;
-  r.ScopeText.Assign(scopeText);
-  r.HotkeyNumber = static_cast<std::uint16_t>(hotkey);
-  r.Enabled = true;
-  r.SetMacroText(text);
-  r.IconName.Assign("MAIN");
+  MacroRecord r =
+      storage::NewMacro(name, scope, scopeText, static_cast<std::uint16_t>(hotkey), text);
   r.LastModified = SampleStamp();
   return r;
 }

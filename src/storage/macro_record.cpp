@@ -41,4 +41,17 @@ void MacroRecord::SetMembers(std::span<const std::uint16_t> members) noexcept {
   }
 }
 
+MacroRecord NewMacro(std::string_view name, std::int16_t scopeKind, std::string_view scopeText,
+                     std::uint16_t hotkeyNumber, std::string_view text) noexcept {
+  MacroRecord record{};
+  record.Name.Assign(name);
+  record.ScopeKind = scopeKind;
+  record.ScopeText.Assign(scopeText);
+  record.HotkeyNumber = hotkeyNumber;
+  record.Enabled = true;
+  record.SetMacroText(text);
+  record.IconName.Assign("MAIN");
+  return record;
+}
+
 }  // namespace quindle::storage

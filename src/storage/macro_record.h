@@ -147,6 +147,11 @@ struct ActivationBlock {
 
 #pragma pack(pop)
 
+// A new macro before anything else is set: its nickname, activation, scope and text, enabled and
+// with the program's own icon ("MAIN"); every other field is zero.
+MacroRecord NewMacro(std::string_view name, std::int16_t scopeKind, std::string_view scopeText,
+                     std::uint16_t hotkeyNumber, std::string_view text) noexcept;
+
 static_assert(sizeof(MacroRecord) == 5165);
 static_assert(offsetof(MacroRecord, Name) == 0);
 static_assert(offsetof(MacroRecord, ScopeText) == 51);

@@ -65,5 +65,21 @@ TEST(LayoutTest, TableCountIsSafeAsALoopBound) {
   EXPECT_EQ(table.SafeCount(), 499u);
 }
 
+TEST(LayoutTest, ANewMacroIsEnabledWithTheProgramIconAndNothingElse) {
+  const std::string longName(80, 'n');
+  const MacroRecord r = NewMacro(longName, ScopeProgram, "TESTPAD.EXE", 259, "Hello<ENTER>");
+  EXPECT_EQ(r.Name.View(), std::string(50, 'n'));  // cut to the field
+  EXPECT_EQ(r.ScopeKind.Get(), ScopeProgram);
+  EXPECT_EQ(r.ScopeText.View(), "TESTPAD.EXE");
+  EXPECT_EQ(r.HotkeyNumber.Get(), 259);
+  EXPECT_TRUE(r.Enabled);
+  EXPECT_EQ(r.MacroText(), "Hello<ENTER>");
+  EXPECT_EQ(r.IconName.View(), "MAIN");
+  EXPECT_EQ(r.TypletName.View(), "");
+  EXPECT_EQ(r.ScheduleKind.Get(), 0);
+  EXPECT_EQ(r.LastModified.Get(), 0.0);
+  EXPECT_FALSE(r.TopMostOnly);
+}
+
 }  // namespace
 }  // namespace quindle::storage

@@ -40,14 +40,8 @@ Result Qnl(std::vector<std::string> args) {
 
 MacroRecord Macro(std::string_view name, std::int16_t scope, std::string_view scopeText, int hotkey,
                   std::string_view text) {
-  MacroRecord r{};
-  r.Name.Assign(name);
-  r.ScopeKind = scope;
-  r.ScopeText.Assign(scopeText);
-  r.HotkeyNumber = static_cast<std::uint16_t>(hotkey);
-  r.Enabled = true;
-  r.SetMacroText(text);
-  r.IconName.Assign("MAIN");
+  MacroRecord r =
+      storage::NewMacro(name, scope, scopeText, static_cast<std::uint16_t>(hotkey), text);
   platform::CivilDateTime t;
   t.year = 1998, t.month = 3, t.day = 5, t.hour = 14, t.minute = 30, t.second = 15;
   r.LastModified = platform::ToDateTime(t);
