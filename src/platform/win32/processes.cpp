@@ -5,21 +5,13 @@
 #include <cstring>
 #include <string_view>
 
+#include "platform/win32/proc_address.h"
 #include "platform/win32/system_version.h"
 
 namespace quindle::platform::win32 {
 namespace {
 
 constexpr DWORD kModuleNameMax = 256;
-
-// GetProcAddress hands back a generic function pointer; the generic `void (*)()` in between
-// tells the compiler the conversion is meant.
-template <typename Function>
-Function Lookup(HMODULE module, const char* name) {
-  const FARPROC address = ::GetProcAddress(module, name);
-  if (!address) return nullptr;
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address));
-}
 
 // The Windows 95 family reports a whole path in a snapshot entry, NT only the file name.
 std::string FileNamePart(std::string_view path) {
@@ -56,9 +48,9 @@ Win32Processes::Win32Processes(ProcessApi wanted) {
 bool Win32Processes::LoadPsapi() {
   ModuleHandle library(::LoadLibraryA("PSAPI.DLL"));
   if (!library) return false;
-  enumProcesses_ = Lookup<EnumProcessesFn>(library.Get(), "EnumProcesses");
-  enumProcessModules_ = Lookup<EnumProcessModulesFn>(library.Get(), "EnumProcessModules");
-  getModuleBaseName_ = Lookup<GetModuleBaseNameFn>(library.Get(), "GetModuleBaseNameA");
+  enumProcesses_ = LookupFunction<EnumProcessesFn>(library.Get(), "EnumProcesses");
+  enumProcessModules_ = LookupFunction<EnumProcessModulesFn>(library.Get(), "EnumProcessModules");
+  getModuleBaseName_ = LookupFunction<GetModuleBaseNameFn>(library.Get(), "GetModuleBaseNameA");
   if (!enumProcesses_ || !enumProcessModules_ || !getModuleBaseName_) {
     enumProcesses_ = nullptr;
     enumProcessModules_ = nullptr;
@@ -72,9 +64,9 @@ bool Win32Processes::LoadPsapi() {
 bool Win32Processes::LoadToolhelp() {
   ModuleHandle library(::LoadLibraryA("KERNEL32.DLL"));
   if (!library) return false;
-  createSnapshot_ = Lookup<CreateSnapshotFn>(library.Get(), "CreateToolhelp32Snapshot");
-  processFirst_ = Lookup<ProcessWalkFn>(library.Get(), "Process32First");
-  processNext_ = Lookup<ProcessWalkFn>(library.Get(), "Process32Next");
+  createSnapshot_ = LookupFunction<CreateSnapshotFn>(library.Get(), "CreateToolhelp32Snapshot");
+  processFirst_ = LookupFunction<ProcessWalkFn>(library.Get(), "Process32First");
+  processNext_ = LookupFunction<ProcessWalkFn>(library.Get(), "Process32Next");
   if (!createSnapshot_ || !processFirst_ || !processNext_) {
     createSnapshot_ = nullptr;
     processFirst_ = nullptr;

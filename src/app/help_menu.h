@@ -1,0 +1,33 @@
+// The entries of the main window's "&Help" menu and the help topics they open. Topic names are
+// the titles of the help pages; ShowHelpTopic finds a page by its topic name.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace quindle::app {
+
+enum class HelpMenuEntry { Contents, Tutorial, About };
+
+inline constexpr std::string_view kHelpTopicContents = "Contents";
+inline constexpr std::string_view kHelpTopicTutorial = "Tutorial";
+inline constexpr std::string_view kHelpTopicAbout = "About Quindle 98";
+
+// Every topic the main window's menu names, for the check that each has its page.
+inline constexpr std::array<std::string_view, 3> kMainMenuHelpTopics{
+    kHelpTopicContents, kHelpTopicTutorial, kHelpTopicAbout};
+
+// The topic of an entry.
+std::string_view HelpTopicOf(HelpMenuEntry entry);
+
+// The entry a menu command stands for, from the window's table of (command, entry) pairs;
+// nothing for a command that is not a help entry.
+struct HelpCommand {
+  int command;
+  HelpMenuEntry entry;
+};
+std::optional<HelpMenuEntry> HelpEntryOfCommand(const std::array<HelpCommand, 3>& table,
+                                                int command);
+
+}  // namespace quindle::app
