@@ -7,7 +7,7 @@ AboutView MakeAboutView(std::string_view macroFile) {
   view.caption = std::string(kAboutCaption);
   view.programName = std::string(kProgramName);
   view.detail = "Keyboard and mouse macros for Windows.";
-  if (!macroFile.empty()) view.detail += "\nMacro file: " + std::string(macroFile);
+  if (!macroFile.empty()) view.macroFile = "Macro file: " + std::string(macroFile);
   return view;
 }
 

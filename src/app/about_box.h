@@ -14,9 +14,10 @@ struct AboutView {
   std::string caption;
   std::string programName;
   std::string detail;
+  std::string macroFile;  // "Macro file: <path>", empty when none is open
 };
 
-// `macroFile`: the file the program has open, named on the second line (empty: none).
+// `macroFile`: the file the program has open (empty: none).
 AboutView MakeAboutView(std::string_view macroFile);
 
 }  // namespace quindle::app

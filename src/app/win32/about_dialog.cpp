@@ -9,7 +9,7 @@ using platform::win32::InRange;
 using platform::win32::kAboutDialogIds;
 static_assert(InRange(kAboutDialogIds, IDD_ABOUT) && InRange(kAboutDialogIds, IDC_ABOUT_NAME) &&
               InRange(kAboutDialogIds, IDC_ABOUT_VERSION) &&
-              InRange(kAboutDialogIds, IDC_ABOUT_ICON));
+              InRange(kAboutDialogIds, IDC_ABOUT_ICON) && InRange(kAboutDialogIds, IDC_ABOUT_FILE));
 
 bool TAboutBox::Run(HWND owner) {
   return RunModal(owner, IDD_ABOUT).has_value();
@@ -20,6 +20,7 @@ bool TAboutBox::OnInit() {
   SetCaption(view_.caption);
   SetItemText(IDC_ABOUT_NAME, view_.programName);
   SetItemText(IDC_ABOUT_VERSION, view_.detail);
+  SetItemText(IDC_ABOUT_FILE, view_.macroFile);
   HINSTANCE instance = GetModuleHandleA(nullptr);
   HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(1));
   if (icon == nullptr) icon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));

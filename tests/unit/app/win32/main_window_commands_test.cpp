@@ -83,7 +83,7 @@ TEST_F(MainWindowTest, AboutShowsTheProgramNameAndClosesWithOk) {
         HWND about = FindShown("About Quindle 98");
         if (about == nullptr) return false;
         name = TextOf(::GetDlgItem(about, IDC_ABOUT_NAME));
-        detail = TextOf(::GetDlgItem(about, IDC_ABOUT_VERSION));
+        detail = TextOf(::GetDlgItem(about, IDC_ABOUT_FILE));
         static_cast<void>(::PostMessageA(::GetDlgItem(about, IDOK), BM_CLICK, 0, 0));
         return true;
       },
