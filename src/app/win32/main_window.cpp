@@ -2,14 +2,26 @@
 
 #include <commctrl.h>
 
+#include <array>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "activation/key_remap.h"
 #include "activation/macro_names.h"
+#include "app/about_box.h"
+#include "app/help_menu.h"
+#include "app/unavailable_commands.h"
+#include "app/win32/about_dialog.h"
+#include "app/win32/main_window_res.h"
 #include "app/win32/profile_file.h"
+#include "app/window_position.h"
 #include "hooklib/hook_messages.h"
 #include "platform/std_file_io.h"
+#include "platform/win32/controls/list_view.h"
+#include "platform/win32/help.h"
+#include "platform/win32/menu.h"
+#include "platform/win32/resource_ranges.h"
 #include "platform/win32/window_handle.h"
 #include "storage/set_hotkeys.h"
 
@@ -19,10 +31,23 @@ namespace {
 using platform::win32::FromHwnd;
 using platform::win32::ToHwnd;
 
-constexpr int kMenuTerminate = 101;
-constexpr int kMenuRestoreKeyboard = 201;
-constexpr int kMenuRestoreMouse = 202;
-constexpr int kListId = 1000;
+using platform::win32::InRange;
+using platform::win32::kMainWindowIds;
+static_assert(InRange(kMainWindowIds, IDR_MAIN_MENU) &&
+              InRange(kMainWindowIds, IDR_MAIN_ACCELERATORS));
+static_assert(InRange(kMainWindowIds, IDM_FILE_TERMINATE) &&
+              InRange(kMainWindowIds, IDM_TOOLS_RESTORE_KEYBOARD) &&
+              InRange(kMainWindowIds, IDM_TOOLS_RESTORE_MOUSE));
+static_assert(InRange(kMainWindowIds, IDM_HELP_CONTENTS) &&
+              InRange(kMainWindowIds, IDM_HELP_TUTORIAL) &&
+              InRange(kMainWindowIds, IDM_HELP_ABOUT));
+static_assert(InRange(kMainWindowIds, IDC_MACRO_LIST));
+
+constexpr std::array<HelpCommand, 3> kHelpCommands{{
+    {IDM_HELP_CONTENTS, HelpMenuEntry::Contents},
+    {IDM_HELP_TUTORIAL, HelpMenuEntry::Tutorial},
+    {IDM_HELP_ABOUT, HelpMenuEntry::About},
+}};
 
 constexpr std::string_view kKeyboardHooksQuestion =
     "Programs started after Quindle 98 can place their own keyboard hooks ahead of Quindle's "
@@ -56,144 +81,120 @@ storage::MacroRecord RowRecord(const storage::SharedMacroTable& table,
   return record;
 }
 
-void AddColumn(HWND list, int index, const char* title, int width) {
-  LVCOLUMNA column{};
-  column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-  column.pszText = const_cast<char*>(title);
-  column.cx = width;
-  column.iSubItem = index;
-  SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index),
-               reinterpret_cast<LPARAM>(&column));
-}
-
-void SetCell(HWND list, int row, int column, const std::string& text) {
-  LVITEMA item{};
-  item.iSubItem = column;
-  item.pszText = const_cast<char*>(text.c_str());
-  if (column == 0) {
-    item.mask = LVIF_TEXT;
-    item.iItem = row;
-    SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-  } else {
-    SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-  }
+// Where the work area of the window's monitor starts, relative to the monitor: the offset of
+// GetWindowPlacement's coordinates from screen coordinates.
+WorkAreaOrigin WorkAreaOriginOf(HWND window) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  HMONITOR where = MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY);
+  if (where == nullptr || GetMonitorInfoA(where, &monitor) == FALSE) return {};
+  return WorkAreaOrigin{monitor.rcWork.left - monitor.rcMonitor.left,
+                        monitor.rcWork.top - monitor.rcMonitor.top};
 }
 
 }  // namespace
 
 TMainWin::TMainWin(MainWindowContext& context) : context_(context) {}
 
-TMainWin::~TMainWin() {
-  if (window_ != nullptr) DestroyWindow(window_);
-}
+TMainWin::~TMainWin() = default;  // WindowBase destroys a window still open
 
 bool TMainWin::Create(int showCommand) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSEXA windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = &TMainWin::WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-  if (windowClass.hIcon == nullptr)
-    windowClass.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kMainWindowClass;
-  if (RegisterClassExA(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-    return false;
+  platform::win32::WindowClassOptions windowClass;
+  windowClass.name = kMainWindowClass;
+  windowClass.icon = LoadIconA(instance, MAKEINTRESOURCEA(1));  // null: the system's icon
+  if (!RegisterWindowClass(windowClass)) return false;
+
+  std::string failure;
+  platform::win32::MenuOwner menu = platform::win32::LoadMenuResource(IDR_MAIN_MENU, failure);
+  if (!menu) return Fail(failure);
+  accelerators_ = platform::win32::LoadAcceleratorResource(IDR_MAIN_ACCELERATORS, failure);
 
   const Settings& s = context_.settings;
-  HWND created =
-      CreateWindowExA(0, kMainWindowClass, "Quindle 98", WS_OVERLAPPEDWINDOW, s.mainLeft, s.mainTop,
-                      s.mainWidth, s.mainHeight, nullptr, nullptr, instance, this);
-  if (created == nullptr || window_ == nullptr) return false;
+  platform::win32::WindowCreateOptions window;
+  window.className = kMainWindowClass;
+  window.title = "Quindle 98";
+  window.left = s.mainLeft;
+  window.top = s.mainTop;
+  window.width = s.mainWidth;
+  window.height = s.mainHeight;
+  window.menu = menu.Release();  // the window's from here on, also when creation fails
+  if (!CreateTopLevel(window)) return false;
+  // Started hidden, the window is never shown here: the first "Activate Quindle" shows it.
   if (!options_.hide) {
-    ShowWindow(window_, showCommand);
-    UpdateWindow(window_);
+    Show(showCommand);
+    UpdateWindow(Handle());
   }
   return true;
 }
 
-LRESULT CALLBACK TMainWin::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  TMainWin* self = nullptr;
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    self = static_cast<TMainWin*>(create->lpCreateParams);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    self->window_ = window;
-  } else {
-    self = reinterpret_cast<TMainWin*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  }
-  if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  const LRESULT result = self->Handle(message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    self->window_ = nullptr;
-  }
-  return result;
+bool TMainWin::OnCreate(const CREATESTRUCTA& /*create*/) {
+  return FormCreate();
 }
 
-LRESULT TMainWin::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
-  using namespace hooklib;
+void TMainWin::OnSize(UINT /*kind*/, int /*clientWidth*/, int /*clientHeight*/) {
+  LayoutList();
+}
+
+void TMainWin::OnCommand(int id, int /*notifyCode*/, HWND control) {
+  if (control == nullptr) OnMenu(id);  // menus and accelerators; the list sends no commands
+}
+
+void TMainWin::OnClose() {
+  FormClose();
+  Destroy();
+}
+
+void TMainWin::OnDestroy() {
+  PostQuitMessage(0);
+}
+
+bool TMainWin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (message) {
-    case WM_CREATE:
-      return FormCreate() ? 0 : -1;
-    case WM_SIZE:
-      LayoutList();
-      return 0;
-    case WM_PAINT:
-      if (options_.hide && !hiddenAtFirstPaint_) {
-        hiddenAtFirstPaint_ = true;
-        ShowWindow(window_, SW_HIDE);
-      }
-      break;
-    case WM_COMMAND:
-      OnMenu(LOWORD(wParam));
-      return 0;
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == activation::kScScreenSave && activation_ &&
-          activation_->RefuseScreenSaver(context_.settings.disableScreenSaver))
-        return -1;
-      break;
-    case WM_CLOSE:
-      FormClose();
-      DestroyWindow(window_);
-      return 0;
+          activation_->RefuseScreenSaver(context_.settings.disableScreenSaver)) {
+        result = -1;
+        return true;
+      }
+      return false;
     case WM_ENDSESSION:
       // Windows is shutting down: no WM_CLOSE comes, and this is the last chance to remove the
       // hooks and save the settings.
       if (wParam != FALSE) FormClose();
-      return 0;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
+      result = 0;
+      return true;
     default:
-      break;
+      if (!OnHookMessage(message, wParam, lParam)) return false;
+      result = 0;
+      return true;
   }
-  if (activation_ && !closing_) {
-    switch (message) {
-      case WM_HOTKEY_PRESSED:
-        activation_->OnHotkeyPressed(static_cast<std::uint32_t>(wParam),
-                                     static_cast<platform::WindowHandle>(lParam));
-        return 0;
-      case WM_WINDOW_ACTIVATED:
-        activation_->OnWindowActivated(static_cast<platform::WindowHandle>(wParam));
-        return 0;
-      case WM_ABORT_KEYS:
-        activation_->OnAbortKeys();
-        return 0;
-      case WM_CAPSLOCK_STATE:
-        activation_->OnCapsLockState(wParam != 0);
-        return 0;
-      default:
-        break;
-    }
+}
+
+bool TMainWin::OnHookMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  using namespace hooklib;
+  if (!activation_ || closing_) return false;
+  switch (message) {
+    case WM_HOTKEY_PRESSED:
+      activation_->OnHotkeyPressed(static_cast<std::uint32_t>(wParam),
+                                   static_cast<platform::WindowHandle>(lParam));
+      return true;
+    case WM_WINDOW_ACTIVATED:
+      activation_->OnWindowActivated(static_cast<platform::WindowHandle>(wParam));
+      return true;
+    case WM_ABORT_KEYS:
+      activation_->OnAbortKeys();
+      return true;
+    case WM_CAPSLOCK_STATE:
+      activation_->OnCapsLockState(wParam != 0);
+      return true;
+    default:
+      return false;
   }
-  return DefWindowProcA(window_, message, wParam, lParam);
 }
 
 bool TMainWin::FormCreate() {
-  const platform::WindowHandle self = FromHwnd(window_);
+  const platform::WindowHandle self = FromHwnd(Handle());
   platform_ = std::make_unique<platform::win32::Win32Platform>(self);
   prompts_ = std::make_unique<engine::win32::PlaybackPrompts>(platform_->windows, *this);
   player_ = std::make_unique<engine::Player>(
@@ -240,18 +241,6 @@ bool TMainWin::FormCreate() {
   }
   InstallTableHooks();
 
-  HMENU bar = CreateMenu();
-  HMENU file = CreatePopupMenu();
-  HMENU tools = CreatePopupMenu();
-  if (bar != nullptr && file != nullptr && tools != nullptr) {
-    AppendMenuA(file, MF_STRING, kMenuTerminate, "&Terminate Quindle 98");
-    AppendMenuA(tools, MF_STRING, kMenuRestoreKeyboard, "Restore &Keyboard Hooks");
-    AppendMenuA(tools, MF_STRING, kMenuRestoreMouse, "Restore &Mouse Hooks");
-    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
-    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(tools), "&Tools");
-    if (SetMenu(window_, bar) == 0) DestroyMenu(bar);
-  }
-
   // The command line comes after the table is initialised, as a "/F" file load rebuilds it.
   ProcessParams(context_.arguments, context_.settings, options_);
   if (options_.file && FileExists(*options_.file)) OpenMacroFile(*options_.file);
@@ -264,7 +253,7 @@ bool TMainWin::FormCreate() {
 }
 
 bool TMainWin::CreateSmallBlocks() {
-  const platform::WindowHandle self = FromHwnd(window_);
+  const platform::WindowHandle self = FromHwnd(Handle());
   if (!remapBlock_.Create(storage::kRemapBlockName, sizeof(storage::RemapBlock)) ||
       !activationBlock_.Create(storage::kActivationBlockName, sizeof(storage::ActivationBlock))) {
     MessageBoxA(nullptr, "Memory Mapped File could not be created.  Quindle will terminate.",
@@ -341,17 +330,19 @@ void TMainWin::FormClose() {
   remapBlock_ = storage::win32::SharedBlock();
   activationBlock_ = storage::win32::SharedBlock();
 
-  // The geometry of a minimised or maximised window is its restored one.
+  SaveWindowPlace();
+  SaveSettings(context_.settings, context_.profile);
+}
+
+void TMainWin::SaveWindowPlace() {
+  // The geometry of a minimised or maximised window is its restored one, which the system gives
+  // in work-area coordinates; the settings keep screen coordinates, as the window is made with.
   WINDOWPLACEMENT placement{};
   placement.length = sizeof(placement);
-  if (GetWindowPlacement(window_, &placement) != 0) {
-    const RECT& r = placement.rcNormalPosition;
-    context_.settings.mainLeft = r.left;
-    context_.settings.mainTop = r.top;
-    context_.settings.mainWidth = r.right - r.left;
-    context_.settings.mainHeight = r.bottom - r.top;
-  }
-  SaveSettings(context_.settings, context_.profile);
+  if (GetWindowPlacement(Handle(), &placement) == FALSE) return;  // the old place stays
+  const RECT& r = placement.rcNormalPosition;
+  StoreMainWindowPlace(context_.settings, PlaceRect{r.left, r.top, r.right, r.bottom},
+                       WorkAreaOriginOf(Handle()));
 }
 
 void TMainWin::OpenMacroFile(const std::string& path) {
@@ -370,41 +361,41 @@ void TMainWin::OpenMacroFile(const std::string& path) {
 }
 
 void TMainWin::CreateList() {
-  list_ = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
-                          WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, 0,
-                          0, 100, 100, window_, reinterpret_cast<HMENU>(kListId),
-                          GetModuleHandleA(nullptr), nullptr);
-  if (list_ == nullptr) return;
-  SendMessageA(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+  platform::win32::ListView list = platform::win32::ListView::Create(
+      Handle(), IDC_MACRO_LIST, LVS_SINGLESEL | LVS_SHOWSELALWAYS);
+  list_ = list.Handle();
+  if (!list) return;  // the window still works from its menu and hotkeys
+  list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   const Settings& s = context_.settings;
-  AddColumn(list_, 0, "", 40);
-  AddColumn(list_, 1, "Activation", s.col1Width);
-  AddColumn(list_, 2, "Nickname", s.col2Width);
-  AddColumn(list_, 3, "Scope", s.col3Width);
+  list.AddColumn(0, "", 40);
+  list.AddColumn(1, "Activation", s.col1Width);
+  list.AddColumn(2, "Nickname", s.col2Width);
+  list.AddColumn(3, "Scope", s.col3Width);
   LayoutList();
 }
 
 void TMainWin::FillList() {
-  if (list_ == nullptr) return;
-  SendMessageA(list_, LVM_DELETEALLITEMS, 0, 0);
+  platform::win32::ListView list(list_);
+  if (!list) return;
+  list.Clear();
   storage::TableGuard guard(context_.lock);
   if (!guard) return;
   const storage::SharedMacroTable& table = guard.Table();
   const std::size_t count = table.SafeCount();
   for (std::size_t slot = 0; slot < count; ++slot) {
     const storage::MacroRecord record = RowRecord(table, context_.store.Index(), slot);
-    const int row = static_cast<int>(slot);
-    SetCell(list_, row, 0, std::to_string(slot + 1));
-    SetCell(list_, row, 1, activation::ActivationName(record));
-    SetCell(list_, row, 2, std::string(record.Name.View()));
-    SetCell(list_, row, 3, activation::ScopeName(record));
+    const int row = list.InsertRow(static_cast<int>(slot), std::to_string(slot + 1));
+    if (row < 0) continue;
+    list.SetCell(row, 1, activation::ActivationName(record));
+    list.SetCell(row, 2, record.Name.View());
+    list.SetCell(row, 3, activation::ScopeName(record));
   }
 }
 
 void TMainWin::LayoutList() {
   if (list_ == nullptr) return;
   RECT client{};
-  if (GetClientRect(window_, &client) == 0) return;
+  if (GetClientRect(Handle(), &client) == 0) return;
   MoveWindow(list_, 0, 0, client.right - client.left, client.bottom - client.top, TRUE);
 }
 
@@ -414,23 +405,39 @@ void TMainWin::UpdateCaption() {
     caption += "    (Browse All Mode)";
   else if (options_.browse)
     caption += "    (Browse Mode)";
-  SetWindowTextA(window_, caption.c_str());
+  SetCaption(caption);
 }
 
 void TMainWin::OnMenu(int id) {
   switch (id) {
-    case kMenuTerminate:
-      PostMessageA(window_, WM_CLOSE, 0, 0);
+    case IDM_FILE_TERMINATE:
+      Post(WM_CLOSE);
       break;
-    case kMenuRestoreKeyboard:
+    case IDM_TOOLS_RESTORE_KEYBOARD:
       RestoreKeyboardHooks();
       break;
-    case kMenuRestoreMouse:
+    case IDM_TOOLS_RESTORE_MOUSE:
       RestoreMouseHooks();
+      break;
+    case IDM_HELP_CONTENTS:
+    case IDM_HELP_TUTORIAL:
+    case IDM_HELP_ABOUT:
+      OnHelpMenu(id);
       break;
     default:
       break;
   }
+}
+
+void TMainWin::OnHelpMenu(int id) {
+  const std::optional<HelpMenuEntry> entry = HelpEntryOfCommand(kHelpCommands, id);
+  if (!entry) return;
+  if (*entry == HelpMenuEntry::About) {
+    TAboutBox about(MakeAboutView(context_.store.FileName()));
+    if (about.Run(Handle())) return;
+    // Without its box, the About topic of the help says the same.
+  }
+  platform::win32::ShowHelpTopic(Handle(), HelpTopicOf(*entry));
 }
 
 void TMainWin::RestoreKeyboardHooks() {
@@ -459,23 +466,23 @@ void TMainWin::RestoreMouseHooks() {
 }
 
 platform::WindowHandle TMainWin::MainWindow() {
-  return FromHwnd(window_);
+  return FromHwnd(Handle());
 }
 
 bool TMainWin::IsApplicationMinimized() {
-  return IsIconic(window_) != 0;
+  return IsIconic(Handle()) != 0;
 }
 void TMainWin::RestoreApplication() {
-  ShowWindow(window_, SW_RESTORE);
+  ShowWindow(Handle(), SW_RESTORE);
 }
 void TMainWin::MinimizeApplication() {
-  ShowWindow(window_, SW_MINIMIZE);
+  ShowWindow(Handle(), SW_MINIMIZE);
 }
 void TMainWin::ShowMainWindow() {
-  ShowWindow(window_, SW_SHOW);
+  ShowWindow(Handle(), SW_SHOW);
 }
 void TMainWin::HideMainWindow() {
-  ShowWindow(window_, SW_HIDE);
+  ShowWindow(Handle(), SW_HIDE);
 }
 
 void TMainWin::SwapMacroFile(std::string_view path) {
@@ -492,9 +499,17 @@ void TMainWin::DoAMessage(std::string_view title, std::string_view text) {
 }
 
 void TMainWin::ActivateMe() {
-  if (IsIconic(window_) != 0) ShowWindow(window_, SW_RESTORE);
-  ShowWindow(window_, SW_SHOW);
-  platform_->windows.ForceForeground(FromHwnd(window_));
+  if (IsIconic(Handle()) != 0) ShowWindow(Handle(), SW_RESTORE);
+  ShowWindow(Handle(), SW_SHOW);
+  platform_->windows.ForceForeground(FromHwnd(Handle()));
+}
+
+void TMainWin::StartACapture() {
+  DoAMessage(kNoticeTitle, kQuickCaptureUnavailable);
+}
+
+void TMainWin::MenuTopWindow() {
+  DoAMessage(kNoticeTitle, kMenuTopWindowUnavailable);
 }
 
 int TMainWin::ShowPopupMenu(const storage::MacroRecord& /*macro*/) {

@@ -1,6 +1,7 @@
 // TMainWin: the program's main window. It owns the two small shared blocks and the hooks,
 // lists the macros of the current file, turns the hook library's messages into macro starts
-// and plays them, and closes everything down again in order.
+// and plays them, and closes everything down again in order. It is a shell: its menu commands
+// call operations that live elsewhere.
 #pragma once
 
 #include "platform/win32/win32_api.h"
@@ -17,6 +18,7 @@
 #include "engine/win32/playback_prompts.h"
 #include "platform/program.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/window_base.h"
 #include "storage/macro_store.h"
 #include "storage/table_lock.h"
 #include "storage/win32/named_objects.h"
@@ -36,7 +38,8 @@ struct MainWindowContext {
   std::vector<std::string> arguments;
 };
 
-class TMainWin final : public platform::IAppWindow,
+class TMainWin final : public platform::win32::WindowBase,
+                       public platform::IAppWindow,
                        public platform::IMacroFileSwitch,
                        public activation::IActivationHost {
  public:
@@ -45,12 +48,15 @@ class TMainWin final : public platform::IAppWindow,
   TMainWin& operator=(const TMainWin&) = delete;
   ~TMainWin() override;
 
-  // Registers the class and creates the window (FormCreate runs inside). False when the window
-  // or one of its shared blocks could not be made; the user has been told.
+  // Registers the class and creates the window with its menu (FormCreate runs inside), then
+  // shows it with `showCommand` unless "/HIDE" was given. False when the window or one of its
+  // shared blocks could not be made; Failure() says which call failed.
   bool Create(int showCommand);
-  HWND Handle() const { return window_; }
   // The user has been told why the window could not be made.
   bool Reported() const { return reported_; }
+  // The main window's accelerator table (F1 and the like), for the program's message loop;
+  // null when it could not be loaded.
+  HACCEL Accelerators() const { return accelerators_; }
 
   // IAppWindow
   platform::WindowHandle MainWindow() override;
@@ -70,16 +76,24 @@ class TMainWin final : public platform::IAppWindow,
   void ResumePause() override;
   void DoAMessage(std::string_view title, std::string_view text) override;
   void ActivateMe() override;
-  void StartACapture() override {}
-  void MenuTopWindow() override {}
+  // Until quick capture and the menu of macros for the window in front exist, their system
+  // hotkeys say so in the on-top message: the hook has swallowed the key already.
+  void StartACapture() override;
+  void MenuTopWindow() override;
   int ShowPopupMenu(const storage::MacroRecord& macro) override;
   bool CaptureRunning() override { return false; }
   bool SharedFileChanged() override { return false; }
   void ReloadSharedFile() override {}
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  // WindowBase
+  bool OnCreate(const CREATESTRUCTA& create) override;
+  void OnSize(UINT kind, int clientWidth, int clientHeight) override;
+  void OnCommand(int id, int notifyCode, HWND control) override;
+  void OnClose() override;
+  void OnDestroy() override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  bool OnHookMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   bool FormCreate();
   void FormClose();
@@ -94,16 +108,18 @@ class TMainWin final : public platform::IAppWindow,
   void LayoutList();
   void UpdateCaption();
   void OnMenu(int id);
+  // The three entries of "&Help": the About box, or the entry's help topic.
+  void OnHelpMenu(int id);
+  void SaveWindowPlace();
   void RestoreKeyboardHooks();
   void RestoreMouseHooks();
 
   MainWindowContext& context_;
-  HWND window_ = nullptr;
   HWND list_ = nullptr;
+  HACCEL accelerators_ = nullptr;
   StartOptions options_;
   bool closing_ = false;
   bool reported_ = false;
-  bool hiddenAtFirstPaint_ = false;
   bool swapsActive_ = false;
   std::uint32_t cbtHook_ = 0;
   std::uint32_t swapHook_ = 0;

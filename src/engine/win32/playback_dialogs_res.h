@@ -1,5 +1,6 @@
 // Template and control numbers of the playback prompts, shared by the dialog templates (read by
-// the resource compiler, hence plain macros) and the dialog classes.
+// the resource compiler, hence plain macros) and the dialog classes. They lie in 2600-2699
+// (platform/win32/resource_ranges.h).
 #pragma once
 
 #define IDD_PAUSE_MACRO 2601

@@ -3,12 +3,27 @@
 #include <utility>
 
 #include "engine/win32/playback_dialogs_res.h"
+#include "platform/win32/resource_ranges.h"
 #include "platform/win32/window_handle.h"
 
 namespace quindle::engine::win32 {
 namespace {
 
 constexpr COLORREF kMacroTitleColour = RGB(255, 0, 0);
+
+using platform::win32::InRange;
+using platform::win32::kPlaybackPromptIds;
+static_assert(InRange(kPlaybackPromptIds, IDD_PAUSE_MACRO) &&
+              InRange(kPlaybackPromptIds, IDD_REPEAT_PROMPT) &&
+              InRange(kPlaybackPromptIds, IDD_ON_TOP_MESSAGE));
+static_assert(InRange(kPlaybackPromptIds, IDC_PAUSE_LABEL1) &&
+              InRange(kPlaybackPromptIds, IDC_MACRO_TITLE_LABEL) &&
+              InRange(kPlaybackPromptIds, IDC_MESSAGE_LABEL) &&
+              InRange(kPlaybackPromptIds, IDC_RESUME_BUTTON) &&
+              InRange(kPlaybackPromptIds, IDC_ABORT_BUTTON));
+static_assert(InRange(kPlaybackPromptIds, IDC_REPEAT_LABEL) &&
+              InRange(kPlaybackPromptIds, IDC_NUM_REPS) &&
+              InRange(kPlaybackPromptIds, IDC_THE_MESSAGE));
 
 }  // namespace
 

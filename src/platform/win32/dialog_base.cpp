@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/win32/message_loop.h"
+
 namespace quindle::platform::win32 {
 
 DialogBase::~DialogBase() {
@@ -23,6 +25,24 @@ std::optional<INT_PTR> DialogBase::RunModal(HWND owner, int templateId) {
   // -1: the dialog could not be created; 0: the owner was not a window.
   if (result <= 0) return std::nullopt;
   return result;
+}
+
+bool DialogBase::CreateModeless(HWND owner, int templateId, MessageLoop* loop) {
+  if (window_ != nullptr) return false;  // one window per object
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  if (instance == nullptr) return false;
+  modeless_ = true;
+  endCode_ = 0;
+  HWND created = CreateDialogParamA(instance, MAKEINTRESOURCEA(templateId), owner,
+                                    &DialogBase::Procedure, reinterpret_cast<LPARAM>(this));
+  if (created == nullptr || window_ == nullptr) {
+    modeless_ = false;
+    return false;
+  }
+  loop_ = loop;
+  if (loop_ != nullptr) loop_->AddDialog(window_);
+  if (IsWindowVisible(window_) == FALSE) ShowWindow(window_, SW_SHOW);
+  return true;
 }
 
 INT_PTR CALLBACK DialogBase::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -55,6 +75,21 @@ INT_PTR DialogBase::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       OnTimer(static_cast<UINT_PTR>(wParam));
       return TRUE;
+    case WM_NOTIFY: {
+      LRESULT result = 0;
+      if (lParam == 0 || !OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result)) return FALSE;
+      SetWindowLongPtrA(window_, DWLP_MSGRESULT, result);
+      return TRUE;
+    }
+    case WM_SIZE:
+      OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+      return FALSE;
+    case WM_DRAWITEM:
+      return lParam != 0 && OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE
+                                                                                         : FALSE;
+    case WM_MEASUREITEM:
+      return lParam != 0 && OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)) ? TRUE
+                                                                                         : FALSE;
     case WM_SHOWWINDOW:
       OnShow(wParam != FALSE);
       return FALSE;
@@ -72,6 +107,9 @@ INT_PTR DialogBase::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       return FALSE;
     case WM_NCDESTROY:
       SetWindowLongPtrA(window_, DWLP_USER, 0);
+      if (loop_ != nullptr) loop_->RemoveDialog(window_);
+      loop_ = nullptr;
+      modeless_ = false;
       window_ = nullptr;
       return FALSE;
     default: {
@@ -190,6 +228,10 @@ bool DialogBase::StopTimer(UINT_PTR timerId) {
 
 bool DialogBase::End(INT_PTR result) {
   if (window_ == nullptr || result < 1) return false;
+  if (modeless_) {
+    endCode_ = result;
+    return DestroyWindow(window_) != FALSE;
+  }
   return EndDialog(window_, result) != FALSE;
 }
 

@@ -1,7 +1,23 @@
-// The one dispatch base of every dialog of the program. A dialog object runs its template
-// modally; the static dialog procedure finds the object again through the window (the object's
-// address travels as the init parameter and is kept in DWLP_USER) and turns messages into
-// virtual calls. The window holds the object's address, so a dialog is neither copied nor moved.
+// The one dispatch base of every dialog of the program. The static dialog procedure finds the
+// object again through the window (the object's address travels as the init parameter and is
+// kept in DWLP_USER) and turns messages into virtual calls. The window holds the object's
+// address, so a dialog is neither copied nor moved.
+//
+// A dialog runs modally (RunModal: its own message loop, returns when End is called) or
+// modeless (CreateModeless: returns at once; the program's MessageLoop routes the dialog's keys
+// through IsDialogMessageA, and End destroys the window).
+//
+// Every dialog of the program follows one pattern, the one the playback prompts show
+// (engine/prompt_models.*, engine/win32/playback_dialogs.rc, playback_dialogs_res.h,
+// prompt_dialogs.*):
+//   1. a portable model at its subsystem's root, tested natively: the fields go in, and out
+//      comes either the validated result or the message to show and the field to focus;
+//   2. a resource script `<family>.rc` in the subsystem's win32/ folder, laid out in dialog
+//      units, with its own resource header `<family>_res.h` whose numbers stay inside the
+//      family's range of platform/win32/resource_ranges.h (checked with static_assert);
+//   3. a thin class on DialogBase in the same win32/ folder that only moves texts between the
+//      controls (platform/win32/controls/) and the model and shows the model's message.
+// CMake collects every win32/*.rc of src/ into the executables by itself (qnl_add_resources).
 #pragma once
 
 #include "platform/win32/win32_api.h"
@@ -12,6 +28,8 @@
 #include <string_view>
 
 namespace quindle::platform::win32 {
+
+class MessageLoop;
 
 class DialogBase {
  public:
@@ -25,8 +43,17 @@ class DialogBase {
   // them ran up to the failure.
   std::optional<INT_PTR> RunModal(HWND owner, int templateId);
 
+  // Creates the dialog without a loop of its own and returns at once; true when the window
+  // exists (OnInit has run). The dialog shows itself if its template says WS_VISIBLE, else
+  // with ShowWindow. `loop` (may be null) routes the dialog's keys until it is destroyed.
+  bool CreateModeless(HWND owner, int templateId, MessageLoop* loop);
+
   HWND Handle() const { return window_; }
   bool IsOpen() const { return window_ != nullptr; }
+  bool IsModeless() const { return modeless_; }
+  // The code a modeless dialog was ended with; 0 while it is open or when it was destroyed
+  // otherwise.
+  INT_PTR EndCode() const { return endCode_; }
 
  protected:
   DialogBase() = default;
@@ -40,6 +67,14 @@ class DialogBase {
   virtual void OnOK() { End(IDOK); }
   virtual void OnCancel() { End(IDCANCEL); }
   virtual void OnTimer(UINT_PTR /*timerId*/) {}
+  // WM_NOTIFY from a common control. Return true when handled, with the result (sent back
+  // through DWLP_MSGRESULT) in `result`.
+  virtual bool OnNotify(const NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+  // WM_SIZE with its SIZE_ kind and the new client size, for dialogs that can be resized.
+  virtual void OnSize(UINT /*kind*/, int /*clientWidth*/, int /*clientHeight*/) {}
+  // WM_DRAWITEM and WM_MEASUREITEM for owner-drawn controls. True when handled.
+  virtual bool OnDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
+  virtual bool OnMeasureItem(MEASUREITEMSTRUCT& /*item*/) { return false; }
   // WM_SHOWWINDOW: the dialog is about to be shown or hidden. A modal dialog is first shown
   // only when its message queue runs empty after WM_INITDIALOG, so anything that needs the
   // window on the screen (activation, bringing it to the front) starts here, not in OnInit.
@@ -78,7 +113,8 @@ class DialogBase {
   bool Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
   bool StartTimer(UINT_PTR timerId, UINT milliseconds);
   bool StopTimer(UINT_PTR timerId);
-  // Closes the modal dialog; RunModal returns `result`. Codes below 1 are reserved for failure.
+  // Closes the dialog. A modal one makes RunModal return `result` (codes below 1 are reserved
+  // for failure); a modeless one is destroyed, and `result` is kept in EndCode().
   bool End(INT_PTR result);
 
  private:
@@ -86,6 +122,9 @@ class DialogBase {
   INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND window_ = nullptr;
+  bool modeless_ = false;
+  MessageLoop* loop_ = nullptr;
+  INT_PTR endCode_ = 0;
 };
 
 }  // namespace quindle::platform::win32

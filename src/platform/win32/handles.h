@@ -94,12 +94,20 @@ Function LookupFunction(HMODULE module, const char* name) noexcept {
   return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address));
 }
 
+// Menus not (or no longer) attached to a window; a window destroys its own menu bar.
+struct MenuTraits {
+  using Type = HMENU;
+  static Type Invalid() noexcept { return nullptr; }
+  static void Close(Type value) noexcept { static_cast<void>(::DestroyMenu(value)); }
+};
+
 using KernelHandle = UniqueResource<KernelHandleTraits>;
 using FileHandle = UniqueResource<FileHandleTraits>;
 using SnapshotHandle = UniqueResource<SnapshotHandleTraits>;
 using ModuleHandle = UniqueResource<ModuleHandleTraits>;
 using GlobalMemory = UniqueResource<GlobalMemoryTraits>;
 using WindowOwner = UniqueResource<WindowTraits>;
+using MenuOwner = UniqueResource<MenuTraits>;
 
 // The clipboard is a per-thread open state rather than a handle: this owner closes it if Open
 // succeeded. Another program may hold the clipboard for a moment, so Open tries again a few

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "platform/win32/handles.h"
 #include "platform/win32/system_version.h"
 
 namespace quindle::platform::win32 {

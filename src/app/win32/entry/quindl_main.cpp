@@ -15,6 +15,7 @@
 #include "hooklib/win32/qnlhook.h"
 #include "platform/std_file_io.h"
 #include "platform/win32/clock.h"
+#include "platform/win32/message_loop.h"
 #include "platform/win32/prompts.h"
 #include "storage/macro_store.h"
 #include "storage/table_lock.h"
@@ -84,8 +85,12 @@ int Run(int showCommand) {
       settings, programDir, [](std::string_view path) { return app::win32::FileExists(path); });
   store.LoadMacroFile(settings.currentFile);
 
-  INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
+  // The manifest asks for Common Controls 6; their classes are registered here.
+  INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  if (InitCommonControlsEx(&controls) == FALSE)
+    return Fail("The common controls could not be initialised.  Quindle will terminate.",
+                kSystemError);
 
   app::win32::MainWindowContext context{settings,
                                         profile,
@@ -97,19 +102,18 @@ int Run(int showCommand) {
   app::win32::TMainWin mainWindow(context);
   if (!mainWindow.Create(showCommand)) {
     // A failed shared block has been reported already; anything else is said here.
-    if (mainWindow.Handle() == nullptr && !mainWindow.Reported())
-      MessageBoxA(nullptr, "The main window could not be created.  Quindle will terminate.",
-                  kSystemError, MB_OK | MB_ICONERROR);
+    if (mainWindow.Handle() == nullptr && !mainWindow.Reported()) {
+      const std::string text = "The main window could not be created (" + mainWindow.Failure() +
+                               ").  Quindle will terminate.";
+      MessageBoxA(nullptr, text.c_str(), kSystemError, MB_OK | MB_ICONERROR);
+    }
     return 1;
   }
 
-  MSG message{};
-  for (;;) {
-    const BOOL got = GetMessageA(&message, nullptr, 0, 0);
-    if (got == 0 || got == -1) break;
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
+  // Modeless dialogs join this loop as they open; the main window's accelerators work in it.
+  platform::win32::MessageLoop loop;
+  loop.SetAccelerators(mainWindow.Handle(), mainWindow.Accelerators());
+  loop.Run();
   return 0;
 }
 

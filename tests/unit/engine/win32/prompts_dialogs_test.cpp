@@ -14,6 +14,7 @@
 #include "engine/win32/playback_prompts.h"
 #include "engine/win32/prompt_dialogs.h"
 #include "platform/win32/dialog_base.h"
+#include "platform/win32/modal_driver.h"
 #include "platform/win32/window_handle.h"
 
 namespace quindle::engine::win32 {
@@ -22,10 +23,13 @@ namespace {
 using platform::WindowHandle;
 using platform::win32::FromHwnd;
 using platform::win32::ToHwnd;
+using platform::win32::testing::Driver;
+using platform::win32::testing::EndIfOpen;
+using platform::win32::testing::FindShown;
+using platform::win32::testing::TextOf;
 
 constexpr std::uint16_t kCtrlAltShiftT = 259;
 constexpr DWORD kLimitMs = 20000;
-constexpr UINT kTickMs = 25;
 
 // IWindows for the prompts: ForceForeground is recorded and done with SetForegroundWindow.
 class RecordingWindows final : public platform::IWindows {
@@ -108,74 +112,6 @@ class TargetWindow {
  private:
   HWND window_ = nullptr;
 };
-
-// Calls `tick` every few milliseconds on this thread while `modal` runs, until `tick` returns
-// true. When the limit runs out, `rescue` closes what is open so the test fails instead of
-// hanging. Returns false on time-out.
-class Driver {
- public:
-  static bool Run(const std::function<bool()>& tick, const std::function<void()>& rescue,
-                  const std::function<void()>& modal) {
-    Driver driver{tick, rescue};
-    current_ = &driver;
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, kTickMs, &Driver::Tick);
-    if (timer == 0) {
-      current_ = nullptr;
-      return false;
-    }
-    modal();
-    static_cast<void>(::KillTimer(nullptr, timer));
-    current_ = nullptr;
-    return driver.done_ && !driver.timedOut_;
-  }
-
- private:
-  Driver(const std::function<bool()>& tick, const std::function<void()>& rescue)
-      : tick_(tick), rescue_(rescue), start_(::GetTickCount()) {}
-
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    Driver* self = current_;
-    // A tick that opened a nested modal loop is not re-entered by the next one.
-    if (self == nullptr || self->inTick_) return;
-    self->inTick_ = true;
-    if (!self->done_) {
-      if (::GetTickCount() - self->start_ > kLimitMs) {
-        self->timedOut_ = true;
-        self->done_ = true;
-        self->rescue_();
-      } else {
-        self->done_ = self->tick_();
-      }
-    } else {
-      self->rescue_();  // the modal call should have returned by now; keep closing
-    }
-    self->inTick_ = false;
-  }
-
-  static inline Driver* current_ = nullptr;
-  const std::function<bool()>& tick_;
-  const std::function<void()>& rescue_;
-  DWORD start_;
-  bool done_ = false;
-  bool timedOut_ = false;
-  bool inTick_ = false;
-};
-
-void EndIfOpen(const char* caption) {
-  HWND window = ::FindWindowA(nullptr, caption);
-  if (window != nullptr) static_cast<void>(::EndDialog(window, IDCANCEL));
-}
-
-HWND FindShown(const char* caption) {
-  HWND window = ::FindWindowA(nullptr, caption);
-  return window != nullptr && ::IsWindowVisible(window) ? window : nullptr;
-}
-
-std::string TextOf(HWND window) {
-  char buffer[512] = {};
-  const int length = ::GetWindowTextA(window, buffer, sizeof buffer);
-  return std::string(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
-}
 
 RECT ClientRectOf(HWND dialog, HWND control) {
   RECT rect{};

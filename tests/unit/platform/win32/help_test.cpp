@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "platform/help_topics.h"
-#include "win32/test_files.h"
-#include "win32/test_windows.h"
+#include "support/test_files.h"
+#include "support/test_windows.h"
 
 namespace quindle::platform::win32 {
 namespace {

@@ -1,0 +1,15 @@
+// What the system hotkeys of features that this version does not have yet say when pressed: the
+// key is already swallowed by then, so the user must learn why nothing else happened.
+#pragma once
+
+#include <string_view>
+
+namespace quindle::app {
+
+inline constexpr std::string_view kNoticeTitle = "Notice";
+inline constexpr std::string_view kQuickCaptureUnavailable =
+    "Quick capture is not available in this version of Quindle 98.";
+inline constexpr std::string_view kMenuTopWindowUnavailable =
+    "The menu of macros for the window in front is not available in this version of Quindle 98.";
+
+}  // namespace quindle::app

@@ -1,0 +1,37 @@
+// Every family of windows and dialogs numbers its templates, menus, commands and controls inside
+// a range of its own. All resource scripts of the program end up in one executable, so two
+// families that picked the same number would load each other's dialogs or menus; with the ranges
+// that cannot happen. A family's resource header stays plain macros for the resource compiler;
+// its C++ code checks each number against its range with static_assert.
+//
+// A new family takes the next free range here and says so in one line.
+#pragma once
+
+namespace quindle::platform::win32 {
+
+struct ResourceRange {
+  int first;
+  int last;
+};
+
+constexpr bool InRange(ResourceRange range, int id) {
+  return id >= range.first && id <= range.last;
+}
+
+// The pause dialog, the repeat prompt and the on-top message of playback.
+inline constexpr ResourceRange kPlaybackPromptIds{2600, 2699};
+// The main window: its menu, accelerators, commands and child controls.
+inline constexpr ResourceRange kMainWindowIds{3000, 3099};
+// The About box.
+inline constexpr ResourceRange kAboutDialogIds{3100, 3149};
+
+constexpr bool Overlap(ResourceRange a, ResourceRange b) {
+  return a.first <= b.last && b.first <= a.last;
+}
+static_assert(!Overlap(kPlaybackPromptIds, kMainWindowIds));
+static_assert(!Overlap(kPlaybackPromptIds, kAboutDialogIds));
+static_assert(!Overlap(kMainWindowIds, kAboutDialogIds));
+// Below 100 are IDOK, IDCANCEL and the other numbers the system gives meaning to.
+static_assert(kPlaybackPromptIds.first >= 100);
+
+}  // namespace quindle::platform::win32
