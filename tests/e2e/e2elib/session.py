@@ -122,9 +122,12 @@ class Session:
 
     def _start_x(self, xkb_rules):
         read_end, write_end = os.pipe()
+        # -noreset: by default the server starts afresh whenever its last client leaves. The
+        # first probe for the window manager could leave before openbox had connected, and
+        # the reset cut openbox off mid-start (it died of SIGPIPE: "openbox ended at once").
         self.xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-xkbdir", xkb_rules, "-screen", "0",
-             "%dx%dx24" % (SCREEN_WIDTH, SCREEN_HEIGHT), "-nolisten", "tcp"],
+             "%dx%dx24" % (SCREEN_WIDTH, SCREEN_HEIGHT), "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         number = b""
