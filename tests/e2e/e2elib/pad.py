@@ -182,6 +182,10 @@ class Pad:
         """Posts WM_CLOSE to the window with this handle."""
         return self.request("closehwnd %s" % hwnd)[0].fields.get("posted") == "1"
 
+    def has_font(self, family):
+        """Whether the system TESTPAD runs on has this font family installed."""
+        return self.request("font " + family)[0].fields.get("found") == "1"
+
     def foreground_title(self):
         answer = self.request("foreground")[0]
         return unescape(answer.rest.split(" title=", 1)[1])

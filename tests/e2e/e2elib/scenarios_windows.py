@@ -14,6 +14,16 @@ def size_of(rect):
     return right - left, bottom - top
 
 
+@scenario("title_bars_draw_their_buttons")
+def title_bars_draw_their_buttons(box):
+    """The prefix has the Marlett font, with which Windows draws the minimise, maximise and
+    close buttons and the scroll arrows; without it the screenshots show "0 1 r" instead."""
+    pad = box.start_pad("Marlett Pad")
+    expect(pad.has_font("Marlett"), "no Marlett font in the Wine prefix")
+    expect(not pad.has_font("No Such Font 98"), "the font check finds a font that is not there")
+    box.session.screenshot("title_bar_buttons.png")
+
+
 @scenario("activate_by_part_of_title")
 def activate_by_part_of_title(box):
     """<ACTIVATE: with a part of a title in another case brings that TESTPAD up from behind

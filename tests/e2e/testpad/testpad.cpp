@@ -26,6 +26,7 @@
 //         rect=L,T,R,B title=TEXT
 //   child id=ID class=NAME visible=0|1 rect=L,T,R,B text=TEXT  (one per child of that window)
 //   foreground id=ID hwnd=H title=TEXT
+//   font id=ID found=0|1 name=NAME                         (an installed font family)
 //   done id=ID
 //   show visible=0|1
 //   sizemove enter|exit
@@ -33,7 +34,8 @@
 //
 // Requests come as a file LOGFILE.req holding "ID COMMAND [ARGUMENT]", polled by a timer, so a
 // test never has to put a message into this program's input: COMMAND is text, state,
-// window (ARGUMENT: a part of a top-level window's title, case-sensitive) or foreground. The
+// window (ARGUMENT: a part of a top-level window's title, case-sensitive), foreground or font
+// (ARGUMENT: a font family name). The
 // request file is deleted once read; every answer ends with its done line. On closing, the text
 // is written with id=close.
 #include <windows.h>
@@ -311,6 +313,25 @@ std::string CursorText() {
          " overdesktop=" + (desktop ? "1" : "0");
 }
 
+int CALLBACK NoteFontFamily(const LOGFONTA* /*font*/, const TEXTMETRICA* /*metrics*/,
+                            DWORD /*type*/, LPARAM found) {
+  *reinterpret_cast<bool*>(found) = true;
+  return 0;  // one is enough
+}
+
+// Whether the system has this font family (the caption buttons need Marlett).
+void AnswerFont(const std::string& id, const std::string& family) {
+  LOGFONTA wanted{};
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  family.copy(wanted.lfFaceName, sizeof wanted.lfFaceName - 1);
+  bool found = false;
+  if (HDC dc = GetDC(gPad->window)) {
+    EnumFontFamiliesExA(dc, &wanted, NoteFontFamily, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(gPad->window, dc);
+  }
+  gPad->log.Write("font id=" + id + " found=" + (found ? "1" : "0") + " name=" + Escape(family));
+}
+
 void AnswerState(const std::string& id) {
   RECT r{};
   if (!GetWindowRect(gPad->window, &r)) r = RECT{};
@@ -363,6 +384,8 @@ void PollRequest() {
     AnswerWindow(id, argument);
   } else if (command == "message") {
     AnswerMessage(id, argument);
+  } else if (command == "font") {
+    AnswerFont(id, argument);
   } else if (command == "closehwnd") {
     AnswerCloseHandle(id, argument);
   } else if (command == "close") {
