@@ -224,6 +224,22 @@ class Session:
                        check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         return path
 
+    def settled_screenshot(self, name, limit=20):
+        """A screenshot once the screen has stopped changing: two captures in a row alike, so
+        the last repaints are in the picture."""
+        def capture():
+            return subprocess.run(["import", "-window", "root", "rgb:-"], env=self.x_env(),
+                                  timeout=60, check=True, capture_output=True).stdout
+        previous = [capture()]
+
+        def still():
+            current = capture()
+            alike = current == previous[0]
+            previous[0] = current
+            return alike
+        waiting.until(still, limit, "the screen to stop changing")
+        return self.screenshot(name)
+
     def close(self):
         end_process(self.openbox)
         end_process(self.xvfb)
