@@ -206,9 +206,21 @@ class Box:
         process.started = time.monotonic()
         process.outputs = (out,)
         self.processes.append(process)
-        if wait_with is not None:
+        if wait_with is None:
+            return process
+        if any(argument.upper() == "/HIDE" for argument in arguments):
             waiting.until(lambda: wait_with.window(caption), limit,
                           "the QUINDL main window %r" % caption)
+            return process
+        # The main window has its title from its creation on, before it is shown, and showing
+        # it brings it to the front: a TESTPAD clicked to the front before then would lose the
+        # keyboard to it again. So: shown, and in front.
+        wait_with.wait_window(caption, limit=limit)
+
+        def in_front():
+            window = wait_with.window(caption)
+            return window is not None and window["fg"] == "1"
+        waiting.until(in_front, limit, "the QUINDL main window %r in front" % caption)
         return process
 
     def start_quindl_with(self, macro_bytes, pad, name="SCEN.QNL", arguments=()):
