@@ -6,6 +6,7 @@
 //
 // Ctrl+A selects the whole text, as in any editor. Every line starts with the tick count in
 // milliseconds; the rest is one of:
+//   create hwnd=H                                          (the window exists, titled)
 //   ready hwnd=H edit=H pid=P
 //   WM_KEYDOWN|WM_KEYUP|WM_SYSKEYDOWN|WM_SYSKEYUP vk=V scan=S sent=T
 //         (sent: the message time, when the key was put into the system's input, on the same
@@ -493,6 +494,8 @@ bool CreateEdit(HWND window) {
 LRESULT CALLBACK PadProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
+      // The window, and its title, exist from here on: the earliest a program can find it.
+      gPad->log.Write("create hwnd=" + Handle(window));
       gPad->window = window;
       return CreateEdit(window) ? 0 : -1;
     case WM_SIZE:
