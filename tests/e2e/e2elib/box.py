@@ -103,7 +103,25 @@ class Box:
         left, top, right, _ = state["rect"]
         client_top = state["client"][1]
         self.click((left + right) // 2, (top + client_top) // 2)
-        pad.wait_state(lambda s: s["fg"] == "1", limit, "to be in front")
+        # In front is not enough: the press on the title bar runs the system's move loop until
+        # TESTPAD has taken the release, and a click that came meanwhile would drag the window.
+        pad.wait_state(lambda s: s["fg"] == "1" and s["buttons"] == "0" and s["sizemove"] == "0",
+                       limit, "to be in front with the click on its title bar over")
+
+    def rest_pointer_on_desktop(self, pad, limit=30):
+        """Leaves the pointer on the bare desktop, in the bottom left corner, before a macro
+        moves the mouse. When Wine moves the pointer for a program, it first grabs it, and
+        the grab reports the pointer as entering the desktop window from the Wine window it
+        was over, with the position from before the move; the desktop turns that report into
+        a move of its own, later, so the cursor jumps back and a click the macro sends just
+        after its move lands where the pointer was. From the bare desktop the grab reports
+        nothing. TESTPAD tells when Wine, too, has the pointer there."""
+        x, y = 4, session_module.SCREEN_HEIGHT - 4
+        self.xdotool("mousemove", x, y)
+        waiting.until(lambda: self.pointer() == (x, y), 20, "the pointer at %d,%d" % (x, y))
+        where = "%d,%d" % (x, y)
+        pad.wait_state(lambda s: s["cursor"] == where and s["overdesktop"] == "1", limit,
+                       "Wine's pointer on the bare desktop at " + where)
 
     def type_keys(self, text):
         """Real key presses through XTEST into the window that has the focus."""
@@ -188,9 +206,21 @@ class Box:
         process.started = time.monotonic()
         process.outputs = (out,)
         self.processes.append(process)
-        if wait_with is not None:
+        if wait_with is None:
+            return process
+        if any(argument.upper() == "/HIDE" for argument in arguments):
             waiting.until(lambda: wait_with.window(caption), limit,
                           "the QUINDL main window %r" % caption)
+            return process
+        # The main window has its title from its creation on, before it is shown, and showing
+        # it brings it to the front: a TESTPAD clicked to the front before then would lose the
+        # keyboard to it again. So: shown, and in front.
+        wait_with.wait_window(caption, limit=limit)
+
+        def in_front():
+            window = wait_with.window(caption)
+            return window is not None and window["fg"] == "1"
+        waiting.until(in_front, limit, "the QUINDL main window %r in front" % caption)
         return process
 
     def start_quindl_with(self, macro_bytes, pad, name="SCEN.QNL", arguments=()):

@@ -139,6 +139,31 @@ class Pad:
             info["children"].append(entry)
         return info
 
+    def wait_window(self, title_part, controls=(), limit=30):
+        """Waits for a top-level window whose title contains `title_part` to be ready for use
+        and returns it: on the screen, with every control named in `controls` in it. A dialog
+        gets its title when it is created, before its controls, and is shown only once its
+        initialisation has laid them out, so a window found by its title alone may still lack
+        controls or have them where the template put them."""
+        seen = []
+
+        def ready():
+            seen[:] = [self.window(title_part)]
+            window = seen[0]
+            if window is None or window["visible"] != "1":
+                return None
+            texts = [c["text"] for c in window["children"]]
+            return window if all(text in texts for text in controls) else None
+        try:
+            return waiting.until(ready, limit, "a window %r" % title_part)
+        except waiting.Timeout as timeout:
+            window = seen[0] if seen else None
+            raise AssertionError("a window %r with %r on the screen; last seen: %s" % (
+                title_part, list(controls), "none" if window is None else
+                "visible=%s controls %r" % (window["visible"],
+                                            [c["text"] for c in window["children"]])
+            )) from timeout
+
     def message(self, text_part):
         """The visible top-level window that shows `text_part` in one of its children (a
         message box), as a dict with hwnd, pid and title; None when there is none."""
@@ -156,6 +181,10 @@ class Pad:
     def close_handle(self, hwnd):
         """Posts WM_CLOSE to the window with this handle."""
         return self.request("closehwnd %s" % hwnd)[0].fields.get("posted") == "1"
+
+    def has_font(self, family):
+        """Whether the system TESTPAD runs on has this font family installed."""
+        return self.request("font " + family)[0].fields.get("found") == "1"
 
     def foreground_title(self):
         answer = self.request("foreground")[0]

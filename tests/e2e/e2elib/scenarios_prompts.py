@@ -20,10 +20,6 @@ def click_control(box, entry):
     box.click((left + right) // 2, (top + bottom) // 2)
 
 
-def wait_window(pad, title_part, limit=30):
-    return waiting.until(lambda: pad.window(title_part), limit, "a window %r" % title_part)
-
-
 def wait_gone(pad, title_part, limit=30):
     waiting.until(lambda: pad.window(title_part) is None, limit,
                   "the window %r to close" % title_part)
@@ -33,7 +29,7 @@ def open_pause(box, name):
     pad = box.start_pad(name, geometry=(260, 200, 480, 320))
     process = box.start_play(PAUSE_MACRO)
     pad.wait_text("abc", 60)
-    dialog = wait_window(pad, "Pause")
+    dialog = pad.wait_window("Pause", ("&Resume", "&Abort"))
     return pad, process, dialog
 
 
@@ -99,7 +95,7 @@ def pause_dialog_abort(box):
 def open_prompt(box, name):
     pad = box.start_pad(name, geometry=(60, 60, 480, 320))
     process = box.start_play("<PROMPTREP>ab<ENDREP>!")
-    prompt = wait_window(pad, "Macro Repeat")
+    prompt = pad.wait_window("Macro Repeat", ("Times To Repeat", "&Ok"))
     expect_equal(prompt["title"], "Macro Repeat", "caption of the repeat prompt")
     expect_equal(prompt["topmost"], "1", "repeat prompt stays on top")
     texts = [c["text"] for c in prompt["children"]]
@@ -130,7 +126,7 @@ def promptrep_rejects_text(box):
     pad, process, prompt = open_prompt(box, "Reject Pad")
     box.type_keys("abc")
     click_control(box, child(prompt, "&Ok"))
-    error = wait_window(pad, "Error")
+    error = pad.wait_window("Error", ("OK",))
     expect_equal(error["title"], "Error", "caption of the message box")
     texts = [c["text"] for c in error["children"]]
     expect(INVALID_NUMBER in texts, "message %r shown; shown: %r" % (INVALID_NUMBER, texts))

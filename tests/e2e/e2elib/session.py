@@ -30,6 +30,15 @@ VIRTUAL_DESKTOP = [
 ]
 
 
+# Windows draws the caption buttons (minimise, maximise, close) and the scroll arrows with the
+# symbols of the Marlett font. Debian's fonts-wine ships Wine's own Marlett, but a new prefix
+# does not find it, and its title bars show the letters "0 1 r" instead; so each template gets
+# it in its font folder and its font list, as on Windows.
+MARLETT = "/usr/share/wine/fonts/marlett.ttf"
+MARLETT_REGISTRATION = ["HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts", "/v",
+                        "Marlett (TrueType)", "/d", "marlett.ttf"]
+
+
 def wine_environment(prefix, display):
     env = dict(os.environ)
     env.update({
@@ -122,9 +131,12 @@ class Session:
 
     def _start_x(self, xkb_rules):
         read_end, write_end = os.pipe()
+        # -noreset: by default the server starts afresh whenever its last client leaves. The
+        # first probe for the window manager could leave before openbox had connected, and
+        # the reset cut openbox off mid-start (it died of SIGPIPE: "openbox ended at once").
         self.xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-xkbdir", xkb_rules, "-screen", "0",
-             "%dx%dx24" % (SCREEN_WIDTH, SCREEN_HEIGHT), "-nolisten", "tcp"],
+             "%dx%dx24" % (SCREEN_WIDTH, SCREEN_HEIGHT), "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         number = b""
@@ -189,15 +201,20 @@ class Session:
         started = time.monotonic()
         boot = subprocess.run(["wineboot", "-i"], env=env, stdout=subprocess.DEVNULL,
                               stderr=subprocess.DEVNULL, timeout=300, check=False)
+        if not os.path.isfile(MARLETT):
+            raise RuntimeError("no %s: install Debian's fonts-wine (scripts/setup)" % MARLETT)
+        fonts = os.path.join(self.template, "drive_c", "windows", "Fonts")
+        os.makedirs(fonts, exist_ok=True)
+        shutil.copy2(MARLETT, os.path.join(fonts, "marlett.ttf"))
         added = [subprocess.run(["wine", "reg", "add"] + value + ["/f"], env=env,
                                 capture_output=True, timeout=120, check=False).returncode
-                 for value in VIRTUAL_DESKTOP]
+                 for value in VIRTUAL_DESKTOP + [MARLETT_REGISTRATION]]
         # The registry reaches its files when the prefix's wineserver ends.
         stop_wineserver(env)
         if not os.path.isfile(os.path.join(self.template, "system.reg")):
             raise RuntimeError("wineboot made no prefix (exit %d)" % boot.returncode)
         if any(added):
-            raise RuntimeError("reg add for the virtual desktop failed: %r" % added)
+            raise RuntimeError("reg add for the virtual desktop or Marlett failed: %r" % added)
         self.log("template prefix in %.1f s" % (time.monotonic() - started))
 
     def screenshot(self, name):
@@ -206,6 +223,22 @@ class Session:
         subprocess.run(["import", "-window", "root", path], env=self.x_env(), timeout=60,
                        check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         return path
+
+    def settled_screenshot(self, name, limit=20):
+        """A screenshot once the screen has stopped changing: two captures in a row alike, so
+        the last repaints are in the picture."""
+        def capture():
+            return subprocess.run(["import", "-window", "root", "rgb:-"], env=self.x_env(),
+                                  timeout=60, check=True, capture_output=True).stdout
+        previous = [capture()]
+
+        def still():
+            current = capture()
+            alike = current == previous[0]
+            previous[0] = current
+            return alike
+        waiting.until(still, limit, "the screen to stop changing")
+        return self.screenshot(name)
 
     def close(self):
         end_process(self.openbox)

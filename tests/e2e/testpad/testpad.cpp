@@ -6,8 +6,12 @@
 //
 // Ctrl+A selects the whole text, as in any editor. Every line starts with the tick count in
 // milliseconds; the rest is one of:
+//   create hwnd=H                                          (the window exists, titled)
 //   ready hwnd=H edit=H pid=P
-//   WM_KEYDOWN|WM_KEYUP|WM_SYSKEYDOWN|WM_SYSKEYUP vk=V scan=S
+//   WM_KEYDOWN|WM_KEYUP|WM_SYSKEYDOWN|WM_SYSKEYUP vk=V scan=S sent=T
+//         (sent: the message time, when the key was put into the system's input, on the same
+//          clock as the tick count; unlike the line's tick it does not include how long this
+//          program took to get to the key)
 //   WM_CHAR code=C
 //   WM_LBUTTONDOWN|...|WM_MBUTTONDBLCLK x=X y=Y           (client coordinates)
 //   WM_MOUSEWHEEL delta=D x=X y=Y                          (client coordinates)
@@ -15,18 +19,24 @@
 //   activate state=S
 //   text id=ID TEXT                                        (TEXT escaped, see Escape)
 //   state id=ID fg=0|1 visible=0|1 iconic=0|1 zoomed=0|1 rect=L,T,R,B client=X,Y firstline=N
-//         clip=TEXT
+//         caps=0|1 buttons=0|1 sizemove=0|1 cursor=X,Y overdesktop=0|1 clip=TEXT
+//         (buttons: a mouse button is down as this program's input has seen so far;
+//          sizemove: the system's move/size loop of the title bar runs; cursor: where the
+//          system has the mouse pointer; overdesktop: no window is under it but the desktop)
 //   window id=ID found=0|1 hwnd=H style=HEX exstyle=HEX topmost=0|1 visible=0|1 fg=0|1
 //         rect=L,T,R,B title=TEXT
 //   child id=ID class=NAME visible=0|1 rect=L,T,R,B text=TEXT  (one per child of that window)
 //   foreground id=ID hwnd=H title=TEXT
+//   font id=ID found=0|1 name=NAME                         (an installed font family)
 //   done id=ID
 //   show visible=0|1
+//   sizemove enter|exit
 //   exit
 //
 // Requests come as a file LOGFILE.req holding "ID COMMAND [ARGUMENT]", polled by a timer, so a
 // test never has to put a message into this program's input: COMMAND is text, state,
-// window (ARGUMENT: a part of a top-level window's title, case-sensitive) or foreground. The
+// window (ARGUMENT: a part of a top-level window's title, case-sensitive), foreground or font
+// (ARGUMENT: a font family name). The
 // request file is deleted once read; every answer ends with its done line. On closing, the text
 // is written with id=close.
 #include <windows.h>
@@ -90,6 +100,9 @@ struct Pad {
   HWND window = nullptr;
   HWND edit = nullptr;
   WNDPROC editProc = nullptr;
+  // A press on the title bar runs the move loop until its button comes up; a click of a test
+  // that arrives meanwhile would drag the window instead of reaching the edit control.
+  bool inSizeMove = false;
 };
 
 Pad* gPad = nullptr;
@@ -283,6 +296,43 @@ void AnswerCloseHandle(const std::string& id, const std::string& handle) {
   gPad->log.Write("close id=" + id + " posted=" + (posted ? "1" : "0"));
 }
 
+// The buttons as this thread's messages have delivered them so far (not the live hardware
+// state): a click is over for this window once its release has been taken from the queue.
+bool AnyButtonDown() {
+  for (const int vk : {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON}) {
+    if ((GetKeyState(vk) & 0x8000) != 0) return true;
+  }
+  return false;
+}
+
+// Where the system has the pointer, and whether it rests on the bare desktop there.
+std::string CursorText() {
+  POINT at{};
+  if (!GetCursorPos(&at)) return "cursor=?,? overdesktop=0";
+  const bool desktop = WindowFromPoint(at) == GetDesktopWindow();
+  return "cursor=" + std::to_string(at.x) + "," + std::to_string(at.y) +
+         " overdesktop=" + (desktop ? "1" : "0");
+}
+
+int CALLBACK NoteFontFamily(const LOGFONTA* /*font*/, const TEXTMETRICA* /*metrics*/,
+                            DWORD /*type*/, LPARAM found) {
+  *reinterpret_cast<bool*>(found) = true;
+  return 0;  // one is enough
+}
+
+// Whether the system has this font family (the caption buttons need Marlett).
+void AnswerFont(const std::string& id, const std::string& family) {
+  LOGFONTA wanted{};
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  family.copy(wanted.lfFaceName, sizeof wanted.lfFaceName - 1);
+  bool found = false;
+  if (HDC dc = GetDC(gPad->window)) {
+    EnumFontFamiliesExA(dc, &wanted, NoteFontFamily, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(gPad->window, dc);
+  }
+  gPad->log.Write("font id=" + id + " found=" + (found ? "1" : "0") + " name=" + Escape(family));
+}
+
 void AnswerState(const std::string& id) {
   RECT r{};
   if (!GetWindowRect(gPad->window, &r)) r = RECT{};
@@ -292,8 +342,9 @@ void AnswerState(const std::string& id) {
                   " iconic=" + (IsIconic(gPad->window) ? "1" : "0") +
                   " zoomed=" + (IsZoomed(gPad->window) ? "1" : "0") + " rect=" + RectText(r) +
                   " client=" + ClientOrigin() + " firstline=" + std::to_string(firstLine) +
-                  " caps=" + ((GetKeyState(VK_CAPITAL) & 1) != 0 ? "1" : "0") +
-                  " clip=" + ClipboardText());
+                  " caps=" + ((GetKeyState(VK_CAPITAL) & 1) != 0 ? "1" : "0") + " buttons=" +
+                  (AnyButtonDown() ? "1" : "0") + " sizemove=" + (gPad->inSizeMove ? "1" : "0") +
+                  " " + CursorText() + " clip=" + ClipboardText());
 }
 
 std::string ReadRequest() {
@@ -334,6 +385,8 @@ void PollRequest() {
     AnswerWindow(id, argument);
   } else if (command == "message") {
     AnswerMessage(id, argument);
+  } else if (command == "font") {
+    AnswerFont(id, argument);
   } else if (command == "closehwnd") {
     AnswerCloseHandle(id, argument);
   } else if (command == "close") {
@@ -398,7 +451,8 @@ int SignedHigh(LPARAM value) {
 LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
   if (const char* name = KeyMessageName(message)) {
     gPad->log.Write(std::string(name) + " vk=" + std::to_string(wParam) +
-                    " scan=" + std::to_string((static_cast<DWORD_PTR>(lParam) >> 16) & 0xff));
+                    " scan=" + std::to_string((static_cast<DWORD_PTR>(lParam) >> 16) & 0xff) +
+                    " sent=" + std::to_string(static_cast<DWORD>(GetMessageTime())));
   } else if (message == WM_CHAR) {
     gPad->log.Write("WM_CHAR code=" + std::to_string(wParam & 0xff));
     // The edit control itself ignores Ctrl+A (character 1); an editor selects everything.
@@ -440,6 +494,8 @@ bool CreateEdit(HWND window) {
 LRESULT CALLBACK PadProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
+      // The window, and its title, exist from here on: the earliest a program can find it.
+      gPad->log.Write("create hwnd=" + Handle(window));
       gPad->window = window;
       return CreateEdit(window) ? 0 : -1;
     case WM_SIZE:
@@ -452,6 +508,11 @@ LRESULT CALLBACK PadProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
       return 0;
     case WM_SHOWWINDOW:
       gPad->log.Write(std::string("show visible=") + (wParam ? "1" : "0"));
+      break;
+    case WM_ENTERSIZEMOVE:
+    case WM_EXITSIZEMOVE:
+      gPad->inSizeMove = message == WM_ENTERSIZEMOVE;
+      gPad->log.Write(gPad->inSizeMove ? "sizemove enter" : "sizemove exit");
       break;
     case WM_ACTIVATE:
       gPad->log.Write("activate state=" + std::to_string(LOWORD(wParam)));
