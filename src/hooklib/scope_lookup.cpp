@@ -6,12 +6,13 @@
 #include <string_view>
 
 #include "hooklib/hook_logic.h"
+#include "platform/desktop.h"
 #include "platform/text.h"
 
 namespace quindle::hooklib {
 namespace {
 
-constexpr std::size_t kTitleBuffer = 256;
+constexpr std::size_t kTitleBuffer = platform::kWindowTitleMax + 1;
 constexpr char kPauseMark[] = "PAUSE (";
 constexpr std::size_t kPauseMarkLength = sizeof(kPauseMark) - 1;
 
