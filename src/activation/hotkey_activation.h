@@ -39,7 +39,7 @@ inline constexpr std::string_view kActivateMeCaptureRefusal =
     "A macro is currently being recorded. Quindle 98 cannot be invoked until the recording is "
     "completed.";
 
-inline constexpr std::uint32_t kScScreenSave = 0xF140;
+using platform::kScScreenSave;
 
 // The program's own file name, whose windows never become LastForeignWindow.
 inline constexpr std::string_view kOwnProgramName = "QUINDL.EXE";

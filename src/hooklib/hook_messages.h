@@ -2,7 +2,7 @@
 // the main program (and to a dialog that asks for a hotkey), the bits of their parameters and the
 // marker key. Both deliverables include this header and no other copy exists, so the two sides
 // cannot drift apart. The Win32 numbers are checked against <windows.h> in
-// platform/win32/portable_constants_check.cpp.
+// hooklib/win32/portable_constants_check.cpp.
 #pragma once
 
 #include <cstdint>

@@ -40,6 +40,7 @@ inline constexpr std::uint32_t kScMinimize = 61472;
 inline constexpr std::uint32_t kScMaximize = 61488;
 inline constexpr std::uint32_t kScClose = 61536;
 inline constexpr std::uint32_t kScRestore = 61728;
+inline constexpr std::uint32_t kScScreenSave = 0xF140;
 
 class IWindows {
  public:

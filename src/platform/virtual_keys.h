@@ -1,6 +1,6 @@
 // The virtual-key numbers that the program, the hook library and the tools name, defined once at
 // the bottom layer so that every layer above compares and sends the same numbers. Each is checked
-// against <windows.h> in platform/win32/portable_constants_check.cpp.
+// against <windows.h> in hooklib/win32/portable_constants_check.cpp.
 #pragma once
 
 #include <cstdint>
