@@ -2,15 +2,14 @@
 
 #include <utility>
 
+#include "hooklib/hook_messages.h"
 #include "hooklib/hotkey_number.h"
+#include "platform/text.h"
+#include "platform/virtual_keys.h"
 
 namespace quindle::activation {
 namespace {
 
-constexpr std::uint8_t kVkShift = 16;
-constexpr std::uint8_t kVkControl = 17;
-constexpr std::uint8_t kVkAlt = 18;
-constexpr std::uint8_t kVkRightWin = 92;
 // A replayed mouse hotkey waits this long before its click, so the hook has seen the modifiers.
 constexpr double kReplayMouseSettleSeconds = 0.05;
 // The hook library posts a 16-bit HotkeyNumber (with the Caps Lock bit); anything wider did not
@@ -61,8 +60,8 @@ void HotkeyActivation::OnHotkeyPressed(std::uint32_t wParam, platform::WindowHan
     services_.host.DoAMessage(kWarningTitle, kCaptureRefusal);
     return;
   }
-  if ((wParam & kDirectBit) != 0) {
-    const std::uint32_t number = wParam & ~(kDirectBit | kDirectExtraBit);
+  if ((wParam & hooklib::kDirectMacroBit) != 0) {
+    const std::uint32_t number = wParam & ~(hooklib::kDirectMacroBit | hooklib::kDirectExtraBit);
     if (number == 0 || number > storage::kMaxMacros) return;
     currentMacroNumber_ = static_cast<int>(number);
     RunMacro(currentMacroNumber_);
@@ -74,8 +73,8 @@ void HotkeyActivation::OnHotkeyPressed(std::uint32_t wParam, platform::WindowHan
     return;
   }
 
-  const bool capsBit = (wParam & kCapsLockBit) != 0;
-  const int code = static_cast<int>(wParam & ~kCapsLockBit);
+  const bool capsBit = (wParam & hooklib::kCapsLockBit) != 0;
+  const int code = static_cast<int>(wParam & ~hooklib::kCapsLockBit);
   currentMacroNumber_ = code;
   // A start inside a playing macro keeps the Caps Lock state that the outer start recorded.
   if (!Snapshot(-1).playbackMarker) state.CapsWasOn = capsBit;
@@ -111,7 +110,7 @@ void HotkeyActivation::OnHotkeyPressed(std::uint32_t wParam, platform::WindowHan
 }
 
 void HotkeyActivation::ResumeOrRefuse(std::uint32_t wParam) {
-  const int code = static_cast<int>(wParam & ~kCapsLockBit);
+  const int code = static_cast<int>(wParam & ~hooklib::kCapsLockBit);
   bool resume = HasSystemAction(Snapshot(code).entries, kSystemResume);
   // A pause of a macro that was not started here (a Typlet, the scheduler) has no number: the
   // lookup's "nothing" must not count as that macro.
@@ -120,7 +119,7 @@ void HotkeyActivation::ResumeOrRefuse(std::uint32_t wParam) {
     services_.host.DoAMessage(kWarningTitle, kPauseRefusal);
     return;
   }
-  if ((wParam & kCapsLockBit) != 0) services_.player.Keys().ToggleCapsLock();
+  if ((wParam & hooklib::kCapsLockBit) != 0) services_.player.Keys().ToggleCapsLock();
   services_.host.ResumePause();
 }
 
@@ -132,10 +131,10 @@ void HotkeyActivation::ReplayCombination(int code) {
         static_cast<std::uint8_t>(services_.layout.MapVirtualKey(vk, platform::kMapVkToScan));
     services_.input.KeyEvent(vk, scan, up ? platform::kKeyEventKeyUp : 0);
   };
-  if (key.win) post(kVkRightWin, false);
-  if (key.alt) post(kVkAlt, false);
-  if (key.ctrl) post(kVkControl, false);
-  if (key.shift) post(kVkShift, false);
+  if (key.win) post(platform::kVkRightWin, false);
+  if (key.alt) post(platform::kVkMenu, false);
+  if (key.ctrl) post(platform::kVkControl, false);
+  if (key.shift) post(platform::kVkShift, false);
   if (key.mouseButton != 0) {
     services_.player.PauseForNoSpeed(kReplayMouseSettleSeconds);
     const MouseFlags flags = FlagsOfButton(key.mouseButton);
@@ -146,10 +145,10 @@ void HotkeyActivation::ReplayCombination(int code) {
     post(vk, false);
     post(vk, true);
   }
-  if (key.shift) post(kVkShift, true);
-  if (key.ctrl) post(kVkControl, true);
-  if (key.alt) post(kVkAlt, true);
-  if (key.win) post(kVkRightWin, true);
+  if (key.shift) post(platform::kVkShift, true);
+  if (key.ctrl) post(platform::kVkControl, true);
+  if (key.alt) post(platform::kVkMenu, true);
+  if (key.win) post(platform::kVkRightWin, true);
 }
 
 int HotkeyActivation::GetMacro(int code) {
@@ -158,7 +157,7 @@ int HotkeyActivation::GetMacro(int code) {
 
 int HotkeyActivation::Resolve(int code, bool probe) {
   if (code < 0) return 0;
-  code &= ~static_cast<int>(kCapsLockBit);
+  code &= ~static_cast<int>(hooklib::kCapsLockBit);
   // Copied out so the lock is free again before any window is activated.
   const std::vector<ScopeEntry> entries = Snapshot(code).entries;
   if (entries.empty()) return 0;
@@ -166,9 +165,10 @@ int HotkeyActivation::Resolve(int code, bool probe) {
   platform::IWindows& windows = services_.windows;
   const platform::WindowHandle front = windows.Foreground();
   if (front != 0) {
-    const std::string title = UpperAToZ(windows.Title(front));
+    const std::string title = platform::UpperAToZ(windows.Title(front));
     if (title.find(kPauseTitleMark) == std::string::npos) {
-      const std::string program = UpperAToZ(services_.processes.ExeName(windows.ProcessOf(front)));
+      const std::string program =
+          platform::UpperAToZ(services_.processes.ExeName(windows.ProcessOf(front)));
       const int inFront = MatchInFront(entries, title, program);
       if (inFront > 0) {
         if (!probe) services_.player.State().TargetWindow = front;
@@ -212,10 +212,10 @@ void HotkeyActivation::RunMacroAt(int n, int depth) {
   playingMacro_ = outer;
   // Without the marker set the hook would let the marker key through to the application.
   if (!marked) return;
-  const auto scan =
-      static_cast<std::uint8_t>(services_.layout.MapVirtualKey(kMarkerKey, platform::kMapVkToScan));
-  services_.input.KeyEvent(kMarkerKey, scan, 0);
-  services_.input.KeyEvent(kMarkerKey, scan, platform::kKeyEventKeyUp);
+  const auto scan = static_cast<std::uint8_t>(
+      services_.layout.MapVirtualKey(hooklib::kMarkerKey, platform::kMapVkToScan));
+  services_.input.KeyEvent(hooklib::kMarkerKey, scan, 0);
+  services_.input.KeyEvent(hooklib::kMarkerKey, scan, platform::kKeyEventKeyUp);
 }
 
 bool HotkeyActivation::SetPlaybackMarker() {
@@ -249,7 +249,7 @@ void HotkeyActivation::SystemActivateMe() {
 std::string HotkeyActivation::ForegroundProgramName() {
   const platform::WindowHandle front = services_.windows.Foreground();
   if (front == 0) return {};
-  return UpperAToZ(services_.processes.ExeName(services_.windows.ProcessOf(front)));
+  return platform::UpperAToZ(services_.processes.ExeName(services_.windows.ProcessOf(front)));
 }
 
 void HotkeyActivation::OnWindowActivated(platform::WindowHandle window) {

@@ -39,14 +39,8 @@ inline constexpr std::string_view kActivateMeCaptureRefusal =
     "A macro is currently being recorded. Quindle 98 cannot be invoked until the recording is "
     "completed.";
 
-inline constexpr std::uint32_t kScScreenSave = 0xF140;
+using platform::kScScreenSave;
 
-// Bits of WM_HOTKEY_PRESSED's wParam.
-inline constexpr std::uint32_t kCapsLockBit = 0x8000;     // Caps Lock was on
-inline constexpr std::uint32_t kDirectBit = 0x4000;       // the rest is a MacroNumber
-inline constexpr std::uint32_t kDirectExtraBit = 0x1000;  // set by the tray menus, no meaning here
-// The key sent after a playback: the hook clears PlaybackMarker when it sees it.
-inline constexpr std::uint8_t kMarkerKey = 43;
 // The program's own file name, whose windows never become LastForeignWindow.
 inline constexpr std::string_view kOwnProgramName = "QUINDL.EXE";
 inline constexpr std::size_t kForegroundProgramMax = 250;

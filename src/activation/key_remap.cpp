@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "platform/text.h"
+
 namespace quindle::activation {
 namespace {
 
@@ -20,10 +22,6 @@ const std::uint8_t* SlotBytes(const storage::RemapBlock& block) noexcept {
 static_assert(offsetof(storage::RemapBlock, Upper) + kRemapSlots ==
               offsetof(storage::RemapBlock, Unused101));
 
-char ToUpperAscii(char c) noexcept {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
-}
-
 }  // namespace
 
 char RemapSlotCharacter(std::size_t slot) noexcept {
@@ -38,7 +36,7 @@ std::string RemapFileName(std::string_view macroFile) {
   std::string name(macroFile);
   if (name.size() >= 4) {
     std::string tail = name.substr(name.size() - 4);
-    for (char& c : tail) c = ToUpperAscii(c);
+    for (char& c : tail) c = platform::UpperAToZ(c);
     if (tail == ".QNL") {
       name.replace(name.size() - 4, 4, ".QNS");
       return name;

@@ -1,14 +1,8 @@
 #include "activation/scope_resolution.h"
 
-namespace quindle::activation {
+#include "platform/text.h"
 
-std::string UpperAToZ(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
-}
+namespace quindle::activation {
 
 std::vector<ScopeEntry> EntriesWithHotkey(const storage::SharedMacroTable& table, int code) {
   std::vector<ScopeEntry> entries;
@@ -50,11 +44,11 @@ int MatchInFront(const std::vector<ScopeEntry>& entries, std::string_view upperT
   for (const ScopeEntry& entry : entries) {
     if (!entry.enabled) continue;
     if (entry.scopeKind == storage::ScopeWindow &&
-        upperTitle.find(UpperAToZ(entry.scopeText)) != std::string_view::npos) {
+        upperTitle.find(platform::UpperAToZ(entry.scopeText)) != std::string_view::npos) {
       return entry.number;
     }
     if (entry.scopeKind == storage::ScopeProgram &&
-        upperProgram.find(UpperAToZ(entry.scopeText)) != std::string_view::npos) {
+        upperProgram.find(platform::UpperAToZ(entry.scopeText)) != std::string_view::npos) {
       return entry.number;
     }
   }

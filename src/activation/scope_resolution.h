@@ -32,9 +32,6 @@ struct ScopeEntry {
   bool topMostOnly = false;
 };
 
-// Upper case of a to z only, as the window searches compare titles.
-std::string UpperAToZ(std::string_view text);
-
 // The slots whose HotkeyNumber is `code`, in table order. A damaged count reads as at most 500.
 std::vector<ScopeEntry> EntriesWithHotkey(const storage::SharedMacroTable& table, int code);
 

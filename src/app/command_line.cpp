@@ -3,29 +3,13 @@
 #include <cstddef>
 #include <utility>
 
+#include "platform/text.h"
+
 namespace quindle::app {
 namespace {
 
 constexpr int kMinSyncMinutes = 1;
 constexpr int kMaxSyncMinutes = 98;
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
-std::string UpperCase(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return result;
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 // Only a number that is all digits counts; "/SM5x" is as unknown as "/SMx".
 std::optional<int> WholeNumber(std::string_view text) {
@@ -43,13 +27,13 @@ std::optional<int> WholeNumber(std::string_view text) {
 
 std::string_view SkipProgramName(std::string_view commandLine) {
   std::size_t at = 0;
-  while (at < commandLine.size() && IsBlank(commandLine[at])) ++at;
+  while (at < commandLine.size() && platform::IsBlank(commandLine[at])) ++at;
   if (at < commandLine.size() && commandLine[at] == '"') {
     const std::size_t close = commandLine.find('"', at + 1);
     at = close == std::string_view::npos ? commandLine.size() : close + 1;
   }
-  while (at < commandLine.size() && !IsBlank(commandLine[at])) ++at;
-  while (at < commandLine.size() && IsBlank(commandLine[at])) ++at;
+  while (at < commandLine.size() && !platform::IsBlank(commandLine[at])) ++at;
+  while (at < commandLine.size() && platform::IsBlank(commandLine[at])) ++at;
   return commandLine.substr(at);
 }
 
@@ -60,11 +44,11 @@ std::vector<std::string> SplitCommandLine(std::string_view commandLine,
   std::size_t at = 0;
   const std::size_t size = commandLine.size();
   while (true) {
-    while (at < size && IsBlank(commandLine[at])) ++at;
+    while (at < size && platform::IsBlank(commandLine[at])) ++at;
     if (at >= size) break;
     std::string argument;
     bool quoted = false;
-    while (at < size && (quoted || !IsBlank(commandLine[at]))) {
+    while (at < size && (quoted || !platform::IsBlank(commandLine[at]))) {
       const char c = commandLine[at];
       if (c == '\\') {
         std::size_t count = 0;
@@ -100,7 +84,7 @@ std::vector<std::string> SplitCommandLine(std::string_view commandLine,
 }
 
 void ProcessParam(std::string_view argument, Settings& settings, StartOptions& options) {
-  const std::string upper = UpperCase(argument);
+  const std::string upper = platform::UpperAToZ(argument);
   const std::string_view text = upper;
   if (text == "/HIDE") {
     options.hide = true;
@@ -118,7 +102,7 @@ void ProcessParam(std::string_view argument, Settings& settings, StartOptions& o
       settings.syncMinutes = static_cast<std::uint16_t>(*minutes);
     }
   } else if (text.starts_with("/F")) {
-    const std::string_view path = TrimBlanks(text.substr(2));
+    const std::string_view path = platform::Trim(text.substr(2), platform::kBlanks);
     if (!path.empty()) options.file = std::string(path);
   }
 }
@@ -126,7 +110,7 @@ void ProcessParam(std::string_view argument, Settings& settings, StartOptions& o
 void ProcessParams(const std::vector<std::string>& arguments, Settings& settings,
                    StartOptions& options) {
   for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string_view argument = TrimBlanks(arguments[i]);
+    const std::string_view argument = platform::Trim(arguments[i], platform::kBlanks);
     const bool fileAlone =
         argument.size() == 2 && argument[0] == '/' && (argument[1] == 'F' || argument[1] == 'f');
     if (fileAlone && i + 1 < arguments.size() && !arguments[i + 1].starts_with('/')) {

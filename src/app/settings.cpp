@@ -5,6 +5,9 @@
 #include <limits>
 #include <utility>
 
+#include "engine/date_time_text.h"
+#include "platform/text.h"
+
 namespace quindle::app {
 namespace {
 
@@ -21,9 +24,9 @@ constexpr int kMinPosition = -32768;
 constexpr int kMaxPosition = 32767;
 // The largest point size the system's font choice accepts.
 constexpr int kMaxFontSize = 1638;
-// Entries of the date and time format lists of the date/time insert dialog.
-constexpr int kDateFormatCount = 51;
-constexpr int kTimeFormatCount = 26;
+// The date and time format lists of the date/time insert dialog: their last entries.
+constexpr int kLastDateFormat = static_cast<int>(engine::kDateFormatCount) - 1;
+constexpr int kLastTimeFormat = static_cast<int>(engine::kTimeFormatCount) - 1;
 constexpr int kMaxTimerSeconds = 60;
 
 // Accumulation stops here, far beyond any range below, so a long run of digits cannot overflow.
@@ -42,25 +45,14 @@ constexpr Range kColorRange{std::numeric_limits<std::int32_t>::min(),
                             std::numeric_limits<std::int32_t>::max(), true};
 constexpr Range kWordRange{0, std::numeric_limits<std::uint16_t>::max(), false};
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
-}
-
-std::string UpperCase(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return result;
 }
 
 // Leading blanks skipped, then the leading digits; text without digits is 0.
 long long LeadingNumber(std::string_view text, bool signedText) {
   std::size_t at = 0;
-  while (at < text.size() && IsBlank(text[at])) ++at;
+  while (at < text.size() && platform::IsBlank(text[at])) ++at;
   bool negative = false;
   if (signedText && at < text.size() && text[at] == '-') {
     negative = true;
@@ -96,8 +88,8 @@ void VisitKeys(SettingsType& s, Visitor& v) {
   v.Text("Misc", "Primary Sort", s.primarySort, kSortLength);
   v.Text("Misc", "Activation Sort", s.activationSort, kSortLength);
   v.Text("Misc", "Scope Sort", s.scopeSort, kScopeSortLength);
-  v.Integer("Misc", "Last Date Format", s.lastDateFormat, Range{0, kDateFormatCount - 1, false});
-  v.Integer("Misc", "Last Time Format", s.lastTimeFormat, Range{0, kTimeFormatCount - 1, false});
+  v.Integer("Misc", "Last Date Format", s.lastDateFormat, Range{0, kLastDateFormat, false});
+  v.Integer("Misc", "Last Time Format", s.lastTimeFormat, Range{0, kLastTimeFormat, false});
   v.Boolean("Misc", "Suppress Zeros In Date", s.suppressZerosInDate);
   v.Boolean("Misc", "Suppress Zeros In Time", s.suppressZerosInTime);
   v.Boolean("Misc", "Show Date", s.showDate);
@@ -170,7 +162,7 @@ class Reader {
   explicit Reader(IProfile& profile) : profile_(profile) {}
 
   void Boolean(std::string_view section, std::string_view key, bool& field) {
-    field = UpperCase(profile_.Read(section, key, field ? "Yes" : "No")) == "YES";
+    field = platform::UpperAToZ(profile_.Read(section, key, field ? "Yes" : "No")) == "YES";
   }
 
   template <typename Number>

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "platform/text.h"
+
 namespace quindle::engine {
 
 const std::array<std::string_view, kDateFormatCount> kDateFormatTable = {
@@ -99,14 +101,6 @@ std::size_t Wrapped(int value, int count) {
   return static_cast<std::size_t>(((value % count) + count) % count);
 }
 
-std::string Upper(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return result;
-}
-
 }  // namespace
 
 std::string FormatDate(int formatIndex, bool zeros, const platform::CivilDateTime& date) {
@@ -117,11 +111,11 @@ std::string FormatDate(int formatIndex, bool zeros, const platform::CivilDateTim
       case 0:
         return std::string(kShortDays[weekday]);
       case 1:
-        return Upper(kShortDays[weekday]);
+        return platform::UpperAToZ(kShortDays[weekday]);
       case 2:
         return std::string(kLongDays[weekday]);
       default:
-        return Upper(kLongDays[weekday]);
+        return platform::UpperAToZ(kLongDays[weekday]);
     }
   }
   const std::size_t month = Wrapped(date.month - 1, 12);
@@ -146,7 +140,7 @@ std::string FormatDate(int formatIndex, bool zeros, const platform::CivilDateTim
       result += kShortMonths[month];
       i += 3;
     } else if (rest.starts_with("MMM")) {
-      result += Upper(kShortMonths[month]);
+      result += platform::UpperAToZ(kShortMonths[month]);
       i += 3;
     } else if (rest.starts_with("MM")) {
       result += Padded(date.month, width2);

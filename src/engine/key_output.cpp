@@ -71,23 +71,23 @@ void KeyOutput::TypeChar(char c, PendingModifiers& pending) {
   const auto shiftState = static_cast<std::uint8_t>(scan >> 8);
   switch (shiftState) {
     case kStateShift:
-      PostVKey(kVkShift, false);
+      PostVKey(platform::kVkShift, false);
       pending.shift = true;
       break;
     case kStateCtrl:
-      PostVKey(kVkControl, false);
+      PostVKey(platform::kVkControl, false);
       pending.ctrl = true;
       break;
     case kStateCtrlAlt:
-      PostVKey(kVkControl, false);
-      PostVKey(kVkMenu, false);
+      PostVKey(platform::kVkControl, false);
+      PostVKey(platform::kVkMenu, false);
       pending.ctrl = true;
       pending.alt = true;
       break;
     case kStateAll:
-      PostVKey(kVkShift, false);
-      PostVKey(kVkControl, false);
-      PostVKey(kVkMenu, false);
+      PostVKey(platform::kVkShift, false);
+      PostVKey(platform::kVkControl, false);
+      PostVKey(platform::kVkMenu, false);
       pending.shift = true;
       pending.ctrl = true;
       pending.alt = true;
@@ -101,14 +101,14 @@ void KeyOutput::TypeChar(char c, PendingModifiers& pending) {
 }
 
 void KeyOutput::TypeAltCode(std::string_view digits) {
-  PostAltVKey(kVkMenu, false);
+  PostAltVKey(platform::kVkMenu, false);
   for (const char d : digits) {
     if (d < '0' || d > '9') continue;
-    const auto key = static_cast<std::uint8_t>(kVkNumpad0 + (d - '0'));
+    const auto key = static_cast<std::uint8_t>(platform::kVkNumpad0 + (d - '0'));
     PostAltVKey(key, false);
     PostAltVKey(key, true);
   }
-  PostAltVKey(kVkMenu, true);
+  PostAltVKey(platform::kVkMenu, true);
 }
 
 void KeyOutput::AltCodeTag(std::string_view digits) {
@@ -125,44 +125,44 @@ void KeyOutput::PressKeyTag(std::uint8_t vk, PendingModifiers& pending, bool noD
 
 void KeyOutput::ReleasePending(PendingModifiers& pending) {
   if (pending.shift) {
-    PostVKey(kVkShift, true);
+    PostVKey(platform::kVkShift, true);
     pending.shift = false;
   }
   if (pending.ctrl) {
-    PostVKey(kVkControl, true);
+    PostVKey(platform::kVkControl, true);
     pending.ctrl = false;
   }
   if (pending.alt) {
-    PostVKey(kVkMenu, true);
+    PostVKey(platform::kVkMenu, true);
     pending.alt = false;
   }
 }
 
 void KeyOutput::OneShotShift(PendingModifiers& pending) {
-  PostVKey(kVkShift, false);
+  PostVKey(platform::kVkShift, false);
   pending.shift = true;
 }
 
 void KeyOutput::OneShotCtrl(PendingModifiers& pending) {
-  PostVKey(kVkControl, false);
+  PostVKey(platform::kVkControl, false);
   pending.ctrl = true;
 }
 
 void KeyOutput::OneShotAlt(PendingModifiers& pending) {
-  PostVKey(kVkMenu, pending.alt);
+  PostVKey(platform::kVkMenu, pending.alt);
   pending.alt = !pending.alt;
 }
 
 void KeyOutput::CtrlChord(std::uint8_t vk) {
-  PostVKey(kVkControl, false);
+  PostVKey(platform::kVkControl, false);
   PostVKey(vk, false);
   PostVKey(vk, true);
-  PostVKey(kVkControl, true);
+  PostVKey(platform::kVkControl, true);
 }
 
 void KeyOutput::ToggleCapsLock() {
-  PostVKey(kVkCapital, false);
-  PostVKey(kVkCapital, true);
+  PostVKey(platform::kVkCapital, false);
+  PostVKey(platform::kVkCapital, true);
 }
 
 void KeyOutput::MouseButtons(MouseAction action) {

@@ -11,15 +11,9 @@
 #include "engine/playback_waits.h"
 #include "engine/player_services.h"
 #include "engine/tag.h"
+#include "platform/virtual_keys.h"
 
 namespace quindle::engine {
-
-inline constexpr std::uint8_t kVkShift = 16;
-inline constexpr std::uint8_t kVkControl = 17;
-inline constexpr std::uint8_t kVkMenu = 18;
-inline constexpr std::uint8_t kVkCapital = 20;
-inline constexpr std::uint8_t kVkNumpad0 = 96;
-inline constexpr std::uint8_t kVkNoKey = 255;
 
 // One-shot modifiers held down now and released after the next key. Each DoMacro call has its
 // own.

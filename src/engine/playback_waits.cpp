@@ -8,7 +8,6 @@
 namespace quindle::engine {
 namespace {
 
-constexpr std::int64_t kMsPerDay = 86'400'000;
 // Longest scaled millisecond wait; keeps the conversion from a double defined.
 constexpr double kLongestTickWait = 2'000'000'000.0;
 
@@ -20,7 +19,7 @@ WallClockTimer::WallClockTimer(platform::IClock& clock)
 std::int64_t WallClockTimer::ElapsedMs() {
   const std::int64_t now = platform::MillisecondsOfDay(clock_.Now());
   std::int64_t step = now - last_;
-  if (step < 0) step += kMsPerDay;
+  if (step < 0) step += platform::kMsPerDay;
   last_ = now;
   elapsed_ += step;
   return elapsed_;

@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/virtual_keys.h"
 #include "storage/macro_record.h"
 
 namespace quindle::engine {
 namespace {
 
-constexpr std::uint8_t kVkCopyKey = 67;   // C
-constexpr std::uint8_t kVkPasteKey = 86;  // V
 constexpr double kPasteSettleSeconds = 0.1;
 
 }  // namespace
@@ -141,10 +140,10 @@ Player::Outcome Player::CarryOut(const Tag& tag, std::string_view text, std::siz
       actions_.ClipboardFromFile(tag.text);
       break;
     case TagKind::ClipCopy:
-      keys_.CtrlChord(kVkCopyKey);
+      keys_.CtrlChord(platform::kVkKeyC);
       break;
     case TagKind::ClipPaste:
-      keys_.CtrlChord(kVkPasteKey);
+      keys_.CtrlChord(platform::kVkKeyV);
       waits_.PauseForNoSpeed(kPasteSettleSeconds);
       break;
     case TagKind::TFile:

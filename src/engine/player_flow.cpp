@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "engine/player.h"
+#include "engine/prompt_models.h"
 
 namespace quindle::engine {
 namespace {
@@ -11,10 +12,6 @@ namespace {
 constexpr std::string_view kEndRepTag = "<ENDREP>";
 constexpr std::string_view kEndClipTag = "<ENDCLIP>";
 constexpr std::size_t kClipBlockMax = 5000;
-constexpr int kPauseWidth = 224;
-constexpr int kPauseHeight = 94;
-constexpr int kPauseLineHeight = 19;
-constexpr std::size_t kPauseLineLength = 30;
 
 }  // namespace
 
@@ -69,16 +66,13 @@ Player::Outcome Player::Pause(const Tag& tag) {
   const int screenHeight = services_.screen.Height();
   platform::PauseRequest request;
   if (tag.kind == TagKind::PauseCentre) {
-    request.left = (screenWidth - kPauseWidth) / 2;
-    request.top = (screenHeight - kPauseHeight) / 2;
+    request.left = (screenWidth - kPauseFormWidth) / 2;
+    request.top = (screenHeight - kPauseFormHeight) / 2;
   } else {
     request.message = tag.text;
-    const int extra =
-        tag.text.empty() ? 0
-                         : static_cast<int>(tag.text.size() / kPauseLineLength) * kPauseLineHeight +
-                               kPauseLineHeight;
-    request.top = std::min(tag.a, screenHeight - kPauseHeight - extra);
-    request.left = std::min(tag.b, screenWidth - kPauseWidth);
+    const int extra = PauseMessageHeight(tag.text.size());
+    request.top = std::min(tag.a, screenHeight - kPauseFormHeight - extra);
+    request.left = std::min(tag.b, screenWidth - kPauseFormWidth);
   }
   request.macroName = macroName_;
   request.hotkeyNumber = hotkeyNumber_;

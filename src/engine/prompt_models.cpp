@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "hooklib/hotkey_names.h"
+#include "platform/text.h"
 
 namespace quindle::engine {
 namespace {
@@ -19,16 +20,6 @@ constexpr int kPauseButtonWidth = 75;
 constexpr int kPauseButtonHeight = 23;
 constexpr int kResumeLeft = 26;
 constexpr int kAbortLeft = 115;
-
-bool IsTrimmed(char c) {
-  return static_cast<unsigned char>(c) <= ' ';
-}
-
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && IsTrimmed(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsTrimmed(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 RepeatCheck Refused() {
   RepeatCheck check;
@@ -77,7 +68,7 @@ PauseView MakePauseView(std::string_view message, std::string_view macroName,
 }
 
 RepeatCheck CheckRepeatCount(std::string_view text) {
-  std::string_view number = Trim(text);
+  std::string_view number = platform::TrimSpacesAndControls(text);
   bool negative = false;
   if (!number.empty() && (number.front() == '+' || number.front() == '-')) {
     negative = number.front() == '-';

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/text.h"
+
 namespace quindle::engine {
 namespace {
 
@@ -9,12 +11,9 @@ constexpr std::string_view kCurrentWindow = "\"CURRENT\"";
 constexpr char kEndOfFileMark = 26;
 constexpr double kClipboardSettleSeconds = 0.05;
 
-std::string UpperAToZ(std::string_view text) {
-  std::string upper(text.substr(0, kSearchTextMax));
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
+// Window searches compare the first kSearchTextMax characters, upper-cased.
+std::string UpperSearchText(std::string_view text) {
+  return platform::UpperAToZ(text.substr(0, kSearchTextMax));
 }
 
 // Handles are accepted only when positive as signed 32-bit numbers.
@@ -38,11 +37,11 @@ platform::WindowHandle WindowActions::GetWinHandle(std::string_view title) {
   title = title.substr(0, kSearchTextMax);
   const platform::WindowHandle exact = services_.windows.FindByExactTitle(title);
   if (Valid(exact)) return exact;
-  const std::string wanted = UpperAToZ(title);
+  const std::string wanted = UpperSearchText(title);
   for (const platform::WindowHandle window : services_.windows.TopLevelWindows()) {
     const std::string windowTitle = services_.windows.Title(window);
     if (windowTitle.empty()) continue;
-    if (UpperAToZ(windowTitle).find(wanted) != std::string::npos) {
+    if (UpperSearchText(windowTitle).find(wanted) != std::string::npos) {
       return Valid(window) ? window : 0;
     }
   }

@@ -5,7 +5,7 @@
 
 #include "hooklib/hook_logic.h"
 #include "hooklib/hook_messages.h"
-#include "hooklib/virtual_keys.h"
+#include "platform/virtual_keys.h"
 
 namespace quindle::hooklib {
 namespace {
@@ -149,9 +149,9 @@ bool RecordCaptureKey(storage::SharedMacroTable& table, IHookEnv& env,
   if (length == 0) return false;
   if (mods.shift) Output(table, env, "<SHIFT>");
   OutputModifiers(table, env, mods);
-  if (event.vk == kVkTab && mods.alt) {
+  if (event.vk == platform::kVkTab && mods.alt) {
     table.AltTabHeld = true;
-    table.AltTabKey = static_cast<std::uint16_t>(kVkTab);
+    table.AltTabKey = static_cast<std::uint16_t>(platform::kVkTab);
   }
   OutputCapturePiece(table, env, text, length);
   return false;

@@ -5,11 +5,11 @@
 
 #include "hooklib/hook_logic.h"
 #include "hooklib/hook_messages.h"
+#include "platform/date_time.h"
 
 namespace quindle::hooklib {
 namespace {
 
-constexpr std::int64_t kMsPerDay = 86'400'000;
 constexpr std::uint32_t kMsPerFullTag = 10'000;
 constexpr char kFullDelay[] = "<MSD:9999>";
 constexpr std::size_t kDelayTagLength = sizeof(kFullDelay) - 1;
@@ -18,7 +18,7 @@ constexpr std::size_t kDelayTagLength = sizeof(kFullDelay) - 1;
 // -1 when the value is not a time of day (another process wrote the table).
 std::int64_t MillisecondOfDay(double fraction) noexcept {
   if (!std::isfinite(fraction) || fraction < 0.0 || fraction > 1.0) return -1;
-  return std::llround(fraction * static_cast<double>(kMsPerDay));
+  return std::llround(fraction * static_cast<double>(platform::kMsPerDay));
 }
 
 // "<MSD:" + four digits + ">" into `out` (10 characters).
@@ -53,7 +53,7 @@ std::uint32_t ElapsedMilliseconds(double last, double now) noexcept {
   const std::int64_t from = MillisecondOfDay(last);
   std::int64_t to = MillisecondOfDay(now);
   if (from < 0 || to < 0) return 0;
-  if (from > to) to += kMsPerDay;
+  if (from > to) to += platform::kMsPerDay;
   return static_cast<std::uint32_t>(to - from);
 }
 

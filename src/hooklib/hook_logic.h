@@ -17,8 +17,11 @@ struct Verdict {
   bool callNext = true;  // call CallNextHookEx (the marker key calls it and still swallows)
 };
 
+// The hook code of an event that is only being looked at; it stays in the queue (HC_NOREMOVE).
+inline constexpr int kHookNoRemove = 3;
+
 struct KeyEvent {
-  int code = 0;            // hook code; 3 = the message is only looked at (HC_NOREMOVE)
+  int code = 0;            // hook code; kHookNoRemove = the message is only looked at
   unsigned vk = 0;         // wParam
   std::uint32_t data = 0;  // lParam: bit 31 set for a key release
   bool Down() const noexcept { return (data & 0x80000000u) == 0; }
@@ -51,9 +54,7 @@ std::uint8_t RemapCharacter(const storage::RemapBlock& block, unsigned character
 // window-scoped sibling with TopMostOnly 0 also counts when a window of that title exists.
 int FindMacroInScope(const storage::SharedMacroTable& table, IHookEnv& env, int code) noexcept;
 
-// Upper case of one ANSI character, as both programs compare titles and names.
-char UpperAnsi(char c) noexcept;
-// True when `text` contains `part`, both compared upper-cased.
+// True when `text` contains `part`, both compared upper-cased (platform::UpperAToZ).
 bool ContainsUpper(const char* text, std::size_t textLength, const char* part,
                    std::size_t partLength) noexcept;
 

@@ -1,5 +1,8 @@
-// The window messages the hook library posts to the main program (and to a dialog that asks for
-// a hotkey). Both programs compile these numbers, so they are defined once here.
+// The contract between QUINDL.EXE and QNLHOOK.DLL: the window messages the hook library posts to
+// the main program (and to a dialog that asks for a hotkey), the bits of their parameters and the
+// marker key. Both deliverables include this header and no other copy exists, so the two sides
+// cannot drift apart. The Win32 numbers are checked against <windows.h> in
+// hooklib/win32/portable_constants_check.cpp.
 #pragma once
 
 #include <cstdint>
@@ -17,9 +20,9 @@ inline constexpr std::uint32_t WM_WINDOW_ACTIVATED = kWmUser + 7;
 inline constexpr std::uint32_t WM_CAPSLOCK_STATE = kWmUser + 9;
 
 // Bits of a WM_HOTKEY_PRESSED wParam.
-inline constexpr std::uint32_t kCapsLockBit = 0x8000;
-inline constexpr std::uint32_t kDirectMacroBit = 0x4000;  // wParam carries a macro number
-inline constexpr std::uint32_t kDirectExtraBit = 0x1000;  // cleared with the direct bit
+inline constexpr std::uint32_t kCapsLockBit = 0x8000;     // Caps Lock was on
+inline constexpr std::uint32_t kDirectMacroBit = 0x4000;  // the rest is a MacroNumber
+inline constexpr std::uint32_t kDirectExtraBit = 0x1000;  // set by the tray menus, cleared with it
 
 // WM_TYPLET_CHAR wParam values.
 inline constexpr std::uintptr_t kTypletCharacter = 0;
@@ -27,8 +30,8 @@ inline constexpr std::uintptr_t kTypletReset = 1;
 inline constexpr std::uintptr_t kTypletCharacterCaps = 2;
 
 // The key the main program sends after a playback; its arrival at the keyboard hook shows that
-// every key of the playback has passed.
-inline constexpr int kMarkerKey = 43;
+// every key of the playback has passed, and the hook clears PlaybackMarker.
+inline constexpr std::uint8_t kMarkerKey = 43;  // VK_EXECUTE, which no keyboard has
 
 // Mouse messages as a mouse hook sees them (client and non-client variants).
 inline constexpr std::uint32_t kWmMouseMove = 512;

@@ -1,6 +1,6 @@
 // Key and modifier states as every decision reads them.
 #include "hooklib/hook_logic.h"
-#include "hooklib/virtual_keys.h"
+#include "platform/virtual_keys.h"
 
 namespace quindle::hooklib {
 namespace {
@@ -28,15 +28,17 @@ bool KeyIsDown(IHookEnv& env, const KeyEvent* event, int vk) noexcept {
 
 Modifiers ReadModifiers(IHookEnv& env, const KeyEvent* event) noexcept {
   Modifiers m;
-  m.ctrl = ModifierDown(env, event, kVkControl, kVkLeftControl);
-  m.alt = ModifierDown(env, event, kVkMenu, kVkLeftMenu);
-  m.shift = ModifierDown(env, event, kVkShift, kVkLeftShift);
-  m.win = KeyIsDown(env, event, kVkLeftWin) || KeyIsDown(env, event, kVkRightWin);
+  m.ctrl = ModifierDown(env, event, platform::kVkControl, platform::kVkLeftControl);
+  m.alt = ModifierDown(env, event, platform::kVkMenu, platform::kVkLeftMenu);
+  m.shift = ModifierDown(env, event, platform::kVkShift, platform::kVkLeftShift);
+  m.win =
+      KeyIsDown(env, event, platform::kVkLeftWin) || KeyIsDown(env, event, platform::kVkRightWin);
   return m;
 }
 
 bool CapsToggled(IHookEnv& env) noexcept {
-  return (static_cast<std::uint16_t>(env.KeyState(static_cast<int>(kVkCapital))) & 1u) != 0;
+  return (static_cast<std::uint16_t>(env.KeyState(static_cast<int>(platform::kVkCapital))) & 1u) !=
+         0;
 }
 
 }  // namespace quindle::hooklib

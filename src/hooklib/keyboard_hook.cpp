@@ -5,7 +5,7 @@
 #include "hooklib/hook_logic.h"
 #include "hooklib/hook_messages.h"
 #include "hooklib/hotkey_number.h"
-#include "hooklib/virtual_keys.h"
+#include "platform/virtual_keys.h"
 
 namespace quindle::hooklib {
 namespace {
@@ -15,8 +15,9 @@ constexpr std::size_t kKeyboardStateSize = 256;
 constexpr std::size_t kToAsciiBuffer = 5;
 
 bool IsModifierKey(unsigned vk) noexcept {
-  return vk == kVkShift || vk == kVkControl || vk == kVkMenu || vk == kVkLeftWin ||
-         vk == kVkRightWin || (vk >= kVkLeftShift && vk <= kVkRightMenu);
+  return vk == platform::kVkShift || vk == platform::kVkControl || vk == platform::kVkMenu ||
+         vk == platform::kVkLeftWin || vk == platform::kVkRightWin ||
+         (vk >= platform::kVkLeftShift && vk <= platform::kVkRightMenu);
 }
 
 void PostTyplet(const storage::SharedMacroTable& table, IHookEnv& env, std::uintptr_t kind,
@@ -40,7 +41,7 @@ void FeedTyplet(storage::SharedMacroTable& table, IHookEnv& env, const KeyEvent&
     table.DeadKeyPending = true;
     return;
   }
-  if (event.vk == kVkShift) return;
+  if (event.vk == platform::kVkShift) return;
   std::uint8_t state[kKeyboardStateSize] = {};
   char out[kToAsciiBuffer] = {};
   if (env.KeyboardState(state) && env.ToAscii(event.vk, state, out) >= 1) {
@@ -106,7 +107,7 @@ Verdict KeyboardDecision(storage::SharedMacroTable& table, IHookEnv& env,
     const bool swallow = RecordCaptureKey(table, env, event);
     return swallow ? Verdict{true, false} : Verdict{};
   }
-  if (event.vk == static_cast<unsigned>(kMarkerKey) && table.PlaybackMarker) {
+  if (event.vk == kMarkerKey && table.PlaybackMarker) {
     table.PlaybackMarker = false;
     return {true, true};
   }
@@ -121,9 +122,9 @@ Verdict KeyboardDecision(storage::SharedMacroTable& table, IHookEnv& env,
       ReportHotkey(table, env);
     }
   } else {
-    if (KeyIsDown(env, &event, kVkPause) && KeyIsDown(env, &event, kVkScroll))
+    if (KeyIsDown(env, &event, platform::kVkPause) && KeyIsDown(env, &event, platform::kVkScroll))
       env.Post(table.MainWindow, WM_ABORT_KEYS, 0, 0);
-    if (event.vk == kVkCapital)
+    if (event.vk == platform::kVkCapital)
       env.Post(table.MainWindow, WM_CAPSLOCK_STATE, CapsToggled(env) ? 1 : 0, 0);
     swallow = DetectHotkey(table, env, event, mods);
   }

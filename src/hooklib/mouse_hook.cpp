@@ -8,7 +8,6 @@
 #include "hooklib/hook_logic.h"
 #include "hooklib/hook_messages.h"
 #include "hooklib/hotkey_number.h"
-#include "hooklib/virtual_keys.h"
 
 namespace quindle::hooklib {
 namespace {

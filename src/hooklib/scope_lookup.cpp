@@ -6,17 +6,17 @@
 #include <string_view>
 
 #include "hooklib/hook_logic.h"
+#include "platform/desktop.h"
+#include "platform/text.h"
 
 namespace quindle::hooklib {
 namespace {
 
-constexpr std::size_t kTitleBuffer = 256;
+constexpr std::size_t kTitleBuffer = platform::kWindowTitleMax + 1;
 constexpr char kPauseMark[] = "PAUSE (";
 constexpr std::size_t kPauseMarkLength = sizeof(kPauseMark) - 1;
 
-constexpr char Upper(char c) noexcept {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
+using platform::UpperAToZ;
 
 // `part` (compared upper-cased) within `upperText`, which is upper case already. The scan runs
 // for every macro with the pressed code, on every hotkey press in every program, so it looks for
@@ -25,7 +25,7 @@ bool UpperTextContains(const char* upperText, std::size_t textLength,
                        std::string_view part) noexcept {
   if (part.empty()) return true;
   if (part.size() > textLength) return false;
-  const char first = Upper(part[0]);
+  const char first = UpperAToZ(part[0]);
   const char* at = upperText;
   const char* const last = upperText + (textLength - part.size());
   while (at <= last) {
@@ -33,7 +33,7 @@ bool UpperTextContains(const char* upperText, std::size_t textLength,
     if (hit == nullptr) return false;
     at = static_cast<const char*>(hit);
     std::size_t k = 1;
-    while (k < part.size() && at[k] == Upper(part[k])) ++k;
+    while (k < part.size() && at[k] == UpperAToZ(part[k])) ++k;
     if (k == part.size()) return true;
     ++at;
   }
@@ -48,7 +48,7 @@ class PairFilter {
     for (std::size_t i = 0; i + 1 < length; ++i) Set(Hash(upperText[i], upperText[i + 1]));
   }
   bool MayContain(std::string_view part) const noexcept {
-    return part.size() < 2 || Test(Hash(Upper(part[0]), Upper(part[1])));
+    return part.size() < 2 || Test(Hash(UpperAToZ(part[0]), UpperAToZ(part[1])));
   }
 
  private:
@@ -89,12 +89,12 @@ class Front {
     if (front == 0) return;
     std::size_t length = env_.WindowTitle(front, title_, kTitleBuffer);
     if (length >= kTitleBuffer) length = kTitleBuffer - 1;
-    for (std::size_t i = 0; i < length; ++i) title_[i] = Upper(title_[i]);
+    for (std::size_t i = 0; i < length; ++i) title_[i] = UpperAToZ(title_[i]);
     titleLength_ = length;
     if (UpperTextContains(title_, length, {kPauseMark, kPauseMarkLength})) return;
     // Stored upper case by the main program; upper-cased again in case another writer did not.
     const auto stored = table_.ForegroundProgram.View();
-    for (std::size_t i = 0; i < stored.size(); ++i) program_[i] = Upper(stored[i]);
+    for (std::size_t i = 0; i < stored.size(); ++i) program_[i] = UpperAToZ(stored[i]);
     programLength_ = stored.size();
     titleFilter_.Build(title_, titleLength_);
     usable_ = true;
@@ -119,15 +119,11 @@ bool ScopeWindowExists(const storage::SharedMacroTable& table, IHookEnv& env,
   char text[storage::PString<20>::kCapacity + 1] = {};
   for (std::size_t k = 0; k < scope.size(); ++k) text[k] = scope[k];
   if (env.WindowWithExactTitle(text)) return true;
-  for (std::size_t k = 0; k < scope.size(); ++k) text[k] = Upper(text[k]);
+  for (std::size_t k = 0; k < scope.size(); ++k) text[k] = UpperAToZ(text[k]);
   return env.WindowTitleContains(text, scope.size());
 }
 
 }  // namespace
-
-char UpperAnsi(char c) noexcept {
-  return Upper(c);
-}
 
 bool ContainsUpper(const char* text, std::size_t textLength, const char* part,
                    std::size_t partLength) noexcept {
@@ -135,7 +131,7 @@ bool ContainsUpper(const char* text, std::size_t textLength, const char* part,
   if (text == nullptr || part == nullptr || partLength > textLength) return false;
   for (std::size_t start = 0; start + partLength <= textLength; ++start) {
     std::size_t k = 0;
-    while (k < partLength && Upper(text[start + k]) == Upper(part[k])) ++k;
+    while (k < partLength && UpperAToZ(text[start + k]) == UpperAToZ(part[k])) ++k;
     if (k == partLength) return true;
   }
   return false;

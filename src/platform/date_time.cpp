@@ -5,7 +5,6 @@
 namespace quindle::platform {
 namespace {
 
-constexpr std::int64_t kMsPerDay = 86'400'000;
 // Days from 1970-01-01 back to 1899-12-30.
 constexpr std::int64_t kEpochShift = 25569;
 

@@ -6,6 +6,8 @@
 
 namespace quindle::platform {
 
+inline constexpr std::int64_t kMsPerDay = 86'400'000;
+
 struct CivilDateTime {
   int year = 1899;
   int month = 12;  // 1..12

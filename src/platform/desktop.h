@@ -2,6 +2,7 @@
 // whole, then as a part in z-order; a program by part of its file name) are portable code.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -11,6 +12,11 @@ namespace quindle::platform {
 
 // Top-level window handles are 32-bit values, as stored in the shared blocks; 0 is no window.
 using WindowHandle = std::uint32_t;
+
+// The longest window title the program and the hook library compare: both read at most this
+// many characters (GetWindowTextA with one more for the terminating zero), so that a title
+// matches a scope text on both sides or on neither.
+inline constexpr std::size_t kWindowTitleMax = 255;
 
 struct Rect {
   int left = 0;
@@ -34,6 +40,7 @@ inline constexpr std::uint32_t kScMinimize = 61472;
 inline constexpr std::uint32_t kScMaximize = 61488;
 inline constexpr std::uint32_t kScClose = 61536;
 inline constexpr std::uint32_t kScRestore = 61728;
+inline constexpr std::uint32_t kScScreenSave = 0xF140;
 
 class IWindows {
  public:

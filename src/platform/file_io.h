@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace quindle::platform {
@@ -41,5 +42,11 @@ class IBinaryFiles {
   virtual bool ReplaceFile(std::string_view replacement, std::string_view target) = 0;
   virtual bool RemoveFile(std::string_view path) = 0;
 };
+
+// The one way this program reads a whole file: its bytes through `files`, at most `limit` of
+// them (a longer file yields its first `limit` bytes), or nothing when the file cannot be opened
+// or read.
+std::optional<std::string> ReadWholeFile(IBinaryFiles& files, std::string_view path,
+                                         std::size_t limit);
 
 }  // namespace quindle::platform

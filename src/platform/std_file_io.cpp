@@ -17,6 +17,9 @@ std::filesystem::path ToPath(std::string_view path) {
 class StdBinaryFile final : public IBinaryFile {
  public:
   bool Open(const std::filesystem::path& path, FileOpenMode mode) {
+    // Some systems open a folder for reading; it is never a binary file.
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return false;
     std::ios_base::openmode flags = std::ios_base::in | std::ios_base::binary;
     if (mode == FileOpenMode::ReadWrite) flags |= std::ios_base::out;
     if (mode == FileOpenMode::Create) flags |= std::ios_base::out | std::ios_base::trunc;

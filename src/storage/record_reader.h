@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "platform/file_io.h"
 #include "storage/macro_record.h"
 
 namespace quindle::storage {
@@ -21,7 +23,11 @@ struct MacroFileContents {
   bool HasPartialTail() const noexcept { return tailBytes != 0; }
 };
 
-// Reads every whole record of the macro file at `path`. Never writes, creates or locks anything.
+// Reads every whole record of the macro file `path` of `files`, opened read-only. Never writes,
+// creates or locks anything.
+MacroFileContents ReadMacroFile(platform::IBinaryFiles& files, std::string_view path);
+
+// The same for a file on the disk.
 MacroFileContents ReadMacroFile(const std::filesystem::path& path);
 
 }  // namespace quindle::storage

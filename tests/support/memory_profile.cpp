@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/text.h"
+
 namespace quindle::app {
 namespace {
 
@@ -15,11 +17,9 @@ bool SameName(std::string_view a, std::string_view b) {
          });
 }
 
+// A profile line loses its blanks and the carriage return of a CR LF line end.
 std::string_view Trim(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return text;
+  return platform::Trim(text, " \t\r");
 }
 
 }  // namespace

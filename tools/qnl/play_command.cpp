@@ -12,6 +12,7 @@
 #include "engine/player.h"
 #include "platform/date_time.h"
 #include "platform/fake/recording_platform.h"
+#include "platform/std_file_io.h"
 #include "qnl/cp1252.h"
 #include "storage/record_reader.h"
 
@@ -86,24 +87,12 @@ class DryRunFiles final : public platform::IFileOps {
     return fake_.MoveFile(from, to);
   }
   std::optional<std::string> ReadFile(std::string_view path, std::size_t limit) override {
-    std::FILE* f = std::fopen(std::string(path).c_str(), "rb");
-    if (!f) return std::nullopt;
-    std::string content;
-    char buffer[4096];
-    while (content.size() < limit) {
-      const std::size_t want = std::min(sizeof buffer, limit - content.size());
-      const std::size_t got = std::fread(buffer, 1, want, f);
-      content.append(buffer, got);
-      if (got < want) break;
-    }
-    const bool failed = std::ferror(f) != 0;
-    std::fclose(f);
-    if (failed) return std::nullopt;
-    return content;
+    return platform::ReadWholeFile(disk_, path, limit);
   }
 
  private:
   RecordingPlatform& fake_;
+  platform::StdBinaryFiles disk_;
 };
 
 // "YYYY-MM-DDTHH:MM:SS" to a date-time; nothing when malformed or out of range.

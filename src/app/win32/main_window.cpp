@@ -22,6 +22,7 @@
 #include "platform/win32/help.h"
 #include "platform/win32/menu.h"
 #include "platform/win32/resource_ranges.h"
+#include "platform/win32/system_version.h"
 #include "platform/win32/window_handle.h"
 #include "storage/set_hotkeys.h"
 
@@ -203,14 +204,7 @@ bool TMainWin::FormCreate() {
       context_.lock, context_.store, *player_, platform_->windows, platform_->processes,
       platform_->input, platform_->input, platform_->pump, *this});
 
-  OSVERSIONINFOA version{};
-  version.dwOSVersionInfoSize = sizeof(version);
-  // Only NT 4.0 and later can run this build at all, so a failed query means a modern system.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  const bool isNT = GetVersionExA(&version) == 0 ||
-                    (version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion > 3);
-#pragma GCC diagnostic pop
+  const bool isNT = platform::win32::QuerySystemVersion().NtFourOrLater();
 
   if (!CreateSmallBlocks()) return false;
   auto* activationBlock = static_cast<storage::ActivationBlock*>(activationBlock_.View());

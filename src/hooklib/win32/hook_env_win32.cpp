@@ -4,13 +4,16 @@
 #include <cstring>
 
 #include "hooklib/hook_logic.h"
+#include "platform/desktop.h"
 
 namespace quindle::hooklib::win32 {
 namespace {
 
-// Longer titles are compared by their first part; the search runs on the input thread of a
-// foreign program, so the buffer lives on the stack.
-constexpr int kTitleBufferSize = 512;
+// Longer titles are compared by their first platform::kWindowTitleMax characters, as the main
+// program compares them: a title that matched here beyond them would make the hook swallow a key
+// that the program then does not resolve. The search runs on the input thread of a foreign
+// program, so the buffer lives on the stack.
+constexpr int kTitleBufferSize = static_cast<int>(platform::kWindowTitleMax) + 1;
 
 struct TitleSearch {
   const char* upperText;

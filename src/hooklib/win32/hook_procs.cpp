@@ -6,6 +6,7 @@
 
 #include "hooklib/hook_logic.h"
 #include "hooklib/win32/hook_env_win32.h"
+#include "platform/win32/handles.h"
 #include "storage/macro_record.h"
 
 namespace quindle::hooklib::win32 {
@@ -33,26 +34,26 @@ LRESULT PassOn(int code, WPARAM wParam, LPARAM lParam) noexcept {
 class MutexScope {
  public:
   explicit MutexScope(const char* name) noexcept
-      : handle_(::OpenMutexA(kMutexAllAccess, FALSE, name)) {}
+      : handle_(::OpenMutexA(platform::win32::kMutexAllAccess, FALSE, name)) {}
   MutexScope(const MutexScope&) = delete;
   MutexScope& operator=(const MutexScope&) = delete;
+  // Released before the handle closes (members are destroyed after this body).
   ~MutexScope() {
-    if (owned_) static_cast<void>(::ReleaseMutex(handle_));
-    if (handle_ != nullptr) static_cast<void>(::CloseHandle(handle_));
+    if (owned_) static_cast<void>(::ReleaseMutex(handle_.Get()));
   }
 
-  bool Opened() const noexcept { return handle_ != nullptr; }
+  bool Opened() const noexcept { return static_cast<bool>(handle_); }
 
   // True when the mutex is ours (an abandoned mutex is ours too). A time-out or a failed wait
   // both leave the block untouched.
   bool Take() noexcept {
-    const DWORD result = ::WaitForSingleObject(handle_, kHookWaitMs);
+    const DWORD result = ::WaitForSingleObject(handle_.Get(), kHookWaitMs);
     owned_ = result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
     return owned_;
   }
 
  private:
-  HANDLE handle_;
+  platform::win32::KernelHandle handle_;
   bool owned_ = false;
 };
 
@@ -62,32 +63,22 @@ class BlockScope {
  public:
   BlockScope(const char* name, std::size_t size) noexcept
       : mapping_(::OpenFileMappingA(FILE_MAP_WRITE, FALSE, name)) {
-    if (mapping_ == nullptr) return;
-    view_ = ::MapViewOfFile(mapping_, FILE_MAP_WRITE, 0, 0, size);
-    if (view_ == nullptr) return;
+    if (!mapping_) return;
+    view_.Reset(::MapViewOfFile(mapping_.Get(), FILE_MAP_WRITE, 0, 0, size));
+    if (!view_) return;
     MEMORY_BASIC_INFORMATION region{};
-    if (::VirtualQuery(view_, &region, sizeof region) != sizeof region ||
+    if (::VirtualQuery(view_.Get(), &region, sizeof region) != sizeof region ||
         region.RegionSize < size) {
-      Unmap();
+      view_.Reset();
     }
   }
-  BlockScope(const BlockScope&) = delete;
-  BlockScope& operator=(const BlockScope&) = delete;
-  ~BlockScope() {
-    Unmap();
-    if (mapping_ != nullptr) static_cast<void>(::CloseHandle(mapping_));
-  }
 
-  void* View() const noexcept { return view_; }
+  void* View() const noexcept { return view_.Get(); }
 
  private:
-  void Unmap() noexcept {
-    if (view_ != nullptr) static_cast<void>(::UnmapViewOfFile(view_));
-    view_ = nullptr;
-  }
-
-  HANDLE mapping_;
-  void* view_ = nullptr;
+  // Declared in this order so the view is unmapped before the mapping closes.
+  platform::win32::KernelHandle mapping_;
+  platform::win32::MappedView view_;
 };
 
 // The entry protocol around one hook's work. `hookOf(block)` reads the hook's own handle from

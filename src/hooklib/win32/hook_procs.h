@@ -9,7 +9,6 @@
 
 namespace quindle::hooklib::win32 {
 
-inline constexpr DWORD kMutexAllAccess = 0x1F0001;
 inline constexpr DWORD kHookWaitMs = 500;
 
 // WH_KEYBOARD: hotkeys, Typlet characters, capture keys (over "QNBA1ZTW").

@@ -8,8 +8,6 @@
 namespace quindle::platform::fake {
 namespace {
 
-constexpr std::size_t kTitleMax = 255;
-
 std::string Number(std::int64_t value) {
   char buffer[24];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
@@ -100,7 +98,7 @@ std::vector<WindowHandle> RecordingPlatform::TopLevelWindows() {
 std::string RecordingPlatform::Title(WindowHandle window) {
   const FakeWindow* w = FindWindowRecord(window);
   if (w == nullptr) return {};
-  return w->title.substr(0, kTitleMax);
+  return w->title.substr(0, kWindowTitleMax);
 }
 
 WindowHandle RecordingPlatform::Parent(WindowHandle window) {
@@ -261,17 +259,15 @@ void RecordingPlatform::Execute(std::string_view verb, std::string_view file,
 // ---- IFileOps: paths are plain keys of the in-memory file map ----
 
 void RecordingPlatform::SetFile(std::string path, std::string content) {
-  files_[std::move(path)] = std::move(content);
+  files_.SetFile(path, content);
 }
 
 bool RecordingPlatform::HasFile(std::string_view path) const {
-  return files_.find(path) != files_.end();
+  return files_.Content(path).has_value();
 }
 
 std::optional<std::string> RecordingPlatform::FileContent(std::string_view path) const {
-  const auto it = files_.find(path);
-  if (it == files_.end()) return std::nullopt;
-  return it->second;
+  return files_.Content(path);
 }
 
 bool RecordingPlatform::ChangeDirectory(std::string_view path) {
@@ -282,36 +278,27 @@ bool RecordingPlatform::ChangeDirectory(std::string_view path) {
 
 bool RecordingPlatform::DeleteFile(std::string_view path) {
   AddLine("file", {"delete", path});
-  const auto it = files_.find(path);
-  if (it == files_.end()) return false;
-  files_.erase(it);
-  return true;
+  return files_.RemoveFile(path);
 }
 
 bool RecordingPlatform::CopyFile(std::string_view source, std::string_view target) {
   AddLine("file", {"copy", source, target});
-  const auto it = files_.find(source);
-  if (it == files_.end()) return false;
-  std::string content = it->second;
-  files_[std::string(target)] = std::move(content);
+  const std::optional<std::string> content = files_.Content(source);
+  if (!content) return false;
+  files_.SetFile(target, *content);
   return true;
 }
 
 bool RecordingPlatform::MoveFile(std::string_view from, std::string_view to) {
   AddLine("file", {"move", from, to});
-  const auto it = files_.find(from);
-  if (it == files_.end() || files_.find(to) != files_.end()) return false;
-  std::string content = std::move(it->second);
-  files_.erase(it);
-  files_[std::string(to)] = std::move(content);
-  return true;
+  // Unlike ReplaceFile, a move never replaces an existing file.
+  if (files_.Exists(to)) return false;
+  return files_.ReplaceFile(from, to);
 }
 
 std::optional<std::string> RecordingPlatform::ReadFile(std::string_view path, std::size_t limit) {
   calls_.emplace_back("ReadFile ").append(path);
-  const auto it = files_.find(path);
-  if (it == files_.end()) return std::nullopt;
-  return it->second.substr(0, limit);
+  return ReadWholeFile(files_, path, limit);
 }
 
 // ---- IClipboard and ISound ----

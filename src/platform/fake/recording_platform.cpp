@@ -3,11 +3,11 @@
 #include <charconv>
 #include <utility>
 
+#include "platform/date_time.h"
+#include "platform/virtual_keys.h"
+
 namespace quindle::platform::fake {
 namespace {
-
-constexpr std::int64_t kMsPerDay = 86'400'000;
-constexpr std::uint8_t kVkCapital = 20;
 
 // VkKeyScanA of the US English layout for 7-bit characters: low byte virtual key, high byte
 // shift state (1 = Shift). Characters the layout cannot type answer -1.

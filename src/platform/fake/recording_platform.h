@@ -55,6 +55,7 @@
 
 #include "platform/desktop.h"
 #include "platform/input.h"
+#include "platform/memory_files.h"
 #include "platform/program.h"
 #include "platform/services.h"
 #include "platform/system.h"
@@ -288,7 +289,7 @@ class RecordingPlatform final : public IInputSink,
   WindowHandle foreground_ = 0;
   std::vector<ProcessEntry> processes_;
 
-  std::map<std::string, std::string, std::less<>> files_;
+  MemoryBinaryFiles files_;
   std::string currentDirectory_;
   std::string clipboard_;
 

@@ -2,15 +2,11 @@
 
 #include "platform/win32/win32_api.h"
 
-#include <algorithm>
-
-#include "platform/win32/handles.h"
+#include "platform/std_file_io.h"
 
 namespace quindle::platform::win32 {
 namespace {
 
-// One ReadFile call moves at most this much, well inside a DWORD.
-constexpr std::size_t kReadChunk = 1 << 20;
 // Long path names go up to 32767 characters.
 constexpr DWORD kLargestPath = 32768;
 
@@ -45,27 +41,9 @@ bool Win32FileOps::MoveFile(std::string_view from, std::string_view to) {
 }
 
 std::optional<std::string> Win32FileOps::ReadFile(std::string_view path, std::size_t limit) {
-  const std::optional<std::string> text = PathText(path);
-  if (!text) return std::nullopt;
-  const FileHandle file(::CreateFileA(text->c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return std::nullopt;
-  LARGE_INTEGER size{};
-  if (!::GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0) return std::nullopt;
-  const std::size_t wanted = static_cast<std::size_t>(
-      std::min<unsigned long long>(static_cast<unsigned long long>(size.QuadPart), limit));
-  std::string content(wanted, '\0');
-  std::size_t done = 0;
-  while (done < wanted) {
-    const auto chunk = static_cast<DWORD>(std::min(wanted - done, kReadChunk));
-    DWORD got = 0;
-    if (!::ReadFile(file.Get(), content.data() + done, chunk, &got, nullptr)) return std::nullopt;
-    if (got == 0) break;  // the file became shorter since its size was taken
-    done += got;
-  }
-  content.resize(done);
-  return content;
+  if (!PathText(path)) return std::nullopt;
+  StdBinaryFiles files;
+  return ReadWholeFile(files, path, limit);
 }
 
 std::string ProgramDirectory() {

@@ -1,4 +1,5 @@
-// The file tags' operations and whole-file reads, on Win32.
+// The file tags' operations on Win32; whole-file reads go through the one reader of
+// platform/file_io.h.
 #pragma once
 
 #include <cstddef>

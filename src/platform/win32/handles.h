@@ -1,5 +1,6 @@
-// Move-only owners of the Win32 resources the platform layer takes: each closes its resource
-// exactly once, in its destructor, unless ownership was given away with Release().
+// Move-only owners of Win32 resources: each closes its resource exactly once, in its destructor,
+// unless ownership was given away with Release(). The owners are header-only and allocate
+// nothing, so the hook DLL uses them too.
 #pragma once
 
 #include "platform/win32/win32_api.h"
@@ -77,6 +78,13 @@ struct GlobalMemoryTraits {
   static void Close(Type value) noexcept { static_cast<void>(::GlobalFree(value)); }
 };
 
+// Views of file mappings from MapViewOfFile.
+struct MappedViewTraits {
+  using Type = void*;
+  static Type Invalid() noexcept { return nullptr; }
+  static void Close(Type value) noexcept { static_cast<void>(::UnmapViewOfFile(value)); }
+};
+
 // Windows this program created and destroys itself.
 struct WindowTraits {
   using Type = HWND;
@@ -101,11 +109,15 @@ struct MenuTraits {
   static void Close(Type value) noexcept { static_cast<void>(::DestroyMenu(value)); }
 };
 
+// The access with which the main program and the hook DLL open the blocks' named mutexes.
+inline constexpr DWORD kMutexAllAccess = MUTEX_ALL_ACCESS;
+
 using KernelHandle = UniqueResource<KernelHandleTraits>;
 using FileHandle = UniqueResource<FileHandleTraits>;
 using SnapshotHandle = UniqueResource<SnapshotHandleTraits>;
 using ModuleHandle = UniqueResource<ModuleHandleTraits>;
 using GlobalMemory = UniqueResource<GlobalMemoryTraits>;
+using MappedView = UniqueResource<MappedViewTraits>;
 using WindowOwner = UniqueResource<WindowTraits>;
 using MenuOwner = UniqueResource<MenuTraits>;
 

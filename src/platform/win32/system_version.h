@@ -14,6 +14,9 @@ struct SystemVersion {
   // Windows 98 and Me: the 95 family with a minor version above 0. Only there does bringing a
   // window to the front need the attached-input sequence.
   bool NeedsAttachedForeground() const { return windows95Family && minor > 0; }
+  // The shared blocks' IsNT: Windows NT 4.0 or later. Only those can run this build at all, so
+  // a failed query means a modern system.
+  bool NtFourOrLater() const { return !known || (nt && major > 3); }
 };
 
 // Asks GetVersionExA. When it fails the system is taken for NT, the family every supported

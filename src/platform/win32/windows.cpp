@@ -12,7 +12,7 @@
 namespace quindle::platform::win32 {
 namespace {
 
-constexpr int kTitleMax = 255;
+constexpr int kTitleMax = static_cast<int>(kWindowTitleMax);
 
 struct EnumState {
   std::vector<WindowHandle>* windows = nullptr;

@@ -14,15 +14,8 @@
 
 namespace quindle::storage::win32 {
 
-// A view of a file mapping, unmapped once by its owner.
-struct MappedViewTraits {
-  using Type = void*;
-  static Type Invalid() noexcept { return nullptr; }
-  static void Close(Type value) noexcept { static_cast<void>(::UnmapViewOfFile(value)); }
-};
-using MappedView = platform::win32::UniqueResource<MappedViewTraits>;
-
-inline constexpr DWORD kMutexAllAccess = 0x1F0001;
+using platform::win32::kMutexAllAccess;
+using platform::win32::MappedView;
 
 // A read-write view of exactly `size` bytes of `mapping`, or an empty view. A mapping smaller
 // than `size` is never handed out, so no reader of the layout can run past its end.

@@ -12,6 +12,7 @@
 
 #include "activation/hotkey_activation.h"
 #include "engine/player.h"
+#include "hooklib/hook_messages.h"
 #include "platform/fake/recording_platform.h"
 #include "platform/std_file_io.h"
 #include "storage/macro_store.h"
@@ -113,7 +114,7 @@ inline Lines Seq(std::initializer_list<Lines> groups) {
   return all;
 }
 inline Lines Marker() {
-  return Press(kMarkerKey);
+  return Press(hooklib::kMarkerKey);
 }
 inline Lines WithoutWaits(const Lines& log) {
   Lines kept;

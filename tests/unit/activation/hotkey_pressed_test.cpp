@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "activation_test_support.h"
+#include "hooklib/hook_messages.h"
 #include "hooklib/hotkey_number.h"
 
 namespace quindle::activation::testing {
@@ -12,7 +13,7 @@ namespace {
 
 constexpr int kCode = 5;
 constexpr int kOtherCode = 6;
-constexpr int kCaps = static_cast<int>(kCapsLockBit);
+constexpr int kCaps = static_cast<int>(hooklib::kCapsLockBit);
 
 class Refusals : public ActivationTest {
  protected:
@@ -32,7 +33,7 @@ TEST_F(Refusals, ARunningCaptureRefusesEveryHotkey) {
   Table().CaptureActive = true;
   Hotkey(kCode);
   Hotkey(kActivateMeCode);
-  Hotkey(static_cast<int>(kDirectBit) | 1);
+  Hotkey(static_cast<int>(hooklib::kDirectMacroBit) | 1);
   EXPECT_TRUE(Log().empty());
   EXPECT_EQ(host.events,
             (Lines{FakeHost::Warning(kCaptureRefusal), FakeHost::Warning(kCaptureRefusal),
@@ -174,8 +175,8 @@ TEST_F(DirectForm, RunsTheNumberedMacroWhateverItsHotkeyAndScope) {
   Load({{"One", kCode, storage::ScopeGlobal, "", "a"},
         {"Two", kOtherCode, storage::ScopeWindow, "nowhere", "b", true}});
   State().TargetWindow = 31;
-  Hotkey(static_cast<int>(kDirectBit) | 2, 99);
-  Hotkey(static_cast<int>(kDirectBit | kDirectExtraBit) | 1, 99);
+  Hotkey(static_cast<int>(hooklib::kDirectMacroBit) | 2, 99);
+  Hotkey(static_cast<int>(hooklib::kDirectMacroBit | hooklib::kDirectExtraBit) | 1, 99);
   EXPECT_EQ(Log(), Seq({Typed("b"), Marker(), Typed("a"), Marker()}));
   EXPECT_EQ(State().TargetWindow, 31u) << "the tray menu set the target before";
   EXPECT_EQ(activation.CurrentMacroNumber(), 1);
@@ -183,9 +184,9 @@ TEST_F(DirectForm, RunsTheNumberedMacroWhateverItsHotkeyAndScope) {
 
 TEST_F(DirectForm, NumbersOutsideTheFileAreIgnored) {
   Load({{"One", kCode, storage::ScopeGlobal, "", "a"}});
-  Hotkey(static_cast<int>(kDirectBit) | 0);
-  Hotkey(static_cast<int>(kDirectBit) | 9);
-  Hotkey(static_cast<int>(kDirectBit) | 0x3FFF);
+  Hotkey(static_cast<int>(hooklib::kDirectMacroBit) | 0);
+  Hotkey(static_cast<int>(hooklib::kDirectMacroBit) | 9);
+  Hotkey(static_cast<int>(hooklib::kDirectMacroBit) | 0x3FFF);
   EXPECT_TRUE(Log().empty()) << ::testing::PrintToString(Log());
   EXPECT_TRUE(host.events.empty());
 }

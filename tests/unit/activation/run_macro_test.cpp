@@ -117,7 +117,7 @@ TEST_F(WhileEditing, APopupMenuAndItsChosenMemberLeaveTheEditedRecord) {
 }
 
 TEST_F(WhileEditing, AStartByNumberFromTheTrayLeavesTheEditedRecord) {
-  Hotkey(static_cast<int>(kDirectBit | 1));
+  Hotkey(static_cast<int>(hooklib::kDirectMacroBit | 1));
   EXPECT_EQ(WithoutWaits(Log()), Seq({Typed("ab"), Marker()}));
   EXPECT_TRUE(CurrentMacroUnchanged());
 }

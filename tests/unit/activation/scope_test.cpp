@@ -4,6 +4,7 @@
 
 #include "activation/scope_resolution.h"
 #include "activation_test_support.h"
+#include "platform/text.h"
 
 namespace quindle::activation::testing {
 namespace {
@@ -165,7 +166,7 @@ TEST(ScopeChoice, BackgroundPassStopsAtTheFirstWindowThatComesUp) {
 }
 
 TEST(ScopeChoice, UpperCaseTouchesOnlyPlainLetters) {
-  EXPECT_EQ(UpperAToZ("abc xyz-09 \xe9"), "ABC XYZ-09 \xe9");
+  EXPECT_EQ(platform::UpperAToZ("abc xyz-09 \xe9"), "ABC XYZ-09 \xe9");
 }
 
 }  // namespace

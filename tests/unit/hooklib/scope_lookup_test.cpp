@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "hooklib/hook_fixture.h"
+#include "platform/text.h"
 
 namespace quindle::hooklib::testing {
 namespace {
@@ -16,11 +17,11 @@ class ScopeLookupTest : public HookTest {
 };
 
 TEST_F(ScopeLookupTest, UpperAnsiChangesOnlyPlainLetters) {
-  EXPECT_EQ(UpperAnsi('a'), 'A');
-  EXPECT_EQ(UpperAnsi('z'), 'Z');
-  EXPECT_EQ(UpperAnsi('A'), 'A');
-  EXPECT_EQ(UpperAnsi('{'), '{');
-  EXPECT_EQ(UpperAnsi(static_cast<char>(0xE9)), static_cast<char>(0xE9));  // é stays
+  EXPECT_EQ(platform::UpperAToZ('a'), 'A');
+  EXPECT_EQ(platform::UpperAToZ('z'), 'Z');
+  EXPECT_EQ(platform::UpperAToZ('A'), 'A');
+  EXPECT_EQ(platform::UpperAToZ('{'), '{');
+  EXPECT_EQ(platform::UpperAToZ(static_cast<char>(0xE9)), static_cast<char>(0xE9));  // é stays
   EXPECT_TRUE(ContainsUpper("Untitled - Notepad", 18, "notepad", 7));
   EXPECT_TRUE(ContainsUpper("abc", 3, "", 0));
   EXPECT_FALSE(ContainsUpper("abc", 3, "abcd", 4));

@@ -6,12 +6,11 @@
 #include "engine/player.h"
 #include "engine/win32/playback_prompts.h"
 #include "platform/program.h"
+#include "platform/virtual_keys.h"
 #include "platform/win32/win32_platform.h"
 
 namespace quindle::tool {
 namespace {
-
-constexpr int kVkCapital = 20;
 
 // qnl has no window of its own: the pause dialog and the messages stand alone, and there is
 // nothing to hide, show or restore around them.
@@ -61,7 +60,7 @@ int RunRealPlay(const RealPlayRequest& request, std::ostream& err) {
     player.State().TargetWindow = system.windows.Foreground();
   }
   // As a hotkey start does: typed letters come out in the case the macro gives them.
-  player.State().CapsWasOn = (system.input.GetKeyState(kVkCapital) & 1) != 0;
+  player.State().CapsWasOn = (system.input.GetKeyState(platform::kVkCapital) & 1) != 0;
   player.IntoProgram(request.text, request.nickname, request.hotkeyNumber);
   return 0;
 }
