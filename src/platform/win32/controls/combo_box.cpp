@@ -3,45 +3,14 @@
 #include <string>
 
 namespace quindle::platform::win32 {
+namespace {
 
-int ComboBox::Add(std::string_view text) {
-  if (window_ == nullptr) return -1;
-  const std::string terminated(text);
-  const LRESULT row = Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(terminated.c_str()));
-  return row == CB_ERR || row == CB_ERRSPACE ? -1 : static_cast<int>(row);
-}
+constexpr RowMessages kComboBoxMessages{CB_ADDSTRING, CB_RESETCONTENT, CB_GETCOUNT, CB_GETLBTEXTLEN,
+                                        CB_GETLBTEXT, CB_GETCURSEL,    CB_SETCURSEL};
 
-bool ComboBox::Clear() {
-  if (window_ == nullptr) return false;
-  Send(CB_RESETCONTENT);
-  return Count() == 0;
-}
+}  // namespace
 
-int ComboBox::Count() const {
-  const LRESULT count = Send(CB_GETCOUNT);
-  return count == CB_ERR ? 0 : static_cast<int>(count);
-}
-
-std::string ComboBox::RowText(int row) const {
-  const LRESULT length = Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(row));
-  if (length == CB_ERR || length <= 0) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const LRESULT copied =
-      Send(CB_GETLBTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(copied == CB_ERR ? 0 : static_cast<std::size_t>(copied));
-  return text;
-}
-
-int ComboBox::Selected() const {
-  const LRESULT row = Send(CB_GETCURSEL);
-  return row == CB_ERR ? -1 : static_cast<int>(row);
-}
-
-bool ComboBox::Select(int row) {
-  if (window_ == nullptr) return false;
-  const LRESULT result = Send(CB_SETCURSEL, static_cast<WPARAM>(row));
-  return row == -1 || result != CB_ERR;
-}
+ComboBox::ComboBox(HWND parent, int id) : RowList(parent, id, kComboBoxMessages) {}
 
 int ComboBox::Find(std::string_view text) const {
   const std::string terminated(text);

@@ -3,19 +3,13 @@
 
 #include <cstddef>
 
-#include "platform/win32/controls/control.h"
+#include "platform/win32/controls/row_list.h"
 
 namespace quindle::platform::win32 {
 
-class ComboBox : public Control {
+class ComboBox : public RowList {
  public:
-  using Control::Control;
-  int Add(std::string_view text);
-  bool Clear();
-  int Count() const;
-  std::string RowText(int row) const;
-  int Selected() const;
-  bool Select(int row);
+  ComboBox(HWND parent, int id);
   // The row whose text is exactly `text` (ignoring case, as the control compares), -1 if none.
   int Find(std::string_view text) const;
   // The most characters the edit part of a drop-down field takes.

@@ -1,21 +1,13 @@
 // List boxes. Rows are numbered from 0; -1 means "none".
 #pragma once
 
-#include "platform/win32/controls/control.h"
+#include "platform/win32/controls/row_list.h"
 
 namespace quindle::platform::win32 {
 
-class ListBox : public Control {
+class ListBox : public RowList {
  public:
-  using Control::Control;
-  // The row the text went to (sorted boxes sort it in), -1 when it was refused.
-  int Add(std::string_view text);
-  bool Clear();
-  int Count() const;
-  std::string RowText(int row) const;
-  int Selected() const;
-  // Selects `row`; -1 clears the selection.
-  bool Select(int row);
+  ListBox(HWND parent, int id);
 };
 
 }  // namespace quindle::platform::win32
