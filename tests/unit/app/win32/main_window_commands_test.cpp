@@ -1,9 +1,10 @@
-// The main window's menu, its Help entries and the faults that the window itself had: the first
-// "Activate Quindle" after "/HIDE" hid the window again, and the quick-capture and
-// menu-for-window hotkeys did nothing at all after the hook had swallowed their keys.
+// The main window's menu and Help entries, and two faults it had: the first activation after
+// "/HIDE" hid it again, and the quick-capture and menu-for-window hotkeys did nothing.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/unavailable_commands.h"
@@ -25,10 +26,9 @@ using platform::win32::testing::FindShown;
 using platform::win32::testing::TextOf;
 using testing::MainWindowTest;
 
-// Empties this thread's queue, so that whatever the window does on its own (its paint) has run.
+// Empties this thread's queue, so that what the window does on its own (its paint) has run.
 void DrainMessages() {
-  MSG message;
-  while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&message);
+  platform::win32::testing::PollFor([] { return true; });
 }
 
 std::string TopLevelText(HMENU menu, int position) {
@@ -38,15 +38,30 @@ std::string TopLevelText(HMENU menu, int position) {
   return std::string(text, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
+// Runs `open`, which shows the dialog `caption`, reads its `items` and closes it with OK.
+std::vector<std::string> AnswerWithOk(const char* caption, const std::vector<int>& items,
+                                      const std::function<void()>& open) {
+  std::vector<std::string> texts;
+  const bool driven = Driver::Run(
+      [&] {
+        HWND dialog = FindShown(caption);
+        if (dialog == nullptr) return false;
+        for (const int item : items) texts.push_back(TextOf(::GetDlgItem(dialog, item)));
+        static_cast<void>(::PostMessageA(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0));
+        return true;
+      },
+      [&] { EndIfOpen(caption); }, open);
+  EXPECT_TRUE(driven) << caption;
+  return texts;
+}
+
 TEST_F(MainWindowTest, StartedHiddenTheFirstActivationShowsTheWindowForGood) {
   auto window = Start({"/HIDE"});
   ASSERT_NE(window->Handle(), nullptr);
   DrainMessages();
   EXPECT_FALSE(::IsWindowVisible(window->Handle()));
-
   window->ActivateMe();
-  // Its first paint comes now; the window must still be there after it.
-  ::UpdateWindow(window->Handle());
+  ::UpdateWindow(window->Handle());  // its first paint comes now; the window must outlive it
   DrainMessages();
   EXPECT_TRUE(::IsWindowVisible(window->Handle()));
   SendMessageA(window->Handle(), WM_CLOSE, 0, 0);
@@ -56,17 +71,19 @@ TEST_F(MainWindowTest, TheMenuBarComesFromTheResourcesWithEveryCommand) {
   auto window = Start();
   HMENU bar = ::GetMenu(window->Handle());
   ASSERT_NE(bar, nullptr);
-  ASSERT_EQ(::GetMenuItemCount(bar), 3);
-  EXPECT_EQ(TopLevelText(bar, 0), "&File");
-  EXPECT_EQ(TopLevelText(bar, 1), "&Tools");
-  EXPECT_EQ(TopLevelText(bar, 2), "&Help");
-  using platform::win32::MenuCommandText;
-  EXPECT_EQ(MenuCommandText(bar, IDM_FILE_TERMINATE), "&Terminate Quindle 98");
-  EXPECT_EQ(MenuCommandText(bar, IDM_TOOLS_RESTORE_KEYBOARD), "Restore &Keyboard Hooks");
-  EXPECT_EQ(MenuCommandText(bar, IDM_TOOLS_RESTORE_MOUSE), "Restore &Mouse Hooks");
-  EXPECT_EQ(MenuCommandText(bar, IDM_HELP_CONTENTS), "&Contents\tF1");
-  EXPECT_EQ(MenuCommandText(bar, IDM_HELP_TUTORIAL), "&Tutorial / User Guide");
-  EXPECT_EQ(MenuCommandText(bar, IDM_HELP_ABOUT), "&About");
+  const std::vector<std::string> menus{"&File", "&Tools", "&Help"};
+  ASSERT_EQ(::GetMenuItemCount(bar), static_cast<int>(menus.size()));
+  for (int i = 0; i < ::GetMenuItemCount(bar); ++i) EXPECT_EQ(TopLevelText(bar, i), menus[i]);
+  const std::pair<int, std::string_view> commands[] = {
+      {IDM_FILE_TERMINATE, "&Terminate Quindle 98"},
+      {IDM_TOOLS_RESTORE_KEYBOARD, "Restore &Keyboard Hooks"},
+      {IDM_TOOLS_RESTORE_MOUSE, "Restore &Mouse Hooks"},
+      {IDM_HELP_CONTENTS, "&Contents\tF1"},
+      {IDM_HELP_TUTORIAL, "&Tutorial / User Guide"},
+      {IDM_HELP_ABOUT, "&About"},
+  };
+  for (const auto& [id, text] : commands)
+    EXPECT_EQ(platform::win32::MenuCommandText(bar, id), text);
   EXPECT_NE(window->Accelerators(), nullptr);
 
   // "&Terminate Quindle 98" closes the window as the close button does.
@@ -76,50 +93,27 @@ TEST_F(MainWindowTest, TheMenuBarComesFromTheResourcesWithEveryCommand) {
 
 TEST_F(MainWindowTest, AboutShowsTheProgramNameAndClosesWithOk) {
   auto window = Start();
-  std::string name;
-  std::string detail;
-  const bool driven = Driver::Run(
-      [&] {
-        HWND about = FindShown("About Quindle 98");
-        if (about == nullptr) return false;
-        name = TextOf(::GetDlgItem(about, IDC_ABOUT_NAME));
-        detail = TextOf(::GetDlgItem(about, IDC_ABOUT_FILE));
-        static_cast<void>(::PostMessageA(::GetDlgItem(about, IDOK), BM_CLICK, 0, 0));
-        return true;
-      },
-      [] { EndIfOpen("About Quindle 98"); },
-      [&] { SendMessageA(window->Handle(), WM_COMMAND, IDM_HELP_ABOUT, 0); });
-  EXPECT_TRUE(driven);
-  EXPECT_EQ(name, "Quindle 98");
-  EXPECT_NE(detail.find("MAIN.QNL"), std::string::npos) << detail;
+  const std::vector<std::string> texts =
+      AnswerWithOk("About Quindle 98", {IDC_ABOUT_NAME, IDC_ABOUT_FILE},
+                   [&] { SendMessageA(window->Handle(), WM_COMMAND, IDM_HELP_ABOUT, 0); });
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0], "Quindle 98");
+  EXPECT_NE(texts[1].find("MAIN.QNL"), std::string::npos) << texts[1];
   SendMessageA(window->Handle(), WM_CLOSE, 0, 0);
 }
 
 // Ctrl+Alt+Shift+X and Z are the quick-capture and menu-for-window hotkeys of every new file.
 TEST_F(MainWindowTest, UnbuiltSystemHotkeysSayOnScreenThatTheyAreNotAvailable) {
   auto window = Start();
-  const struct {
-    char key;
-    std::string_view text;
-  } cases[] = {{'X', kQuickCaptureUnavailable}, {'Z', kMenuTopWindowUnavailable}};
-  for (const auto& c : cases) {
-    const int code = hooklib::EncodeHotkey(c.key, true, true, true, false);
+  const std::pair<char, std::string_view> cases[] = {{'X', kQuickCaptureUnavailable},
+                                                     {'Z', kMenuTopWindowUnavailable}};
+  for (const auto& [key, text] : cases) {
+    const int code = hooklib::EncodeHotkey(key, true, true, true, false);
     ASSERT_GE(code, 0);
-    std::string shown;
-    const bool driven = Driver::Run(
-        [&] {
-          HWND notice = FindShown("Notice");
-          if (notice == nullptr) return false;
-          shown = TextOf(::GetDlgItem(notice, IDC_THE_MESSAGE));
-          static_cast<void>(::PostMessageA(::GetDlgItem(notice, IDOK), BM_CLICK, 0, 0));
-          return true;
-        },
-        [] { EndIfOpen("Notice"); },
-        [&] {
-          SendMessageA(window->Handle(), hooklib::WM_HOTKEY_PRESSED, static_cast<WPARAM>(code), 0);
-        });
-    EXPECT_TRUE(driven) << c.key;
-    EXPECT_EQ(shown, c.text) << c.key;
+    const std::vector<std::string> shown = AnswerWithOk("Notice", {IDC_THE_MESSAGE}, [&] {
+      SendMessageA(window->Handle(), hooklib::WM_HOTKEY_PRESSED, static_cast<WPARAM>(code), 0);
+    });
+    EXPECT_EQ(shown, std::vector<std::string>{std::string(text)}) << key;
   }
   SendMessageA(window->Handle(), WM_CLOSE, 0, 0);
 }

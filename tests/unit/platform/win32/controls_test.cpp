@@ -1,10 +1,10 @@
-// The control wrappers on real controls, children of a test window: what each sets is what the
-// control then reports, and a wrapper of a missing control fails instead of doing nothing.
+// The control wrappers on real controls: what each sets the control reports; a missing one fails.
 #include "platform/win32/win32_api.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "platform/win32/controls/check_box.h"
@@ -18,19 +18,26 @@
 namespace quindle::platform::win32 {
 namespace {
 
-constexpr int kCheck = 101;
-constexpr int kRadioFirst = 110;
-constexpr int kRadioLast = 112;
-constexpr int kEdit = 120;
-constexpr int kList = 130;
-constexpr int kCombo = 140;
-constexpr int kView = 150;
-constexpr int kMissing = 199;
+enum : int { kCheck = 101, kRadioFirst = 110, kRadioLast = 112, kEdit = 120 };
+enum : int { kList = 130, kCombo = 140, kView = 150, kMissing = 199 };
 
 HWND Child(HWND parent, const char* cls, DWORD style, int id) {
   return CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 200, 100, parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                          GetModuleHandleA(nullptr), nullptr);
+}
+
+// Each row of `rows` selected in turn is the one the control reports; a row past `end` is refused.
+template <class Control>
+void ExpectSelects(Control& control, std::initializer_list<int> rows, int end) {
+  EXPECT_EQ(control.Selected(), -1);
+  for (const int row : rows) {
+    EXPECT_TRUE(control.Select(row)) << row;
+    EXPECT_EQ(control.Selected(), row);
+  }
+  if (end >= 0) {
+    EXPECT_FALSE(control.Select(end));
+  }
 }
 
 class ControlsTest : public ::testing::Test {
@@ -53,18 +60,18 @@ TEST_F(ControlsTest, CheckBoxesAndRadioGroups) {
 
   CheckBox box(parent_, kCheck);
   EXPECT_FALSE(box.IsChecked());
-  EXPECT_TRUE(box.SetChecked(true));
-  EXPECT_TRUE(box.IsChecked());
-  EXPECT_TRUE(box.SetChecked(false));
-  EXPECT_FALSE(box.IsChecked());
+  for (const bool on : {true, false}) {
+    EXPECT_TRUE(box.SetChecked(on));
+    EXPECT_EQ(box.IsChecked(), on);
+  }
   EXPECT_FALSE(CheckBox(parent_, kMissing).SetChecked(true));
 
   RadioGroup group(parent_, kRadioFirst, kRadioLast);
   EXPECT_EQ(group.Checked(), 0);
-  EXPECT_TRUE(group.Check(kRadioLast));
-  EXPECT_EQ(group.Checked(), kRadioLast);
-  EXPECT_TRUE(group.Check(kRadioFirst));  // the one before is cleared
-  EXPECT_EQ(group.Checked(), kRadioFirst);
+  for (const int id : {kRadioLast, kRadioFirst}) {  // the one before is cleared
+    EXPECT_TRUE(group.Check(id));
+    EXPECT_EQ(group.Checked(), id);
+  }
   EXPECT_FALSE(group.Check(kCheck));  // outside the group
   EXPECT_EQ(group.Checked(), kRadioFirst);
 }
@@ -75,7 +82,6 @@ TEST_F(ControlsTest, EditFieldLimitsWhatIsTypedAndTheFieldInErrorGetsTheFocus) {
   EXPECT_TRUE(field.SetLimit(4));
   EXPECT_EQ(field.Limit(), 4u);
   EXPECT_FALSE(field.SetLimit(0));
-  // Typed characters stop at the limit.
   for (const char c : std::string("123456")) SendMessageA(field.Handle(), WM_CHAR, c, 0);
   EXPECT_EQ(field.Text(), "1234");
   EXPECT_TRUE(field.SetText("123456"));  // the program's own text is not cut
@@ -109,28 +115,19 @@ TEST_F(ControlsTest, ListBoxesAndComboBoxes) {
   EXPECT_EQ(list.Count(), 2);
   EXPECT_EQ(list.RowText(1), "second");
   EXPECT_EQ(list.RowText(5), "");
-  EXPECT_EQ(list.Selected(), -1);
-  EXPECT_TRUE(list.Select(1));
-  EXPECT_EQ(list.Selected(), 1);
-  EXPECT_FALSE(list.Select(7));
-  EXPECT_TRUE(list.Select(-1));
-  EXPECT_EQ(list.Selected(), -1);
+  ExpectSelects(list, {1, -1}, 7);
   EXPECT_TRUE(list.Clear());
   EXPECT_EQ(list.Count(), 0);
   EXPECT_EQ(ListBox(parent_, kMissing).Add("x"), -1);
 
   ComboBox combo(parent_, kCombo);
-  combo.Add("Normal");
-  combo.Add("Half");
-  combo.Add("Double");
+  for (const char* row : {"Normal", "Half", "Double"}) combo.Add(row);
   EXPECT_EQ(combo.Count(), 3);
   EXPECT_EQ(combo.Find("half"), 1);
   EXPECT_EQ(combo.Find("Quad"), -1);
-  EXPECT_TRUE(combo.Select(2));
-  EXPECT_EQ(combo.Selected(), 2);
+  ExpectSelects(combo, {2}, 3);
   EXPECT_EQ(combo.RowText(2), "Double");
   EXPECT_EQ(combo.Text(), "Double");
-  EXPECT_FALSE(combo.Select(3));
   EXPECT_TRUE(combo.Clear());
   EXPECT_EQ(combo.Selected(), -1);
 }
@@ -152,19 +149,16 @@ TEST_F(ControlsTest, ListViewsHoldColumnsRowsCellsAndASelection) {
   EXPECT_EQ(view.Cell(1, 1), "Ctrl+Alt+Shift+X");
   EXPECT_EQ(view.RowCount(), 2);
 
-  EXPECT_EQ(view.Selected(), -1);
-  EXPECT_TRUE(view.Select(1));
-  EXPECT_EQ(view.Selected(), 1);
-  EXPECT_TRUE(view.Select(-1));
-  EXPECT_EQ(view.Selected(), -1);
+  ExpectSelects(view, {1, -1}, -1);
   RECT row{};
   EXPECT_TRUE(view.RowRect(0, row));
   EXPECT_GT(row.bottom, row.top);
 
   EXPECT_FALSE(view.IsOwnerDraw());
-  EXPECT_TRUE(view.SetOwnerDraw(true));
-  EXPECT_TRUE(view.IsOwnerDraw());
-  EXPECT_TRUE(view.SetOwnerDraw(false));
+  for (const bool on : {true, false}) {
+    EXPECT_TRUE(view.SetOwnerDraw(on));
+    EXPECT_EQ(view.IsOwnerDraw(), on);
+  }
   EXPECT_TRUE(view.Clear());
   EXPECT_EQ(view.RowCount(), 0);
   EXPECT_FALSE(ListView(parent_, kMissing).SetCell(0, 0, "x"));

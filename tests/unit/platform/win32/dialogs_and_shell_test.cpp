@@ -1,9 +1,10 @@
-// A modeless dialog routed by the message loop, menus from the resources, the tray icon and the
-// common dialogs' refusals, on real windows.
+// Modeless dialogs, menus from the resources, the tray icon and the common dialogs, for real.
 #include "platform/win32/win32_api.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -35,11 +36,11 @@ class Modeless final : public DialogBase {
   }
 };
 
-MSG KeyDown(HWND window, WPARAM key) {
+MSG EnterDown(HWND window) {
   MSG message{};
   message.hwnd = window;
   message.message = WM_KEYDOWN;
-  message.wParam = key;
+  message.wParam = VK_RETURN;
   message.lParam = 1;
   return message;
 }
@@ -54,11 +55,9 @@ TEST(ModelessDialogTest, TheLoopRoutesItsKeysAndForgetsItOnceClosed) {
   EXPECT_EQ(loop.DialogCount(), 1u);
   EXPECT_FALSE(dialog.CreateModeless(nullptr, IDD_ON_TOP_MESSAGE, &loop));  // one per object
 
-  // A key for a window that is not the dialog's is none of its business.
-  MSG other = KeyDown(nullptr, VK_RETURN);
+  MSG other = EnterDown(nullptr);  // not for the dialog's window: none of its business
   EXPECT_FALSE(loop.Route(other));
-  // Enter on the dialog's OK button: the dialog manager makes it IDOK, End destroys the window.
-  MSG enter = KeyDown(GetDlgItem(dialog.Handle(), IDOK), VK_RETURN);
+  MSG enter = EnterDown(GetDlgItem(dialog.Handle(), IDOK));  // made IDOK, which ends it
   EXPECT_TRUE(loop.Route(enter));
   EXPECT_TRUE(testing::PollFor([&] { return !dialog.IsOpen(); }));
   EXPECT_EQ(dialog.EndCode(), IDOK);
@@ -94,9 +93,7 @@ TEST(MenuResourceTest, LoadsTheMainMenuAndSaysWhatIsMissing) {
   EXPECT_EQ(GetMenu(window), raw);
 }
 
-// The shell's tray as Shell_NotifyIconA finds it: a window of class "Shell_TrayWnd" that takes
-// each request as WM_COPYDATA and answers TRUE. Under Wine without a desktop there is none, so
-// the test makes one; it counts the requests that reached it.
+// The tray as Shell_NotifyIconA finds it (Wine without a desktop has none): counts the requests.
 class FakeTray {
  public:
   FakeTray() {
@@ -105,27 +102,23 @@ class FakeTray {
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = "Shell_TrayWnd";
     RegisterClassA(&windowClass);
-    window_ = CreateWindowExA(0, "Shell_TrayWnd", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
+    window_.Reset(CreateWindowExA(0, "Shell_TrayWnd", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr));
   }
-  FakeTray(const FakeTray&) = delete;
-  FakeTray& operator=(const FakeTray&) = delete;
   ~FakeTray() {
-    if (window_ != nullptr) DestroyWindow(window_);
+    window_.Reset();
     UnregisterClassA("Shell_TrayWnd", GetModuleHandleA(nullptr));
   }
-  bool Made() const { return window_ != nullptr; }
+  bool Made() const { return static_cast<bool>(window_); }
   static inline int requests = 0;
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COPYDATA) {
-      ++requests;
-      return TRUE;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
+    if (message != WM_COPYDATA) return DefWindowProcA(window, message, wParam, lParam);
+    ++requests;
+    return TRUE;
   }
-  HWND window_ = nullptr;
+  WindowOwner window_;
 };
 
 TEST(TrayIconTest, AddModifyDeleteAndAddAgainWhenTheTaskbarComesBack) {
@@ -141,35 +134,27 @@ TEST(TrayIconTest, AddModifyDeleteAndAddAgainWhenTheTaskbarComesBack) {
   const UINT taskbarCreated = TrayIcon::TaskbarCreatedMessage();
   ASSERT_NE(taskbarCreated, 0u);
   EXPECT_EQ(TrayIcon::TaskbarCreatedMessage(), taskbarCreated);  // one number for everybody
-
   {
     TrayIcon tray(owner, 1, WM_APP + 40);
-    EXPECT_FALSE(tray.Modify(icon, "not shown yet"));
-    EXPECT_FALSE(tray.Delete());
-    EXPECT_EQ(FakeTray::requests, 0);  // nothing shown: nothing asked of the shell
-    ASSERT_TRUE(tray.Add(icon, "Quindle 98"));
-    EXPECT_TRUE(tray.Shown());
-    EXPECT_FALSE(tray.Add(icon, "twice"));
-    EXPECT_EQ(FakeTray::requests, 1);
-    EXPECT_TRUE(tray.Modify(icon, std::string(300, 'x')));  // a long tip is cut, not refused
-    EXPECT_EQ(FakeTray::requests, 2);
-
     bool readded = false;
-    EXPECT_FALSE(tray.OnMessage(WM_APP + 40, &readded));  // not the broadcast
-    EXPECT_EQ(FakeTray::requests, 2);
-    // A restarted Explorer broadcasts "TaskbarCreated": the shown icon goes in again.
-    EXPECT_TRUE(tray.OnMessage(taskbarCreated, &readded));
-    EXPECT_TRUE(readded);
-    EXPECT_EQ(FakeTray::requests, 3);
-
-    EXPECT_TRUE(tray.Delete());
-    EXPECT_FALSE(tray.Shown());
-    EXPECT_EQ(FakeTray::requests, 4);
-    // A deleted icon stays away when the taskbar comes back.
-    EXPECT_TRUE(tray.OnMessage(taskbarCreated, &readded));
-    EXPECT_FALSE(readded);
-    EXPECT_EQ(FakeTray::requests, 4);
-    ASSERT_TRUE(tray.Add(icon, "again"));
+    const struct {
+      std::function<bool()> step;  // true when the step did as it should
+      int requests;                // requests that reached the tray by then
+    } steps[] = {
+        {[&] { return !tray.Modify(icon, "not shown yet") && !tray.Delete(); }, 0},
+        {[&] { return tray.Add(icon, "Quindle 98") && tray.Shown(); }, 1},
+        {[&] { return !tray.Add(icon, "twice"); }, 1},
+        {[&] { return tray.Modify(icon, std::string(300, 'x')); }, 2},  // a long tip is cut
+        {[&] { return !tray.OnMessage(WM_APP + 40, &readded); }, 2},    // not the broadcast
+        {[&] { return tray.OnMessage(taskbarCreated, &readded) && readded; }, 3},
+        {[&] { return tray.Delete() && !tray.Shown(); }, 4},
+        {[&] { return tray.OnMessage(taskbarCreated, &readded) && !readded; }, 4},
+        {[&] { return tray.Add(icon, "again"); }, 5},
+    };
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+      EXPECT_TRUE(steps[i].step()) << "step " << i;
+      EXPECT_EQ(FakeTray::requests, steps[i].requests) << "step " << i;
+    }
   }
   EXPECT_EQ(FakeTray::requests, 6);  // the owner's end deleted the shown icon
 }
@@ -178,10 +163,11 @@ TEST(CommonDialogsTest, ABadFilterIsRefusedAndACancelIsNoError) {
   unsigned long error = 0;
   FileDialogOptions bad;
   bad.filter = "Executable (*.EXE)";
-  EXPECT_FALSE(AskOpenFile(nullptr, bad, error).has_value());
-  EXPECT_EQ(error, kBadFilterText);
-  EXPECT_FALSE(AskSaveFile(nullptr, bad, error).has_value());
-  EXPECT_EQ(error, kBadFilterText);
+  for (const auto ask : {&AskOpenFile, &AskSaveFile}) {
+    error = 0;
+    EXPECT_FALSE(ask(nullptr, bad, error).has_value());
+    EXPECT_EQ(error, kBadFilterText);
+  }
 
   const std::string title = testing::TestWindows::Unique("Pick a macro file");
   FileDialogOptions options;
@@ -190,13 +176,13 @@ TEST(CommonDialogsTest, ABadFilterIsRefusedAndACancelIsNoError) {
   options.defaultExt = "QNL";
   std::optional<std::string> chosen = std::string("not asked");
   error = 1;
+  const auto cancel = [&] {
+    HWND dialog = FindShown(title.c_str());
+    if (dialog != nullptr) static_cast<void>(PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0));
+    return dialog != nullptr;
+  };
   const bool driven = Driver::Run(
-      [&] {
-        HWND dialog = FindShown(title.c_str());
-        if (dialog == nullptr) return false;
-        static_cast<void>(PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0));
-        return true;
-      },
+      cancel,
       [&] {
         if (HWND dialog = FindWindowA(nullptr, title.c_str()))
           PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);

@@ -1,5 +1,4 @@
-// WindowBase: the object behind a real window gets its messages as virtual calls, refuses a
-// window when OnCreate does, and says which call failed.
+// WindowBase: messages become virtual calls; a refused or failed window says which call failed.
 #include "platform/win32/window_base.h"
 
 #include <gtest/gtest.h>
@@ -76,8 +75,7 @@ TEST(WindowBaseTest, MessagesBecomeVirtualCallsUntilTheWindowIsGone) {
   SendMessageA(window.Handle(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(120, 80));
   SendMessageA(window.Handle(), WM_COMMAND, MAKEWPARAM(3010, 1), 0);
   EXPECT_EQ(SendMessageA(window.Handle(), kPrivate, 9, 0), 77);
-  // Unhandled messages reach DefWindowProcA: the caption is set through it.
-  EXPECT_TRUE(window.SetCaption("renamed"));
+  EXPECT_TRUE(window.SetCaption("renamed"));  // through DefWindowProcA
   char caption[32] = {};
   GetWindowTextA(window.Handle(), caption, sizeof caption);
   EXPECT_STREQ(caption, "renamed");
@@ -99,36 +97,34 @@ TEST(WindowBaseTest, MessagesBecomeVirtualCallsUntilTheWindowIsGone) {
   EXPECT_EQ(window.Failure(), "PostMessageA: the window is not open");
 }
 
-TEST(WindowBaseTest, ARefusedWindowFailsAndDestroysItsMenu) {
-  Recorder window(false);
-  ASSERT_TRUE(window.RegisterWindowClass({kClass}));
-  WindowCreateOptions options = Options("refused");
-  options.menu = CreateMenu();
-  ASSERT_NE(options.menu, nullptr);
-  EXPECT_FALSE(window.CreateTopLevel(options));
-  EXPECT_FALSE(window.IsOpen());
-  EXPECT_FALSE(IsMenu(options.menu));
-  EXPECT_EQ(window.Failure().rfind("CreateWindowExA failed", 0), 0u) << window.Failure();
+TEST(WindowBaseTest, ARefusedOrUncreatableWindowFailsAndDestroysItsMenu) {
+  const struct {
+    bool accept;
+    const char* className;
+    const char* failure;  // how Failure() starts
+  } cases[] = {{false, kClass, "CreateWindowExA failed"},
+               {true, "QuindleNoSuchClass", "CreateWindowExA failed (error "}};
+  for (const auto& c : cases) {
+    Recorder window(c.accept);
+    ASSERT_TRUE(window.RegisterWindowClass({kClass}));
+    WindowCreateOptions options = Options("refused");
+    options.className = c.className;
+    options.menu = CreateMenu();
+    ASSERT_NE(options.menu, nullptr);
+    EXPECT_FALSE(window.CreateTopLevel(options)) << c.className;
+    EXPECT_FALSE(window.IsOpen());
+    EXPECT_FALSE(IsMenu(options.menu));  // destroyed, whether a window took it or not
+    EXPECT_EQ(window.Failure().rfind(c.failure, 0), 0u) << window.Failure();
+    EXPECT_EQ(window.seen.empty(), c.accept);  // no OnCreate without a window
+  }
+  EXPECT_FALSE(Recorder().RegisterWindowClass({}));
 
-  // A refusal that OnCreate explains keeps its own words.
   class Explaining final : public WindowBase {
    protected:
     bool OnCreate(const CREATESTRUCTA&) override { return Fail("no shared block"); }
   } explaining;
   EXPECT_FALSE(explaining.CreateTopLevel(Options("explained")));
-  EXPECT_EQ(explaining.Failure(), "no shared block");
-}
-
-TEST(WindowBaseTest, AnUnknownClassIsAFailureThatNamesTheCall) {
-  Recorder window;
-  WindowCreateOptions options = Options("no class");
-  options.className = "QuindleNoSuchClass";
-  options.menu = CreateMenu();
-  EXPECT_FALSE(window.CreateTopLevel(options));
-  EXPECT_FALSE(IsMenu(options.menu));  // never taken by a window, destroyed all the same
-  EXPECT_EQ(window.Failure().rfind("CreateWindowExA failed (error ", 0), 0u) << window.Failure();
-  EXPECT_EQ(window.seen, std::vector<std::string>{});
-  EXPECT_FALSE(window.RegisterWindowClass({}));
+  EXPECT_EQ(explaining.Failure(), "no shared block");  // OnCreate's own words are kept
 }
 
 }  // namespace
