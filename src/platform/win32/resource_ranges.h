@@ -24,6 +24,12 @@ inline constexpr ResourceRange kPlaybackPromptIds{2600, 2699};
 inline constexpr ResourceRange kMainWindowIds{3000, 3099};
 // The About box.
 inline constexpr ResourceRange kAboutDialogIds{3100, 3149};
+// "Typlet Options" and "System Hot Keys".
+inline constexpr ResourceRange kActivationDialogIds{3200, 3299};
+// "Set Schedule".
+inline constexpr ResourceRange kScheduleDialogIds{3300, 3399};
+// "Capture Macro", "Capture Defaults" and "Capture Complete".
+inline constexpr ResourceRange kCaptureDialogIds{3400, 3599};
 
 constexpr bool Overlap(ResourceRange a, ResourceRange b) {
   return a.first <= b.last && b.first <= a.last;
@@ -31,6 +37,9 @@ constexpr bool Overlap(ResourceRange a, ResourceRange b) {
 static_assert(!Overlap(kPlaybackPromptIds, kMainWindowIds));
 static_assert(!Overlap(kPlaybackPromptIds, kAboutDialogIds));
 static_assert(!Overlap(kMainWindowIds, kAboutDialogIds));
+static_assert(!Overlap(kAboutDialogIds, kActivationDialogIds));
+static_assert(!Overlap(kActivationDialogIds, kScheduleDialogIds));
+static_assert(!Overlap(kScheduleDialogIds, kCaptureDialogIds));
 // Below 100 are IDOK, IDCANCEL and the other numbers the system gives meaning to.
 static_assert(kPlaybackPromptIds.first >= 100);
 
