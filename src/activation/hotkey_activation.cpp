@@ -247,15 +247,23 @@ void HotkeyActivation::SystemActivateMe() {
 }
 
 std::string HotkeyActivation::ForegroundProgramName() {
-  const platform::WindowHandle front = services_.windows.Foreground();
-  if (front == 0) return {};
-  return platform::UpperAToZ(services_.processes.ExeName(services_.windows.ProcessOf(front)));
+  return ProgramOf(services_.windows.Foreground());
+}
+
+std::string HotkeyActivation::ProgramOf(platform::WindowHandle window) {
+  if (window == 0) return {};
+  return platform::UpperAToZ(services_.processes.ExeName(services_.windows.ProcessOf(window)));
 }
 
 void HotkeyActivation::OnWindowActivated(platform::WindowHandle window) {
   if (services_.windows.Title(window).empty()) return;
   lastTitledWindow_ = window;
-  const std::string program = ForegroundProgramName();
+  // While the system passes the front from one program to another there is a moment with no
+  // window in front; a report handled then names the program of the window being activated,
+  // which is the one coming to the front. Storing an empty name instead would leave every
+  // program-scoped hotkey dead until the next activation.
+  const platform::WindowHandle front = services_.windows.Foreground();
+  const std::string program = ProgramOf(front != 0 ? front : window);
   if (program != kOwnProgramName) lastForeignWindow_ = window;
   const storage::TableGuard guard(services_.lock);
   if (!guard) return;

@@ -106,6 +106,8 @@ class HotkeyActivation {
 
   // Upper-case file name of the program that owns the window in front ("" when unknown).
   std::string ForegroundProgramName();
+  // Upper-case file name of the program that owns `window` ("" when unknown).
+  std::string ProgramOf(platform::WindowHandle window);
 
   int CurrentMacroNumber() const noexcept { return currentMacroNumber_; }
   platform::WindowHandle LastTitledWindow() const noexcept { return lastTitledWindow_; }

@@ -75,6 +75,7 @@ class Box:
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.processes.append(process)
         pad = Pad(self, title, log_name, process)
+        pad.exe = exe
         pad.wait_ready()
         self.pads.append(pad)
         if activate:
@@ -105,8 +106,23 @@ class Box:
         self.click((left + right) // 2, (top + client_top) // 2)
         # In front is not enough: the press on the title bar runs the system's move loop until
         # TESTPAD has taken the release, and a click that came meanwhile would drag the window.
-        pad.wait_state(lambda s: s["fg"] == "1" and s["buttons"] == "0" and s["sizemove"] == "0",
-                       limit, "to be in front with the click on its title bar over")
+        try:
+            pad.wait_state(lambda s: s["fg"] == "1" and s["buttons"] == "0" and
+                           s["sizemove"] == "0", limit,
+                           "to be in front with the click on its title bar over")
+        except AssertionError as error:
+            raise AssertionError("%s; in front instead: %r" % (error, pad.foreground())) from None
+        # A running QUINDL.EXE notes the program in front when the hook library reports the
+        # activation, a moment later; a program-scoped hotkey pressed before then is matched
+        # against the program that was in front before, as it would be for a user that fast.
+        def noted():
+            program = pad.table_program()
+            return program in ("<none>", pad.exe.upper())
+        try:
+            waiting.until(noted, limit, "QUINDL to note %s in front" % pad.exe)
+        except AssertionError as error:
+            raise AssertionError("%s; it holds %r, and in front is %r" %
+                                 (error, pad.table_program(), pad.foreground())) from None
 
     def rest_pointer_on_desktop(self, pad, limit=30):
         """Leaves the pointer on the bare desktop, in the bottom left corner, before a macro

@@ -58,6 +58,7 @@ class Pad:
         self.process = process
         self.hwnd = None
         self.pid = None
+        self.exe = "TESTPAD.EXE"
 
     # -- the log -------------------------------------------------------------------------------
     def events(self):
@@ -186,9 +187,20 @@ class Pad:
         """Whether the system TESTPAD runs on has this font family installed."""
         return self.request("font " + family)[0].fields.get("found") == "1"
 
-    def foreground_title(self):
+    def foreground(self):
+        """The window in front: its handle, class, process id and title."""
         answer = self.request("foreground")[0]
-        return unescape(answer.rest.split(" title=", 1)[1])
+        found = dict(answer.fields)
+        found["title"] = unescape(answer.rest.split(" title=", 1)[1])
+        return found
+
+    def table_program(self):
+        """The program QUINDL.EXE has noted in front ("<none>" while no QUINDL.EXE runs)."""
+        answer = self.request("tableprogram")[0]
+        return unescape(answer.rest.split(" name=", 1)[1])
+
+    def foreground_title(self):
+        return self.foreground()["title"]
 
     def wait_text(self, expected, limit=30):
         """Polls until the edit control holds exactly `expected`; fails showing what it holds."""

@@ -26,8 +26,10 @@
 //   window id=ID found=0|1 hwnd=H style=HEX exstyle=HEX topmost=0|1 visible=0|1 fg=0|1
 //         rect=L,T,R,B title=TEXT
 //   child id=ID class=NAME visible=0|1 rect=L,T,R,B text=TEXT  (one per child of that window)
-//   foreground id=ID hwnd=H title=TEXT
+//   foreground id=ID hwnd=H class=CLASS pid=P active=H focus=H focuspid=P capture=H
+//              menuowner=H guiflags=N title=TEXT
 //   font id=ID found=0|1 name=NAME                         (an installed font family)
+//   tableprogram id=ID name=NAME|<none>  (QUINDL's program in front, from the shared table)
 //   done id=ID
 //   show visible=0|1
 //   sizemove enter|exit
@@ -35,8 +37,8 @@
 //
 // Requests come as a file LOGFILE.req holding "ID COMMAND [ARGUMENT]", polled by a timer, so a
 // test never has to put a message into this program's input: COMMAND is text, state,
-// window (ARGUMENT: a part of a top-level window's title, case-sensitive), foreground or font
-// (ARGUMENT: a font family name). The
+// window (ARGUMENT: a part of a top-level window's title, case-sensitive), foreground,
+// tableprogram or font (ARGUMENT: a font family name). The
 // request file is deleted once read; every answer ends with its done line. On closing, the text
 // is written with id=close.
 #include <windows.h>
@@ -47,6 +49,8 @@
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "storage/macro_record.h"
 
 namespace quindle::testpad {
 namespace {
@@ -333,6 +337,22 @@ void AnswerFont(const std::string& id, const std::string& family) {
   gPad->log.Write("font id=" + id + " found=" + (found ? "1" : "0") + " name=" + Escape(family));
 }
 
+// The program the running QUINDL.EXE has noted as owning the window in front, read from the
+// shared macro table: the keyboard hook matches program-scoped hotkeys against it, so a test
+// presses such a hotkey only once QUINDL has taken note of the window it activated.
+void AnswerTableProgram(const std::string& id) {
+  using quindle::storage::SharedMacroTable;
+  std::string name = "<none>";
+  if (HANDLE mapping = OpenFileMappingA(FILE_MAP_READ, FALSE, quindle::storage::kTableBlockName)) {
+    if (const void* view = MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, sizeof(SharedMacroTable))) {
+      name = Escape(static_cast<const SharedMacroTable*>(view)->ForegroundProgram.View());
+      UnmapViewOfFile(view);
+    }
+    CloseHandle(mapping);
+  }
+  gPad->log.Write("tableprogram id=" + id + " name=" + name);
+}
+
 void AnswerState(const std::string& id) {
   RECT r{};
   if (!GetWindowRect(gPad->window, &r)) r = RECT{};
@@ -391,10 +411,27 @@ void PollRequest() {
     AnswerCloseHandle(id, argument);
   } else if (command == "close") {
     AnswerClose(id, argument);
+  } else if (command == "tableprogram") {
+    AnswerTableProgram(id);
   } else if (command == "foreground") {
+    // The class and the process say whose window it is when it has no title.
     HWND w = GetForegroundWindow();
-    gPad->log.Write("foreground id=" + id + " hwnd=" + Handle(w) +
-                    " title=" + Escape(WindowTitle(w)));
+    char className[64] = "";
+    if (w != nullptr && GetClassNameA(w, className, sizeof className) == 0) className[0] = 0;
+    DWORD pid = 0;
+    if (w != nullptr) GetWindowThreadProcessId(w, &pid);
+    // Where the keyboard goes: the focus and capture of the thread in front, and its modes.
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    if (!GetGUIThreadInfo(0, &gui)) gui = GUITHREADINFO{};
+    DWORD focusPid = 0;
+    if (gui.hwndFocus != nullptr) GetWindowThreadProcessId(gui.hwndFocus, &focusPid);
+    gPad->log.Write("foreground id=" + id + " hwnd=" + Handle(w) + " class=" + Escape(className) +
+                    " pid=" + std::to_string(pid) + " active=" + Handle(gui.hwndActive) +
+                    " focus=" + Handle(gui.hwndFocus) + " focuspid=" + std::to_string(focusPid) +
+                    " capture=" + Handle(gui.hwndCapture) +
+                    " menuowner=" + Handle(gui.hwndMenuOwner) +
+                    " guiflags=" + std::to_string(gui.flags) + " title=" + Escape(WindowTitle(w)));
   } else {
     gPad->log.Write("unknown id=" + id + " " + Escape(command));
   }

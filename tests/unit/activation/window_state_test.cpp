@@ -61,6 +61,17 @@ TEST_F(WindowActivated, TheNameIsTakenFromTheWindowInFrontNotTheReportedOne) {
   EXPECT_EQ(StoredProgram(), "EXCEL.EXE");
 }
 
+TEST_F(WindowActivated, WithNoWindowInFrontYetTheReportedWindowsProgramIsStored) {
+  const platform::WindowHandle sheet = Window("Sheet", 8, "excel.exe");
+  fake.SetForeground(sheet);
+  activation.OnWindowActivated(sheet);
+  const platform::WindowHandle letter = Window("Letter", 7, "winword.exe");
+  fake.SetForeground(0);
+  activation.OnWindowActivated(letter);
+  EXPECT_EQ(StoredProgram(), "WINWORD.EXE");
+  EXPECT_EQ(activation.LastForeignWindow(), letter);
+}
+
 TEST_F(WindowActivated, ALongNameIsCutAndARefusedLockLeavesTheTable) {
   const platform::WindowHandle w = Window("Long", 7, std::string(300, 'p'));
   fake.SetForeground(w);

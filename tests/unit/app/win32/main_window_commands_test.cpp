@@ -71,11 +71,16 @@ TEST_F(MainWindowTest, TheMenuBarComesFromTheResourcesWithEveryCommand) {
   auto window = Start();
   HMENU bar = ::GetMenu(window->Handle());
   ASSERT_NE(bar, nullptr);
-  const std::vector<std::string> menus{"&File", "&Tools", "&Help"};
+  const std::vector<std::string> menus{"&File", "&Macros", "&Options", "&Tools", "&Help"};
   ASSERT_EQ(::GetMenuItemCount(bar), static_cast<int>(menus.size()));
   for (int i = 0; i < ::GetMenuItemCount(bar); ++i) EXPECT_EQ(TopLevelText(bar, i), menus[i]);
   const std::pair<int, std::string_view> commands[] = {
       {IDM_FILE_TERMINATE, "&Terminate Quindle 98"},
+      {IDM_MACROS_RECAPTURE, "Re&capture Macro"},
+      {IDM_OPTIONS_TYPLETS, "T&yplets"},
+      {IDM_OPTIONS_SHOW_DATE, "&Show Date && Time"},
+      {IDM_OPTIONS_DISABLE_SCREEN_SAVER, "&Disable if using Timed Macros"},
+      {IDM_OPTIONS_USE_TRAY, "Place in System &Tray"},
       {IDM_TOOLS_RESTORE_KEYBOARD, "Restore &Keyboard Hooks"},
       {IDM_TOOLS_RESTORE_MOUSE, "Restore &Mouse Hooks"},
       {IDM_HELP_CONTENTS, "&Contents\tF1"},
