@@ -40,7 +40,7 @@ bool Scheduler::CheckAndSetTime() {
 }
 
 void Scheduler::CheckOutTimerMacros() {
-  if (checking_) return;
+  if (checking_ || runner_.Busy()) return;
   checking_ = true;
   const Millis now = ToMillis(clock_.Now());
   const std::uint32_t generation = generation_;
@@ -55,7 +55,8 @@ void Scheduler::CheckOutTimerMacros() {
   checking_ = false;
 }
 
-void Scheduler::DoStartUpMacros() {
+bool Scheduler::DoStartUpMacros() {
+  if (runner_.Busy()) return false;
   // Its own record: a check's tick may come while a start-up macro plays, and the reverse.
   storage::MacroRecord record{};
   for (const int n : source_.EnabledTimedMacros()) {
@@ -64,6 +65,7 @@ void Scheduler::DoStartUpMacros() {
     // One whose window cannot be activated is skipped; the others still run.
     runner_.Run(n, record, false);
   }
+  return true;
 }
 
 }  // namespace quindle::scheduler

@@ -29,6 +29,9 @@ class ITimedMacroRunner {
   // Brings up the macro's window or program, sounds the alarm and plays it; `capsStep` asks for
   // the Caps Lock press and restore. False when its window or program could not be activated.
   virtual bool Run(int n, const storage::MacroRecord& record, bool capsStep) = 0;
+  // True while nothing may start: a macro is paused, a popup menu is open or a capture records
+  // (a timed macro's keys would land in the capture).
+  virtual bool Busy() { return false; }
 };
 
 // The previous check's moment.
@@ -50,10 +53,12 @@ class Scheduler {
   // Rebuilds the table from the macros. True when it has entries: the check timer must run.
   bool CheckAndSetTime();
   // One check of every entry against the clock. A tick that comes while a macro played by a
-  // check is still playing returns at once.
+  // check is still playing returns at once. While the runner is busy the check waits: the last
+  // check stays where it was, so the next tick runs what fell due meanwhile, once.
   void CheckOutTimerMacros();
-  // Plays every enabled at-start-up macro once, in file order.
-  void DoStartUpMacros();
+  // Plays every enabled at-start-up macro once, in file order. False, nothing played, while the
+  // runner is busy: the caller asks again later.
+  bool DoStartUpMacros();
 
   const std::vector<TimedEntry>& Entries() const noexcept { return entries_; }
   bool HasEntries() const noexcept { return !entries_.empty(); }

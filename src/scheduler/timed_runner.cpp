@@ -28,6 +28,13 @@ bool StoreMacroSource::ReadMacro(int n, storage::MacroRecord& record) {
   return store_.ReadMacro(n, record);
 }
 
+bool PlayerRunner::Busy() {
+  const engine::PlaybackState& state = services_.player.State();
+  if (state.PauseActive || state.PopupShowing) return true;
+  const storage::TableGuard guard(services_.lock);
+  return guard && guard.Table().CaptureActive;
+}
+
 bool PlayerRunner::ActivateScope(const storage::MacroRecord& record) {
   engine::WindowActions& actions = services_.player.Actions();
   switch (record.ScopeKind.Get()) {

@@ -52,6 +52,7 @@ class PlayerRunner final : public ITimedMacroRunner {
  public:
   explicit PlayerRunner(const TimedRunServices& services) : services_(services) {}
   bool Run(int n, const storage::MacroRecord& record, bool capsStep) override;
+  bool Busy() override;
 
  private:
   bool ActivateScope(const storage::MacroRecord& record);

@@ -54,8 +54,10 @@ bool SchedulerTimers::OnTimer(UINT_PTR timerId) {
       scheduler_.CheckOutTimerMacros();
       return true;
     case kTimer2Id:
-      KillTimer(window_, kTimer2Id);  // once only, also while the start-up macros play
-      scheduler_.DoStartUpMacros();
+      // Once only, also while the start-up macros play; while a pause, a popup menu or a
+      // capture is in the way it fires again five seconds later.
+      KillTimer(window_, kTimer2Id);
+      if (!scheduler_.DoStartUpMacros()) SetTimer(window_, kTimer2Id, kStartUpDelayMs, nullptr);
       return true;
     case kCaptionTimerId:
       if (host_.refreshCaption) host_.refreshCaption();

@@ -55,6 +55,8 @@ struct Runs final : ITimedMacroRunner {
   VirtualClock* clock = nullptr;
   std::vector<std::pair<int, double>> runs;
   std::function<void()> during;
+  bool busy = false;
+  bool Busy() override { return busy; }
   bool Run(int n, const MacroRecord& record, bool /*capsStep*/) override {
     if (record.ScopeText.View() == "MISSING") return false;
     runs.emplace_back(n, clock->now);
@@ -280,6 +282,31 @@ TEST(SchedulerChecks, AMacroThatRebuildsTheTableEndsTheCheck) {
   f.clock.Advance(60);
   scheduler.CheckOutTimerMacros();
   EXPECT_EQ(f.runner.runs.size(), 1u);
+}
+
+TEST(SchedulerChecks, WhileAPauseOrCaptureIsInTheWayTheCheckWaitsAndThenRunsOnce) {
+  Fixture f;
+  MacroRecord daily = Timed(ScheduleDaily, 9, 0, false);
+  for (auto& d : daily.ScheduleDays) d = true;
+  f.macros.records = {daily, Timed(ScheduleAtStartup)};
+  f.clock.now = At(2026, 12, 8, 8, 59, 50);
+  f.runner.clock = &f.clock;
+  Scheduler scheduler(f.macros, f.runner, f.clock);
+  scheduler.CheckAndSetTime();
+  f.runner.busy = true;
+  EXPECT_FALSE(scheduler.DoStartUpMacros());
+  for (int i = 0; i < 6; ++i) {
+    f.clock.Advance(10);
+    scheduler.CheckOutTimerMacros();
+  }
+  EXPECT_TRUE(f.runner.runs.empty());
+  f.runner.busy = false;
+  for (int i = 0; i < 6; ++i) {
+    f.clock.Advance(10);
+    scheduler.CheckOutTimerMacros();
+  }
+  ASSERT_EQ(f.runner.runs.size(), 1u);
+  EXPECT_TRUE(Near(f.runner.runs[0].second, At(2026, 12, 8, 9, 1)));
 }
 
 TEST(SchedulerStartUp, RunsEachEnabledStartUpMacroAndSkipsOnesThatCannotBeActivated) {

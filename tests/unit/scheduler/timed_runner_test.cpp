@@ -75,5 +75,20 @@ TEST_F(TimedRunTest, CapsLockIsSwitchedOffAroundACheckedMacroButNotAStartUpOne) 
   EXPECT_EQ(WithoutWaits(Log()), Seq({Typed("a"), Marker()}));
 }
 
+TEST_F(TimedRunTest, NothingStartsWhileAPausePopupOrCaptureIsInTheWay) {
+  LoadTimed({{"Global", 0, storage::ScopeGlobal, "", "a"}});
+  const std::function<void(bool)> ways[] = {
+      [this](bool on) { State().PauseActive = on; },
+      [this](bool on) { State().PopupShowing = on; },
+      [this](bool on) { Table().CaptureActive = on; },
+  };
+  for (const auto& inTheWay : ways) {
+    inTheWay(true);
+    CheckAMinuteLater();
+    EXPECT_TRUE(WithoutWaits(Log()).empty());
+    inTheWay(false);
+  }
+}
+
 }  // namespace
 }  // namespace quindle::scheduler
