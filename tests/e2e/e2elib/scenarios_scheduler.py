@@ -2,6 +2,7 @@
 Schedule" dialog driven by the keyboard alone."""
 
 import datetime
+import re
 import struct
 import time
 
@@ -111,3 +112,26 @@ def sched_set_schedule_dialog_by_keyboard(box):
     kind, = struct.unpack_from("<h", stored, 5114)
     expect_equal(kind, macros.HOURLY, "the stored schedule kind")
     expect_equal(stored[5127], 45, "the stored hourly minute")
+
+
+@scenario("sched_show_date_caption_and_menu")
+def sched_show_date_caption_and_menu(box):
+    """With "Show Date" on the caption reads "Quindle 98 (SCEN)     " + date + two blanks +
+    time, without any timed macro; "Show Date & Time" in the menu turns it off and saves."""
+    pad = box.start_pad("TestPad Caption")
+    box.write_file("QUINX.INI", SETTINGS + "[Misc]\r\nShow Date=Yes\r\n")
+    box.start_quindl_with(macros.macro_file(), pad)
+    window = waiting.until(lambda: pad.window("Quindle 98 (SCEN)     "), 20, "the dated caption")
+    expect(re.fullmatch(r"Quindle 98 \(SCEN\)     \S+  \S.*", window["title"]) is not None,
+           "caption %r" % window["title"])
+    box.session.settled_screenshot("sched_show_date_caption.png")
+    box.key("alt+o")
+    box.key("s")
+    box.key("s")
+    waiting.until(lambda: (pad.window("Quindle 98 (") or {}).get("title") == "Quindle 98 (SCEN)",
+                  20, "the caption without the date")
+
+    def saved_off():
+        ini = open(box.host_path("QUINX.INI"), encoding="cp1252").read().lower()
+        return "show date=no" in ini
+    waiting.until(saved_off, 20, "Show Date=No in QUINX.INI")
