@@ -12,6 +12,7 @@ constexpr std::array kTopics{
     HelpTopic{kTopicMainWindow, "main_window.htm"},
     HelpTopic{kTopicHotKeys, "hotkeys.htm"},
     HelpTopic{kTopicTyplets, "typlets.htm"},
+    HelpTopic{kTopicSetSchedule, "set_schedule.htm"},
     HelpTopic{kTopicMacroLanguage, "macro_language.htm"},
     HelpTopic{kTopicPause, "pause.htm"},
     HelpTopic{kTopicMacroRepeat, "repeat_prompt.htm"},

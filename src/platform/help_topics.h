@@ -24,6 +24,8 @@ inline constexpr std::string_view kTopicMouseHooks = "Mouse Hooks";
 inline constexpr std::string_view kTopicPause = "Pause";
 inline constexpr std::string_view kTopicMacroRepeat = "Macro Repeat";
 inline constexpr std::string_view kTopicMessage = "Message";
+// The schedule dialog of a timed macro, by its caption.
+inline constexpr std::string_view kTopicSetSchedule = "Set Schedule";
 // Pages about the program as a whole.
 inline constexpr std::string_view kTopicCommandLine = "Command Line";
 inline constexpr std::string_view kTopicHotKeys = "Hot Keys";

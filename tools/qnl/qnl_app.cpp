@@ -4,8 +4,10 @@
 #include <ostream>
 #include <vector>
 
+#include "qnl/lint_command.h"
 #include "qnl/list_show.h"
 #include "qnl/play_command.h"
+#include "qnl/schedule_command.h"
 
 namespace quindle::tool {
 
@@ -17,7 +19,8 @@ int RunQnl(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     return "qnl: " + std::string(e.what()) + " (see --help)\n";
   });
   const std::vector<Subcommand> subcommands = {AddListCommand(app), AddShowCommand(app),
-                                               AddPlayCommand(app)};
+                                               AddPlayCommand(app), AddScheduleCommand(app),
+                                               AddLintCommand(app)};
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

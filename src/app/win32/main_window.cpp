@@ -242,8 +242,58 @@ bool TMainWin::FormCreate() {
   activation_->SetCapsLockOn((GetKeyState(VK_CAPITAL) & 1) != 0);
   CreateList();
   FillList();
+  StartScheduler();
   UpdateCaption();
   return true;
+}
+
+void TMainWin::StartScheduler() {
+  scheduler::TimedRunServices run{
+      context_.lock,
+      *player_,
+      platform_->windows,
+      platform_->input,
+      platform_->input,
+      [this] {
+        const Settings& s = context_.settings;
+        return scheduler::AlarmSound{s.useWaveFile, s.waveFileWait, s.waveFile};
+      },
+      [this] { return activation_->CapsLockOn(); }};
+  scheduler_ = std::make_unique<scheduler::win32::SchedulerTimers>(
+      Handle(), run, context_.store, platform_->clock,
+      scheduler::win32::SchedulerHost{[this] { return int{context_.settings.timerSeconds}; },
+                                      [this] { return context_.settings.showDate; },
+                                      [this] { UpdateCaption(); }});
+  HMENU menu = GetMenu(Handle());
+  platform::win32::CheckMenuCommand(menu, IDM_OPTIONS_SHOW_DATE, context_.settings.showDate);
+  platform::win32::CheckMenuCommand(menu, IDM_OPTIONS_DISABLE_SCREEN_SAVER,
+                                    context_.settings.disableScreenSaver);
+  scheduler_->Start();
+}
+
+void TMainWin::ToggleOption(int command, bool& option) {
+  option = !option;
+  platform::win32::CheckMenuCommand(GetMenu(Handle()), command, option);
+  SaveSettings(context_.settings, context_.profile);
+}
+
+void TMainWin::OnTimer(UINT_PTR timerId) {
+  if (scheduler_ && !closing_) scheduler_->OnTimer(timerId);
+}
+
+bool TMainWin::OnNotify(const NMHDR& header, LRESULT& result) {
+  if (header.idFrom != IDC_MACRO_LIST || (header.code != NM_DBLCLK && header.code != NM_RETURN))
+    return false;
+  OpenListedMacro();
+  result = 0;
+  return true;
+}
+
+void TMainWin::OpenListedMacro() {
+  // A timed macro opens its schedule; other kinds are not opened from the list yet.
+  const int n = platform::win32::ListView(list_).Selected() + 1;
+  if (n >= 1 && scheduler_)
+    scheduler::win32::EditSchedule(Handle(), context_.store, n, *scheduler_, platform_->clock);
 }
 
 bool TMainWin::CreateSmallBlocks() {
@@ -317,6 +367,7 @@ void TMainWin::RemoveSwapHook() {
 void TMainWin::FormClose() {
   if (closing_) return;
   closing_ = true;
+  if (scheduler_) scheduler_->Stop();
   RemoveTableHooks();
   RemoveSwapHook();
   if (cbtHook_ != 0 && context_.hooks.unHook != nullptr) context_.hooks.unHook(cbtHook_);
@@ -350,6 +401,7 @@ void TMainWin::OpenMacroFile(const std::string& path) {
     if (!inUse && swapsActive_) RemoveSwapHook();
   }
   storage::SetHotKeys(context_.lock);
+  if (scheduler_) scheduler_->CheckAndSetTime();
   FillList();
   UpdateCaption();
 }
@@ -395,10 +447,16 @@ void TMainWin::LayoutList() {
 
 void TMainWin::UpdateCaption() {
   std::string caption = "Quindle 98 (" + FileTitle(context_.store.FileName()) + ")";
+  if (context_.settings.showDate) caption += "     " + scheduler::win32::CaptionDateTime();
   if (options_.browseAll)
     caption += "    (Browse All Mode)";
   else if (options_.browse)
     caption += "    (Browse Mode)";
+  // The caption clock asks every second; the caption changes once a minute.
+  std::array<char, 512> current{};
+  if (GetWindowTextA(Handle(), current.data(), static_cast<int>(current.size())) > 0 &&
+      caption == current.data())
+    return;
   SetCaption(caption);
 }
 
@@ -406,6 +464,13 @@ void TMainWin::OnMenu(int id) {
   switch (id) {
     case IDM_FILE_TERMINATE:
       Post(WM_CLOSE);
+      break;
+    case IDM_OPTIONS_SHOW_DATE:
+      ToggleOption(id, context_.settings.showDate);
+      if (scheduler_) scheduler_->ShowDateChanged();
+      break;
+    case IDM_OPTIONS_DISABLE_SCREEN_SAVER:
+      ToggleOption(id, context_.settings.disableScreenSaver);
       break;
     case IDM_TOOLS_RESTORE_KEYBOARD:
       RestoreKeyboardHooks();

@@ -19,6 +19,7 @@
 #include "platform/program.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/window_base.h"
+#include "scheduler/win32/scheduler_timers.h"
 #include "storage/macro_store.h"
 #include "storage/table_lock.h"
 #include "storage/win32/named_objects.h"
@@ -92,6 +93,8 @@ class TMainWin final : public platform::win32::WindowBase,
   void OnCommand(int id, int notifyCode, HWND control) override;
   void OnClose() override;
   void OnDestroy() override;
+  void OnTimer(UINT_PTR timerId) override;
+  bool OnNotify(const NMHDR& header, LRESULT& result) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   bool OnHookMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -113,6 +116,10 @@ class TMainWin final : public platform::win32::WindowBase,
   void SaveWindowPlace();
   void RestoreKeyboardHooks();
   void RestoreMouseHooks();
+  // The scheduler's part: its timers, the two options of its menu and the list's schedule dialog.
+  void StartScheduler();
+  void ToggleOption(int command, bool& option);
+  void OpenListedMacro();
 
   MainWindowContext& context_;
   HWND list_ = nullptr;
@@ -129,6 +136,7 @@ class TMainWin final : public platform::win32::WindowBase,
   std::unique_ptr<engine::win32::PlaybackPrompts> prompts_;
   std::unique_ptr<engine::Player> player_;
   std::unique_ptr<activation::HotkeyActivation> activation_;
+  std::unique_ptr<scheduler::win32::SchedulerTimers> scheduler_;
 };
 
 }  // namespace quindle::app::win32

@@ -28,8 +28,22 @@ def _pstring(text, capacity):
     return bytes([len(data)]) + data + b"\0" * (capacity - len(data))
 
 
+TIMED = 10000
+AT_STARTUP, ONCE, HOURLY, DAILY, WEEKLY, MONTHLY, EVERY_MINUTES = range(7)
+
+
+def schedule(kind, hour24=12, minute=0, days=(True,) * 7, year=2000, month=1, day=1,
+             hourly_minute=15, interval=15, weekday=1):
+    """The schedule fields of a timed macro; `days` runs Monday to Sunday, `weekday` 1 is
+    Sunday. The time is given on the 24-hour clock and stored as the record keeps it."""
+    hour12 = hour24 % 12 or 12
+    return {"kind": kind, "days": days, "hour": hour12, "minute": minute, "month": month,
+            "day": day, "hourly_minute": hourly_minute, "interval": interval,
+            "weekday": weekday, "year": year, "pm": hour24 >= 12}
+
+
 def record(name, text, hotkey_number, scope=GLOBAL, scope_text="", enabled=True,
-           top_most_only=False):
+           top_most_only=False, schedule=None):
     body = text.encode("cp1252")
     if len(body) > 5000:
         raise ValueError("a macro text holds at most 5000 characters")
@@ -41,6 +55,12 @@ def record(name, text, hotkey_number, scope=GLOBAL, scope_text="", enabled=True,
     data[97] = 1 if enabled else 0
     data[100:100 + len(body)] = body
     data[5101:5114] = _pstring("", 12)
+    if schedule is not None:
+        struct.pack_into("<h7BBBBBBHBHB", data, 5114, schedule["kind"],
+                         *[1 if d else 0 for d in schedule["days"]], schedule["hour"],
+                         schedule["minute"], schedule["month"], schedule["day"],
+                         schedule["hourly_minute"], schedule["interval"], schedule["weekday"],
+                         schedule["year"], 1 if schedule["pm"] else 0)
     data[5134] = 1 if top_most_only else 0
     struct.pack_into("<d", data, 5135, 46000.0)
     return bytes(data)

@@ -1,0 +1,62 @@
+// The program's side of the scheduler: the macros come from the loaded file and the shared
+// table, and a timed macro plays through the player as a hotkey's would, from the scheduler's
+// own record (never the CurrentMacro, which an editor or a dialog may be filling meanwhile).
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/player.h"
+#include "platform/desktop.h"
+#include "platform/input.h"
+#include "scheduler/scheduler.h"
+#include "storage/macro_store.h"
+#include "storage/table_lock.h"
+
+namespace quindle::scheduler {
+
+class StoreMacroSource final : public ITimedMacroSource {
+ public:
+  StoreMacroSource(storage::TableLock& lock, storage::MacroStore& store)
+      : lock_(lock), store_(store) {}
+  std::vector<int> EnabledTimedMacros() override;
+  bool IsEnabledTimed(int n) override;
+  bool ReadMacro(int n, storage::MacroRecord& record) override;
+
+ private:
+  storage::TableLock& lock_;
+  storage::MacroStore& store_;
+};
+
+// The scheduler's alarm: "Use Wave File", "Wave File Wait", "Wave File".
+struct AlarmSound {
+  bool use = false;
+  bool wait = false;
+  std::string file;
+};
+
+struct TimedRunServices {
+  storage::TableLock& lock;
+  engine::Player& player;
+  platform::IWindows& windows;
+  platform::IInputSink& input;
+  platform::IKeyboardLayout& layout;
+  // Read at each run, so a changed option counts at once.
+  std::function<AlarmSound()> alarm;
+  // Caps Lock as the hook library last reported it.
+  std::function<bool()> capsLockOn;
+};
+
+class PlayerRunner final : public ITimedMacroRunner {
+ public:
+  explicit PlayerRunner(const TimedRunServices& services) : services_(services) {}
+  bool Run(int n, const storage::MacroRecord& record, bool capsStep) override;
+  bool Busy() override;
+
+ private:
+  bool ActivateScope(const storage::MacroRecord& record);
+  TimedRunServices services_;
+};
+
+}  // namespace quindle::scheduler
