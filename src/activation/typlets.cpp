@@ -91,10 +91,18 @@ bool TypletActivation::FindMatches() {
   const storage::SharedMacroTable& table = guard.Table();
   const storage::MacroIndex& index = services_.store.Index();
   const std::size_t count = table.SafeCount();
+  if (typed_.empty()) return true;
+  // Every match ends with the character just typed; comparing that one first keeps the scan of
+  // a full table short, as it runs for every character typed in prefix mode.
+  const char last = typed_.back();
+  const bool caseSensitive = options_.caseSensitive;
   for (std::size_t i = 0; i < count && matches_.size() < kTypletMatchMax; ++i) {
     if (table.HotkeyNumber[i].Get() != storage::kActivationTyplet || !table.Enabled[i]) continue;
     const int n = static_cast<int>(i) + 1;
-    if (!Matches(index.TypletName(n))) continue;
+    const std::string_view name = index.TypletName(n);
+    if (name.empty() || (caseSensitive ? name.back() : platform::UpperAToZ(name.back())) != last)
+      continue;
+    if (!Matches(name)) continue;
     matches_.push_back({n, table.ScopeKind[i].Get(), std::string(table.ScopeText[i].View())});
   }
   return true;
