@@ -21,6 +21,12 @@ std::optional<SystemKeyField> FieldOfSystemAction(std::string_view scopeText) {
   }
 }
 
+std::optional<SystemKeyField> SystemFieldOfSlot(const storage::SharedMacroTable& table,
+                                                std::size_t slot) {
+  if (slot >= table.SafeCount() || table.ScopeKind[slot].Get() != storage::ScopeSystem) return {};
+  return FieldOfSystemAction(table.ScopeText[slot].View());
+}
+
 std::string HotKeyInUseMessage(int code) {
   return "The hot key \"" + std::string(hooklib::HotkeyName(code)) +
          "\" is already in use by a macro.  If you wish to use this hot key combination, you "

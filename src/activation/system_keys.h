@@ -27,6 +27,11 @@ inline constexpr std::size_t kSystemKeyCount = 4;
 // The field of the system entry whose ScopeText is `scopeText`; nothing for any other text.
 std::optional<SystemKeyField> FieldOfSystemAction(std::string_view scopeText);
 
+// The field of the system entry in table slot `slot` (0-based); nothing when that slot is not a
+// system entry of one of the four actions.
+std::optional<SystemKeyField> SystemFieldOfSlot(const storage::SharedMacroTable& table,
+                                                std::size_t slot);
+
 // "The hot key "<name>" is already in use by a macro.  If you wish ...".
 std::string HotKeyInUseMessage(int code);
 

@@ -12,6 +12,8 @@ constexpr std::array kTopics{
     HelpTopic{kTopicMainWindow, "main_window.htm"},
     HelpTopic{kTopicHotKeys, "hotkeys.htm"},
     HelpTopic{kTopicTyplets, "typlets.htm"},
+    HelpTopic{kTopicTypletOptions, "typlets.htm"},
+    HelpTopic{kTopicSystemHotKeys, "system_hotkeys.htm"},
     HelpTopic{kTopicMacroLanguage, "macro_language.htm"},
     HelpTopic{kTopicPause, "pause.htm"},
     HelpTopic{kTopicMacroRepeat, "repeat_prompt.htm"},

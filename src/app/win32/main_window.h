@@ -11,6 +11,8 @@
 #include <string_view>
 
 #include "activation/hotkey_activation.h"
+#include "activation/system_keys.h"
+#include "activation/typlets.h"
 #include "app/command_line.h"
 #include "app/settings.h"
 #include "app/win32/hook_exports.h"
@@ -94,6 +96,11 @@ class TMainWin final : public platform::win32::WindowBase,
   void OnDestroy() override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   bool OnHookMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  bool OnNotify(const NMHDR& header, LRESULT& result) override;
+  // A double click or Enter on a row of the macro list opens what that entry is edited with.
+  void OpenListEntry(int row);
+  void OpenTypletOptions();
+  void OpenSystemKeys(activation::SystemKeyField field);
 
   bool FormCreate();
   void FormClose();
@@ -129,6 +136,7 @@ class TMainWin final : public platform::win32::WindowBase,
   std::unique_ptr<engine::win32::PlaybackPrompts> prompts_;
   std::unique_ptr<engine::Player> player_;
   std::unique_ptr<activation::HotkeyActivation> activation_;
+  std::unique_ptr<activation::TypletActivation> typlets_;
 };
 
 }  // namespace quindle::app::win32
