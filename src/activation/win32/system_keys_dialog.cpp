@@ -103,7 +103,10 @@ void TSystemKeys::DefineMode(bool on) {
 
 bool TSystemKeys::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, INT_PTR& result) {
   if (message != hooklib::WM_HOTKEY_DEFINED) return false;
-  result = 0;
+  // The hook's message has the number of DM_SETDEFID: answered TRUE here, the dialog manager
+  // leaves it alone instead of making the code the dialog's default button, which would leave
+  // Enter without a button.
+  result = TRUE;
   if (!focused_) return true;
   const SystemKeyField field = *focused_;
   const int code = static_cast<int>(wParam & 0xFFFF);
