@@ -19,10 +19,18 @@ using platform::win32::testing::FindShown;
 
 constexpr int kFreeCode = 40;
 
+// A window closed by an earlier test may have posted WM_QUIT, which would end a modal loop at
+// once.
+void DrainQueue() {
+  MSG message;
+  while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&message);
+}
+
 using SystemKeysDialog = ActivationTest;
 
 TEST_F(SystemKeysDialog, ADefinedCombinationIsShownKeptOnOkAndWritten) {
   Load({});
+  DrainQueue();
   win32::TSystemKeys dialog(lock, store, 3, SystemKeyField::StartCap);
   bool defineModeWhileOpen = false;
   LRESULT defaultId = 0;
@@ -52,6 +60,7 @@ TEST_F(SystemKeysDialog, ADefinedCombinationIsShownKeptOnOkAndWritten) {
 }
 
 TEST(TypletOptionsDialog, UntickingUsePrefixKeysDisablesTheFieldAndStoresSuffixMode) {
+  DrainQueue();
   win32::TTypletOptions dialog(TypletOptions{false, true, false, "//"});
   bool enabledBefore = false;
   bool enabledAfter = true;
