@@ -52,14 +52,7 @@ HotkeyActivation::TableView HotkeyActivation::Snapshot(int code) {
 
 void HotkeyActivation::OnHotkeyPressed(std::uint32_t wParam, platform::WindowHandle focus) {
   engine::PlaybackState& state = services_.player.State();
-  if (state.PopupShowing) {
-    services_.host.DoAMessage(kWarningTitle, kPopupRefusal);
-    return;
-  }
-  if (Snapshot(-1).captureActive) {
-    services_.host.DoAMessage(kWarningTitle, kCaptureRefusal);
-    return;
-  }
+  if (RefusePopupOrCapture()) return;
   if ((wParam & hooklib::kDirectMacroBit) != 0) {
     const std::uint32_t number = wParam & ~(hooklib::kDirectMacroBit | hooklib::kDirectExtraBit);
     if (number == 0 || number > storage::kMaxMacros) return;
@@ -107,6 +100,18 @@ void HotkeyActivation::OnHotkeyPressed(std::uint32_t wParam, platform::WindowHan
   currentMacroNumber_ = GetMacro(code);
   if (currentMacroNumber_ <= 0) return;
   RunMacro(currentMacroNumber_);
+}
+
+bool HotkeyActivation::RefusePopupOrCapture() {
+  if (services_.player.State().PopupShowing) {
+    services_.host.DoAMessage(kWarningTitle, kPopupRefusal);
+    return true;
+  }
+  if (Snapshot(-1).captureActive) {
+    services_.host.DoAMessage(kWarningTitle, kCaptureRefusal);
+    return true;
+  }
+  return false;
 }
 
 void HotkeyActivation::ResumeOrRefuse(std::uint32_t wParam) {
@@ -182,11 +187,11 @@ int HotkeyActivation::Resolve(int code, bool probe) {
   });
 }
 
-void HotkeyActivation::RunMacro(int n) {
-  RunMacroAt(n, 0);
+void HotkeyActivation::RunMacro(int n, const std::function<void()>& beforePlay) {
+  RunMacroAt(n, 0, beforePlay);
 }
 
-void HotkeyActivation::RunMacroAt(int n, int depth) {
+void HotkeyActivation::RunMacroAt(int n, int depth, const std::function<void()>& beforePlay) {
   if (depth >= kMaxPopupDepth) return;
   // A number past the loaded macros (a stale popup member, a damaged message) is ignored like
   // an unresolved hotkey, without the storage's read-error message.
@@ -200,11 +205,12 @@ void HotkeyActivation::RunMacroAt(int n, int depth) {
     const int member = services_.host.ShowPopupMenu(record);
     state.PopupShowing = wasShowing;
     ReturnFocusToTarget();
-    if (member > 0) RunMacroAt(member, depth + 1);
+    if (member > 0) RunMacroAt(member, depth + 1, {});
     return;
   }
 
   const bool marked = SetPlaybackMarker();
+  if (beforePlay) beforePlay();
   const int outer = std::exchange(playingMacro_, n);
   // The player copies the text and the name before anything else runs, so a start nested in
   // this playback may read its own record over this one.

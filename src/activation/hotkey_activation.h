@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -100,7 +101,12 @@ class HotkeyActivation {
   // The scope resolution of a HotkeyNumber: a MacroNumber, or 0.
   int GetMacro(int code);
   // Reads macro n and plays it under the playback marker (or shows its popup menu).
-  void RunMacro(int n);
+  // `beforePlay`, when given, runs with the marker set, right before the playback: a Typlet
+  // erases its abbreviation there, so that those keys never reach the Typlet matcher either.
+  void RunMacro(int n, const std::function<void()>& beforePlay = {});
+  // The refusals every start shares: a popup menu is displayed, or a capture is running. True,
+  // with the warning shown, when the start must not go on.
+  bool RefusePopupOrCapture();
   // System hotkey "1" with its refusals.
   void SystemActivateMe();
 
@@ -110,6 +116,7 @@ class HotkeyActivation {
   std::string ProgramOf(platform::WindowHandle window);
 
   int CurrentMacroNumber() const noexcept { return currentMacroNumber_; }
+  void SetCurrentMacroNumber(int n) noexcept { currentMacroNumber_ = n; }
   platform::WindowHandle LastTitledWindow() const noexcept { return lastTitledWindow_; }
   platform::WindowHandle LastForeignWindow() const noexcept { return lastForeignWindow_; }
   bool CapsLockOn() const noexcept { return capsLockOn_; }
@@ -138,7 +145,7 @@ class HotkeyActivation {
   void ResumeOrRefuse(std::uint32_t wParam);
   // Presses the combination again so that the hook library meets it against a reloaded table.
   void ReplayCombination(int code);
-  void RunMacroAt(int n, int depth);
+  void RunMacroAt(int n, int depth, const std::function<void()>& beforePlay);
   // Sets PlaybackMarker; false when the table could not be taken.
   bool SetPlaybackMarker();
   void ReturnFocusToTarget();

@@ -13,6 +13,8 @@ constexpr std::array kTopics{
     HelpTopic{kTopicHotKeys, "hotkeys.htm"},
     HelpTopic{kTopicTyplets, "typlets.htm"},
     HelpTopic{kTopicSetSchedule, "set_schedule.htm"},
+    HelpTopic{kTopicTypletOptions, "typlets.htm"},
+    HelpTopic{kTopicSystemHotKeys, "system_hotkeys.htm"},
     HelpTopic{kTopicMacroLanguage, "macro_language.htm"},
     HelpTopic{kTopicPause, "pause.htm"},
     HelpTopic{kTopicMacroRepeat, "repeat_prompt.htm"},

@@ -31,6 +31,9 @@ inline constexpr std::string_view kTopicCommandLine = "Command Line";
 inline constexpr std::string_view kTopicHotKeys = "Hot Keys";
 inline constexpr std::string_view kTopicTyplets = "Typlets";
 inline constexpr std::string_view kTopicMacroLanguage = "Macro Language";
+// The activation dialogs, by their captions.
+inline constexpr std::string_view kTopicTypletOptions = "Typlet Options";
+inline constexpr std::string_view kTopicSystemHotKeys = "System Hot Keys";
 
 // The compiled help file beside QUINDL.EXE, and the page an unknown topic falls back to.
 inline constexpr std::string_view kHelpFileName = "QUINDL.CHM";

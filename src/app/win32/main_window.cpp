@@ -9,6 +9,8 @@
 
 #include "activation/key_remap.h"
 #include "activation/macro_names.h"
+#include "activation/win32/system_keys_dialog.h"
+#include "activation/win32/typlet_options_dialog.h"
 #include "app/about_box.h"
 #include "app/help_menu.h"
 #include "app/unavailable_commands.h"
@@ -43,6 +45,7 @@ static_assert(InRange(kMainWindowIds, IDM_HELP_CONTENTS) &&
               InRange(kMainWindowIds, IDM_HELP_TUTORIAL) &&
               InRange(kMainWindowIds, IDM_HELP_ABOUT));
 static_assert(InRange(kMainWindowIds, IDC_MACRO_LIST));
+static_assert(InRange(kMainWindowIds, IDM_OPTIONS_TYPLETS));
 
 constexpr std::array<HelpCommand, 3> kHelpCommands{{
     {IDM_HELP_CONTENTS, HelpMenuEntry::Contents},
@@ -80,6 +83,10 @@ storage::MacroRecord RowRecord(const storage::SharedMacroTable& table,
   record.ScopeText.Assign(table.ScopeText[slot].View());
   record.Enabled = table.Enabled[slot];
   return record;
+}
+
+activation::TypletOptions TypletOptionsOf(const Settings& s) {
+  return {s.solitaryUsage, s.caseSensitive, s.useSuffix, s.prefixKeys};
 }
 
 // Where the work area of the window's monitor starts, relative to the monitor: the offset of
@@ -189,6 +196,9 @@ bool TMainWin::OnHookMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CAPSLOCK_STATE:
       activation_->OnCapsLockState(wParam != 0);
       return true;
+    case WM_TYPLET_CHAR:
+      typlets_->OnTypletChar(static_cast<std::uintptr_t>(wParam), static_cast<char>(lParam));
+      return true;
     default:
       return false;
   }
@@ -200,9 +210,13 @@ bool TMainWin::FormCreate() {
   prompts_ = std::make_unique<engine::win32::PlaybackPrompts>(platform_->windows, *this);
   player_ = std::make_unique<engine::Player>(
       platform::win32::MakePlayerServices(*platform_, *prompts_, *this, *this));
-  activation_ = std::make_unique<activation::HotkeyActivation>(activation::ActivationServices{
-      context_.lock, context_.store, *player_, platform_->windows, platform_->processes,
-      platform_->input, platform_->input, platform_->pump, *this});
+  const activation::ActivationServices services{
+      context_.lock,      context_.store,       *player_,
+      platform_->windows, platform_->processes, platform_->input,
+      platform_->input,   platform_->pump,      *this};
+  activation_ = std::make_unique<activation::HotkeyActivation>(services);
+  typlets_ = std::make_unique<activation::TypletActivation>(services, *activation_);
+  typlets_->SetOptions(TypletOptionsOf(context_.settings));
 
   const bool isNT = platform::win32::QuerySystemVersion().NtFourOrLater();
 
@@ -279,21 +293,6 @@ void TMainWin::ToggleOption(int command, bool& option) {
 
 void TMainWin::OnTimer(UINT_PTR timerId) {
   if (scheduler_ && !closing_) scheduler_->OnTimer(timerId);
-}
-
-bool TMainWin::OnNotify(const NMHDR& header, LRESULT& result) {
-  if (header.idFrom != IDC_MACRO_LIST || (header.code != NM_DBLCLK && header.code != NM_RETURN))
-    return false;
-  OpenListedMacro();
-  result = 0;
-  return true;
-}
-
-void TMainWin::OpenListedMacro() {
-  // A timed macro opens its schedule; other kinds are not opened from the list yet.
-  const int n = platform::win32::ListView(list_).Selected() + 1;
-  if (n >= 1 && scheduler_)
-    scheduler::win32::EditSchedule(Handle(), context_.store, n, *scheduler_, platform_->clock);
 }
 
 bool TMainWin::CreateSmallBlocks() {
@@ -478,6 +477,9 @@ void TMainWin::OnMenu(int id) {
     case IDM_TOOLS_RESTORE_MOUSE:
       RestoreMouseHooks();
       break;
+    case IDM_OPTIONS_TYPLETS:
+      OpenTypletOptions();
+      break;
     case IDM_HELP_CONTENTS:
     case IDM_HELP_TUTORIAL:
     case IDM_HELP_ABOUT:
@@ -486,6 +488,56 @@ void TMainWin::OnMenu(int id) {
     default:
       break;
   }
+}
+
+bool TMainWin::OnNotify(const NMHDR& header, LRESULT& result) {
+  if (header.hwndFrom != list_ || (header.code != NM_DBLCLK && header.code != NM_RETURN))
+    return false;
+  OpenListEntry(platform::win32::ListView(list_).Selected());
+  result = 0;
+  return true;
+}
+
+void TMainWin::OpenListEntry(int row) {
+  std::optional<activation::SystemKeyField> systemField;
+  {
+    storage::TableGuard guard(context_.lock);
+    if (!guard || row < 0) return;
+    systemField = activation::SystemFieldOfSlot(guard.Table(), static_cast<std::size_t>(row));
+  }
+  if (systemField) {
+    OpenSystemKeys(*systemField);
+    return;
+  }
+  // A timed macro opens its schedule; other kinds are not opened from the list yet.
+  if (scheduler_)
+    scheduler::win32::EditSchedule(Handle(), context_.store, row + 1, *scheduler_,
+                                   platform_->clock);
+}
+
+void TMainWin::OpenTypletOptions() {
+  activation::win32::TTypletOptions dialog(typlets_->Options());
+  const std::optional<activation::TypletOptions> chosen = dialog.Run(Handle());
+  if (!chosen) return;
+  Settings& s = context_.settings;
+  s.solitaryUsage = chosen->solitaryUsage;
+  s.caseSensitive = chosen->caseSensitive;
+  s.useSuffix = chosen->useSuffix;
+  s.prefixKeys = chosen->prefixKeys;
+  SaveSettings(s, context_.profile);
+  typlets_->SetOptions(*chosen);
+}
+
+void TMainWin::OpenSystemKeys(activation::SystemKeyField field) {
+  activation::win32::TSystemKeys dialog(context_.lock, context_.store, context_.settings.systemMenu,
+                                        field);
+  const std::optional<activation::win32::SystemKeysResult> result = dialog.Run(Handle());
+  if (!result) return;
+  context_.settings.systemMenu = result->systemMenu;
+  SaveSettings(context_.settings, context_.profile);
+  if (!result->codesChanged) return;
+  FillList();
+  storage::SetHotKeys(context_.lock);
 }
 
 void TMainWin::OnHelpMenu(int id) {

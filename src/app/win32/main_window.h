@@ -11,6 +11,8 @@
 #include <string_view>
 
 #include "activation/hotkey_activation.h"
+#include "activation/system_keys.h"
+#include "activation/typlets.h"
 #include "app/command_line.h"
 #include "app/settings.h"
 #include "app/win32/hook_exports.h"
@@ -94,9 +96,13 @@ class TMainWin final : public platform::win32::WindowBase,
   void OnClose() override;
   void OnDestroy() override;
   void OnTimer(UINT_PTR timerId) override;
-  bool OnNotify(const NMHDR& header, LRESULT& result) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   bool OnHookMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  bool OnNotify(const NMHDR& header, LRESULT& result) override;
+  // A double click or Enter on a row of the macro list opens what that entry is edited with.
+  void OpenListEntry(int row);
+  void OpenTypletOptions();
+  void OpenSystemKeys(activation::SystemKeyField field);
 
   bool FormCreate();
   void FormClose();
@@ -116,10 +122,9 @@ class TMainWin final : public platform::win32::WindowBase,
   void SaveWindowPlace();
   void RestoreKeyboardHooks();
   void RestoreMouseHooks();
-  // The scheduler's part: its timers, the two options of its menu and the list's schedule dialog.
+  // The scheduler's part: its timers and the two options of its menu.
   void StartScheduler();
   void ToggleOption(int command, bool& option);
-  void OpenListedMacro();
 
   MainWindowContext& context_;
   HWND list_ = nullptr;
@@ -137,6 +142,7 @@ class TMainWin final : public platform::win32::WindowBase,
   std::unique_ptr<engine::Player> player_;
   std::unique_ptr<activation::HotkeyActivation> activation_;
   std::unique_ptr<scheduler::win32::SchedulerTimers> scheduler_;
+  std::unique_ptr<activation::TypletActivation> typlets_;
 };
 
 }  // namespace quindle::app::win32

@@ -5,6 +5,7 @@ import struct
 RECORD_SIZE = 5165
 
 GLOBAL, WINDOW, PROGRAM, POPUP, SYSTEM = 1, 2, 3, 4, 5
+TYPLET = 20000  # the HotkeyNumber of a Typlet macro
 
 
 def hotkey(name):
@@ -43,14 +44,14 @@ def schedule(kind, hour24=12, minute=0, days=(True,) * 7, year=2000, month=1, da
 
 
 def record(name, text, hotkey_number, scope=GLOBAL, scope_text="", enabled=True,
-           top_most_only=False, schedule=None):
+           top_most_only=False, schedule=None, typlet_name=""):
     body = text.encode("cp1252")
     if len(body) > 5000:
         raise ValueError("a macro text holds at most 5000 characters")
     data = bytearray(RECORD_SIZE)
     data[0:51] = _pstring(name, 50)
     data[51:82] = _pstring(scope_text, 30)
-    data[82:93] = _pstring("", 10)
+    data[82:93] = _pstring(typlet_name, 10)
     struct.pack_into("<Hh", data, 93, hotkey_number, scope)
     data[97] = 1 if enabled else 0
     data[100:100 + len(body)] = body
@@ -76,3 +77,18 @@ def system_macros():
 
 def macro_file(*records, with_system=True):
     return b"".join((system_macros() if with_system else []) + list(records))
+
+
+# Where the harness puts the main window when a scenario writes no settings file of its own:
+# the bottom right corner, clear of the TESTPADs' title bars that the harness clicks.
+MAIN_WINDOW_SETTINGS = "[Main Window]\r\nWidth=440\r\nHeight=200\r\nLeft=570\r\nTop=560\r\n"
+
+
+def typlet_settings(solitary=False, case_sensitive=True, suffix=False, prefix=""):
+    """A QUINX.INI with the main window's place and these Typlet options; write it with
+    box.write_file("QUINX.INI", ...) before starting QUINDL.EXE."""
+    def yes(flag):
+        return "Yes" if flag else "No"
+    return MAIN_WINDOW_SETTINGS + (
+        "[Typlets]\r\nSolitary Usage=%s\r\nCase Sensative=%s\r\nUse Suffix=%s\r\n"
+        "Prefix Keys=%s\r\n" % (yes(solitary), yes(case_sensitive), yes(suffix), prefix))
