@@ -208,8 +208,9 @@ bool TMainWin::FormCreate() {
   const platform::WindowHandle self = FromHwnd(Handle());
   platform_ = std::make_unique<platform::win32::Win32Platform>(self);
   prompts_ = std::make_unique<engine::win32::PlaybackPrompts>(platform_->windows, *this);
+  pausePrompts_ = std::make_unique<activation::PauseLetsTypletsThrough>(context_.lock, *prompts_);
   player_ = std::make_unique<engine::Player>(
-      platform::win32::MakePlayerServices(*platform_, *prompts_, *this, *this));
+      platform::win32::MakePlayerServices(*platform_, *pausePrompts_, *this, *this));
   const activation::ActivationServices services{
       context_.lock,      context_.store,       *player_,
       platform_->windows, platform_->processes, platform_->input,

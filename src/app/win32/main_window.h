@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "activation/hotkey_activation.h"
+#include "activation/pause_typlets.h"
 #include "activation/system_keys.h"
 #include "activation/typlets.h"
 #include "app/command_line.h"
@@ -139,6 +140,7 @@ class TMainWin final : public platform::win32::WindowBase,
   storage::win32::SharedBlock activationBlock_;
   std::unique_ptr<platform::win32::Win32Platform> platform_;
   std::unique_ptr<engine::win32::PlaybackPrompts> prompts_;
+  std::unique_ptr<activation::PauseLetsTypletsThrough> pausePrompts_;
   std::unique_ptr<engine::Player> player_;
   std::unique_ptr<activation::HotkeyActivation> activation_;
   std::unique_ptr<scheduler::win32::SchedulerTimers> scheduler_;

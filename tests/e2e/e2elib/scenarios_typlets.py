@@ -128,12 +128,10 @@ def typlet_window_scope_only_in_front(box):
     expect_equal(scoped.text(), "win", "the scoped TESTPAD's text")
 
 
-@scenario("typlet_during_pause_plays_nothing")
-def typlet_during_pause_plays_nothing(box):
-    """A Typlet typed while a macro is paused plays nothing and erases nothing; the paused
-    macro then resumes as usual. (The hook library feeds no Typlet characters while the
-    paused playback's marker is set, so the pause warning of the Typlet matcher is not
-    reached from the keyboard.)"""
+@scenario("typlet_during_pause_gives_the_pause_warning")
+def typlet_during_pause_gives_the_pause_warning(box):
+    """A Typlet typed while a macro is paused gets the pause warning, plays nothing and erases
+    nothing; the paused macro then resumes as usual."""
     pad = box.start_pad("TestPad Typlet Pause")
     code = hotkey("ctrl+alt+shift+t")
     start(box, pad, record("Paused", "x<PAUSE:050,100Wait here>y", code),
@@ -144,9 +142,15 @@ def typlet_during_pause_plays_nothing(box):
     bring_to_front(box, pad)
     box.type_keys("sig")
     pad.wait_text("xsig")
-    settle()
+    warning = waiting.until(lambda: pad.message("in the middle of a PAUSE"), 20,
+                            "the pause warning")
+    box.session.screenshot("typlet_pause_warning.png")
+    expect_equal(warning["title"], "Warning", "the warning's title")
+    pad.close_window("Warning")
+    waiting.until(lambda: not pad.message("in the middle of a PAUSE"), 20, "the warning to close")
     expect_equal(pad.text(), "xsig", "text while paused")
     expect_equal(backspaces(pad), 0, "Backspaces while paused")
+    bring_to_front(box, pad)
     box.key("ctrl+alt+shift+t")
     pad.wait_text("xsigy")
 
