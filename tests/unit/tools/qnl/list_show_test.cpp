@@ -9,6 +9,7 @@
 #include "platform/date_time.h"
 #include "qnl/qnl_app.h"
 #include "support/temp_folder.h"
+#include "tools/qnl/run_qnl.h"
 
 namespace quindle::tool {
 namespace {
@@ -21,22 +22,8 @@ using testing_support::ReadFile;
 using testing_support::TempFolder;
 using testing_support::WriteFile;
 
-struct Result {
-  int status = -1;
-  std::string out, err;
-};
-
-Result Qnl(std::vector<std::string> args) {
-  args.insert(args.begin(), "qnl");
-  std::vector<const char*> argv;
-  for (const std::string& arg : args) argv.push_back(arg.c_str());
-  std::ostringstream out, err;
-  Result r;
-  r.status = RunQnl(static_cast<int>(argv.size()), argv.data(), out, err);
-  r.out = out.str();
-  r.err = err.str();
-  return r;
-}
+using Result = qnl_testing::QnlResult;
+using qnl_testing::Qnl;
 
 MacroRecord Macro(std::string_view name, std::int16_t scope, std::string_view scopeText, int hotkey,
                   std::string_view text) {

@@ -5,6 +5,7 @@
 
 #include "qnl/qnl_app.h"
 #include "support/temp_folder.h"
+#include "tools/qnl/run_qnl.h"
 
 namespace quindle::tool {
 namespace {
@@ -14,22 +15,8 @@ using testing_support::Bytes;
 using testing_support::TempFolder;
 using testing_support::WriteFile;
 
-struct Result {
-  int status = -1;
-  std::string out, err;
-};
-
-Result Qnl(std::vector<std::string> args) {
-  args.insert(args.begin(), "qnl");
-  std::vector<const char*> argv;
-  for (const std::string& arg : args) argv.push_back(arg.c_str());
-  std::ostringstream out, err;
-  Result r;
-  r.status = RunQnl(static_cast<int>(argv.size()), argv.data(), out, err);
-  r.out = out.str();
-  r.err = err.str();
-  return r;
-}
+using Result = qnl_testing::QnlResult;
+using qnl_testing::Qnl;
 
 MacroRecord Timed(std::string_view name, int kind) {
   MacroRecord r = storage::NewMacro(name, storage::ScopeGlobal, "", storage::kActivationTimed, "x");
