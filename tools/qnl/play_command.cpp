@@ -14,7 +14,7 @@
 #include "platform/fake/recording_platform.h"
 #include "platform/std_file_io.h"
 #include "qnl/cp1252.h"
-#include "storage/record_reader.h"
+#include "qnl/macro_text_input.h"
 
 #ifdef _WIN32
 #include "qnl/real_play.h"
@@ -65,12 +65,10 @@ struct PlayOptions {
   std::string now;
   int promptAnswer = 1;
   std::string pauseAnswer = "resume";
-  std::optional<std::string> text;
   std::vector<std::string> windows;
   double delay = 0;
   std::optional<std::string> target;
-  std::string file;
-  int number = 0;
+  MacroTextInput input;
 };
 
 // File reads come from the disk, so "<TFILE:" and "<CLIPF:" show what they really would type;
@@ -163,54 +161,11 @@ int RunPlay(const PlayOptions& options, std::ostream& out, std::ostream& err) {
     return 2;
   }
 
-  std::string text;
-  std::string nickname;
-  std::uint16_t hotkey = storage::kActivationTimed;
-  if (options.text) {
-#ifdef _WIN32
-    text = *options.text;
-#else
-    Cp1252Conversion converted = Utf8ToCp1252(*options.text);
-    if (!converted.ok) {
-      err << "qnl: --text: " << converted.error << '\n';
-      return 2;
-    }
-    text = std::move(converted.text);
-#endif
-    if (text.find('\0') != std::string::npos) {
-      err << "qnl: --text: a macro text holds no NUL character\n";
-      return 2;
-    }
-    if (text.size() > storage::kMacroTextMax) {
-      err << "qnl: --text: a macro text holds at most " << storage::kMacroTextMax
-          << " characters, this one " << text.size() << '\n';
-      return 2;
-    }
-  } else {
-    if (options.file.empty()) {
-      err << "qnl: play wants --text MACROTEXT or FILE N\n";
-      return 2;
-    }
-    const storage::MacroFileContents contents = storage::ReadMacroFile(options.file);
-    if (!contents.Ok()) {
-      err << "qnl: " << contents.error << '\n';
-      return 2;
-    }
-    if (options.number < 1 || static_cast<std::size_t>(options.number) > contents.records.size()) {
-      err << "qnl: " << options.file << " has no macro " << options.number << " (it holds "
-          << contents.records.size() << ")\n";
-      return 2;
-    }
-    const storage::MacroRecord& record = contents.records[options.number - 1];
-    if (record.ScopeKind == storage::ScopePopupMenu) {
-      err << "qnl: macro " << options.number
-          << " is a popup menu; its members play when chosen from the menu\n";
-      return 2;
-    }
-    text = std::string(record.MacroText());
-    nickname = std::string(record.Name.View());
-    hotkey = record.HotkeyNumber;
-  }
+  const std::optional<ChosenMacro> chosen = ChooseMacroText(options.input, "play", err);
+  if (!chosen) return 2;
+  const std::string& text = chosen->text;
+  const std::string& nickname = chosen->nickname;
+  const std::uint16_t hotkey = chosen->hotkey;
 
 #ifdef _WIN32
   if (!options.dryRun) {
@@ -258,9 +213,9 @@ Subcommand AddPlayCommand(CLI::App& parent) {
       ->check(CLI::Range(0.0, 86400.0));
   play->add_option("--target", options->target,
                    "Bring this window to the front before playing for real");
-  auto* text = play->add_option("--text", options->text, "The macro text to play");
-  auto* file = play->add_option("FILE", options->file, "Macro file");
-  auto* number = play->add_option("N", options->number, "Macro number, 1 = first");
+  auto* text = play->add_option("--text", options->input.text, "The macro text to play");
+  auto* file = play->add_option("FILE", options->input.file, "Macro file");
+  auto* number = play->add_option("N", options->input.number, "Macro number, 1 = first");
   text->excludes(file)->excludes(number);
   file->needs(number);
   number->needs(file);

@@ -8,6 +8,7 @@
 #include "qnl/list_show.h"
 #include "qnl/play_command.h"
 #include "qnl/schedule_command.h"
+#include "qnl/script_command.h"
 
 namespace quindle::tool {
 
@@ -20,7 +21,7 @@ int RunQnl(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   });
   const std::vector<Subcommand> subcommands = {AddListCommand(app), AddShowCommand(app),
                                                AddPlayCommand(app), AddScheduleCommand(app),
-                                               AddLintCommand(app)};
+                                               AddLintCommand(app), AddScriptCommand(app)};
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
