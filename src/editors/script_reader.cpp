@@ -1,6 +1,7 @@
 // Reading a MacroText into script lines. The scan goes once from left to right; at each "<" the
 // candidates are tried in a fixed order and the first that matches wins, so the order of the
 // tables below is part of the behaviour. Whatever matches nothing stays typed text.
+#include <cmath>
 #include <cstddef>
 #include <optional>
 
@@ -147,6 +148,9 @@ int ReadInt(std::string_view field) noexcept {
   return value;
 }
 
+// Seconds and playback factors are written back with two decimals, so they are read to two
+// decimals too: the line then shows what OK will store. "<SPEED:.0050>" plays at 0.005 but is
+// written back as 00.01, and its line says so.
 double ReadDecimal(std::string_view field) noexcept {
   double value = 0;
   std::size_t i = 0;
@@ -159,7 +163,7 @@ double ReadDecimal(std::string_view field) noexcept {
       value += (field[i] - '0') * scale;
     }
   }
-  return value;
+  return std::round(value * 100) / 100;
 }
 
 int ButtonCommand(int action) noexcept {

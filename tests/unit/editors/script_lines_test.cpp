@@ -148,6 +148,11 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"<MSD:-001>", {"Delay 0 Milliseconds"}, "<MSD:0000>"},
         ReadCase{"<MSD:1>23>", {"Delay 1 Milliseconds"}, "<MSD:0001>"},
         ReadCase{"<REM:open", {"Remark: open"}, "<REM:open>"},
+        // Read to the two decimals OK writes: the line shows what will be stored.
+        ReadCase{"<SPEED:.0050>",
+                 {"Macro Playback Speed: 100 Times Faster Than Normal"},
+                 "<SPEED:00.01>"},
+        ReadCase{"<DELAY:1.505>", {"Delay 1.51 Seconds"}, "<DELAY:01.51>"},
         ReadCase{"<MM/DD/YY{", {"Date: MM/DD/YY  (03/30/98)"}, "<MM/DD/YY{NF000}>"},
         ReadCase{"<LAUNCHNO:07Calc", {"Launch and Activate: "}, "<LAUNCHNO:07Calc<LAUNCH:>"}));
 

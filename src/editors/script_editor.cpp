@@ -1,0 +1,226 @@
+#include "editors/script_editor.h"
+
+#include <algorithm>
+
+#include "activation/typlets.h"
+#include "platform/text.h"
+
+namespace quindle::editors {
+
+CommandFamily FamilyOf(int command) noexcept {
+  switch (command) {
+    case kCmdDate:
+    case kCmdTime:
+      return CommandFamily::DateTime;
+    case kCmdDelay:
+      return CommandFamily::Delay;
+    case kCmdPause:
+      return CommandFamily::Pause;
+    case kCmdRepeatStart:
+    case kCmdRepeatEnd:
+    case kCmdRepeatCounter:
+    case kCmdRepeatPromptStart:
+      return CommandFamily::Repeat;
+    case kCmdKeystrokeSpeed:
+    case kCmdMouseSpeed:
+    case kCmdPlaybackSpeed:
+      return CommandFamily::Speed;
+    case kCmdActivateWindow:
+    case kCmdLaunchProgram:
+    case kCmdActivateOrLaunch:
+    case kCmdLaunchAndActivate:
+      return CommandFamily::Launch;
+    case kCmdSoundBeep:
+    case kCmdSoundWaveFile:
+      return CommandFamily::Sound;
+    case kCmdLoadMacroFile:
+      return CommandFamily::MacroFile;
+    case kCmdLoadTextFile:
+      return CommandFamily::TextFile;
+    case kCmdResizeWindow:
+    case kCmdRepositionWindow:
+      return CommandFamily::WindowSize;
+    case kCmdMaximizeWindow:
+    case kCmdMinimizeWindow:
+    case kCmdRestoreWindow:
+    case kCmdCloseWindow:
+    case kCmdHideWindow:
+    case kCmdShowWindow:
+    case kCmdShutDownProgram:
+      return CommandFamily::WindowCommand;
+    case kCmdMouseMove:
+    case kCmdLeftButton:
+    case kCmdRightButton:
+    case kCmdMiddleButton:
+    case kCmdMouseWheel:
+      return CommandFamily::Mouse;
+    case kCmdRemark:
+      return CommandFamily::Remark;
+    case kCmdClipboardCopy:
+    case kCmdClipboardPaste:
+    case kCmdClipboardStartCopy:
+    case kCmdClipboardEndCopy:
+    case kCmdClipboardFileCopy:
+      return CommandFamily::Clipboard;
+    case kCmdControlKey:
+    case kCmdAltKey:
+    case kCmdShiftKey:
+    case kCmdWinKey:
+      return CommandFamily::Keys;
+    case kCmdWebSite:
+    case kCmdWebFtp:
+      return CommandFamily::Web;
+    case kCmdChangeDirectory:
+    case kCmdDeleteFile:
+    case kCmdCopyFile:
+    case kCmdRenameFile:
+      return CommandFamily::Files;
+    default:
+      return CommandFamily::Text;
+  }
+}
+
+std::vector<std::pair<std::string_view, int>> SortedCommands() {
+  std::vector<std::pair<std::string_view, int>> commands;
+  for (int n = 1; n <= kCommandCount; ++n) commands.emplace_back(CommandName(n), n);
+  std::sort(commands.begin(), commands.end());
+  return commands;
+}
+
+ScriptEditorModel::ScriptEditorModel(ActivationKind kind, bool existing)
+    : kind_(kind), existing_(existing) {}
+
+void ScriptEditorModel::Open(const storage::MacroRecord& macro) {
+  header_ = EditorHeader{};
+  lines_.clear();
+  selected_ = -1;
+  if (kind_ == ActivationKind::Typlet) header_.typletName = std::string(macro.TypletName.View());
+  if (!existing_) {
+    Reindent();
+    return;
+  }
+  header_.nickname = std::string(macro.Name.View());
+  header_.scopeKind = macro.ScopeKind == storage::ScopeGlobal   ? storage::ScopeGlobal
+                      : macro.ScopeKind == storage::ScopeWindow ? storage::ScopeWindow
+                                                                : storage::ScopeProgram;
+  header_.scopeText = std::string(macro.ScopeText.View());
+  header_.topMostOnly = macro.TopMostOnly;
+  if (!macro.IconName.View().empty()) header_.iconName = std::string(macro.IconName.View());
+  lines_ = BuildTheScript(macro.MacroText());
+  Reindent();
+}
+
+void ScriptEditorModel::Select(int index) noexcept {
+  selected_ = index >= 0 && index < static_cast<int>(lines_.size()) ? index : -1;
+}
+
+EditorButtons ScriptEditorModel::Buttons() const noexcept {
+  const bool any = selected_ >= 0;
+  const int last = static_cast<int>(lines_.size()) - 1;
+  return {any && selected_ > 0, any && selected_ < last, any, any, any};
+}
+
+std::optional<std::string_view> ScriptEditorModel::BeginAdd(int command, InsertMode mode) {
+  if (command < 1 || command > kCommandCount) return kNoCommandSelected;
+  mode_ = mode;
+  remembered_ = std::max(selected_, 0);
+  return std::nullopt;
+}
+
+void ScriptEditorModel::InsertLine(ScriptLine line) {
+  const int count = static_cast<int>(lines_.size());
+  int at = count;
+  if (mode_ == InsertMode::Before) at = std::min(remembered_, count);
+  if (mode_ == InsertMode::After) at = count == 0 ? 0 : std::min(remembered_ + 1, count);
+  lines_.insert(lines_.begin() + at, std::move(line));
+  selected_ = at;
+  Reindent();
+}
+
+std::optional<std::string_view> ScriptEditorModel::BeginEdit(int& command) const {
+  if (selected_ < 0) return kNoItemSelected;
+  command = CommandNumberOf(lines_[static_cast<std::size_t>(selected_)].text);
+  return std::nullopt;
+}
+
+void ScriptEditorModel::ReplaceSelected(ScriptLine line) {
+  if (selected_ < 0) return;
+  lines_[static_cast<std::size_t>(selected_)] = std::move(line);
+  Reindent();
+}
+
+std::optional<std::string_view> ScriptEditorModel::Copy() {
+  if (selected_ < 0) return kNoLineSelected;
+  const ScriptLine copy = lines_[static_cast<std::size_t>(selected_)];
+  lines_.insert(lines_.begin() + selected_, copy);
+  ++selected_;
+  Reindent();
+  return std::nullopt;
+}
+
+std::optional<std::string_view> ScriptEditorModel::Delete() {
+  if (selected_ < 0) return kNoLineSelected;
+  lines_.erase(lines_.begin() + selected_);
+  const int count = static_cast<int>(lines_.size());
+  selected_ = count == 0 ? -1 : std::min(selected_, count - 1);
+  Reindent();
+  return std::nullopt;
+}
+
+bool ScriptEditorModel::MoveUp() {
+  if (!Buttons().up) return false;
+  std::swap(lines_[static_cast<std::size_t>(selected_)],
+            lines_[static_cast<std::size_t>(selected_ - 1)]);
+  --selected_;
+  Reindent();
+  return true;
+}
+
+bool ScriptEditorModel::MoveDown() {
+  if (!Buttons().down) return false;
+  std::swap(lines_[static_cast<std::size_t>(selected_)],
+            lines_[static_cast<std::size_t>(selected_ + 1)]);
+  ++selected_;
+  Reindent();
+  return true;
+}
+
+std::string ScriptEditorModel::Caption() const {
+  const std::string head = "Macro Scripting Editor  (";
+  if (header_.scopeKind == storage::ScopeGlobal) return head + "GLOBAL)";
+  if (header_.scopeKind == storage::ScopeWindow) {
+    return head + "Window Title: " + header_.scopeText + ")";
+  }
+  return head + "Program: " + header_.scopeText + ")";
+}
+
+std::optional<EditorRefusal> ScriptEditorModel::Accept(storage::MacroRecord& macro, double now,
+                                                       bool& truncated) {
+  // The field takes at most the record's 10 characters.
+  constexpr std::size_t kTypletMax = decltype(macro.TypletName)::kCapacity;
+  const std::string_view typlet = platform::Trim(header_.typletName, " ").substr(0, kTypletMax);
+  if (kind_ == ActivationKind::Typlet) {
+    if (typlet.empty()) return EditorRefusal{kNoTypletName, true};
+    if (!std::all_of(typlet.begin(), typlet.end(), activation::IsTypletCharacter)) {
+      return EditorRefusal{kBadTypletName, true};
+    }
+  }
+  std::string text = WriteBack(lines_);
+  if (!existing_) macro.Enabled = true;
+  macro.LastModified = now;
+  macro.Name.Assign(header_.nickname);
+  macro.IconName.Assign(header_.iconName);
+  macro.ScopeKind = header_.scopeKind;
+  macro.ScopeText.Assign(header_.scopeText);
+  macro.TopMostOnly = header_.topMostOnly;
+  macro.TypletName.Assign(kind_ == ActivationKind::Typlet ? typlet : std::string_view{});
+  truncated = text.size() > storage::kMacroTextMax;
+  macro.SetMacroText(std::string_view(text).substr(0, storage::kMacroTextMax));
+  return std::nullopt;
+}
+
+void ScriptEditorModel::Reindent() {
+  SetIndents(lines_);
+}
+
+}  // namespace quindle::editors
