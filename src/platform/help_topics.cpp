@@ -16,6 +16,8 @@ constexpr std::array kTopics{
     HelpTopic{kTopicTypletOptions, "typlets.htm"},
     HelpTopic{kTopicSystemHotKeys, "system_hotkeys.htm"},
     HelpTopic{kTopicMacroLanguage, "macro_language.htm"},
+    HelpTopic{kTopicScriptingEditor, "scripting_editor.htm"},
+    HelpTopic{kTopicTextInsertion, "text_insertion.htm"},
     HelpTopic{kTopicPause, "pause.htm"},
     HelpTopic{kTopicMacroRepeat, "repeat_prompt.htm"},
     HelpTopic{kTopicMessage, "message.htm"},

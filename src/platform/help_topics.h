@@ -34,6 +34,9 @@ inline constexpr std::string_view kTopicMacroLanguage = "Macro Language";
 // The activation dialogs, by their captions.
 inline constexpr std::string_view kTopicTypletOptions = "Typlet Options";
 inline constexpr std::string_view kTopicSystemHotKeys = "System Hot Keys";
+// The scripting editor and the keystroke editor of its Text lines.
+inline constexpr std::string_view kTopicScriptingEditor = "Scripting Editor";
+inline constexpr std::string_view kTopicTextInsertion = "Text Insertion";
 
 // The compiled help file beside QUINDL.EXE, and the page an unknown topic falls back to.
 inline constexpr std::string_view kHelpFileName = "QUINDL.CHM";

@@ -510,10 +510,7 @@ void TMainWin::OpenListEntry(int row) {
     OpenSystemKeys(*systemField);
     return;
   }
-  // A timed macro opens its schedule; other kinds are not opened from the list yet.
-  if (scheduler_)
-    scheduler::win32::EditSchedule(Handle(), context_.store, row + 1, *scheduler_,
-                                   platform_->clock);
+  DoTheScript(row);
 }
 
 void TMainWin::OpenTypletOptions() {

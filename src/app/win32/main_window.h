@@ -102,6 +102,10 @@ class TMainWin final : public platform::win32::WindowBase,
   bool OnNotify(const NMHDR& header, LRESULT& result) override;
   // A double click or Enter on a row of the macro list opens what that entry is edited with.
   void OpenListEntry(int row);
+  // "&Scripting Editor" on the macro of list row `row`, written back when it is accepted.
+  void DoTheScript(int row);
+  // Off while a keystroke editor is open, so that what the user types there starts nothing.
+  void SwitchKeyboardHook(bool on);
   void OpenTypletOptions();
   void OpenSystemKeys(activation::SystemKeyField field);
 

@@ -30,6 +30,8 @@ inline constexpr ResourceRange kActivationDialogIds{3200, 3299};
 inline constexpr ResourceRange kScheduleDialogIds{3300, 3399};
 // "Capture Macro", "Capture Defaults" and "Capture Complete".
 inline constexpr ResourceRange kCaptureDialogIds{3400, 3599};
+// The scripting editor, the keystroke editors and the command dialogs.
+inline constexpr ResourceRange kEditorDialogIds{3600, 4399};
 
 constexpr bool Overlap(ResourceRange a, ResourceRange b) {
   return a.first <= b.last && b.first <= a.last;
@@ -40,6 +42,7 @@ static_assert(!Overlap(kMainWindowIds, kAboutDialogIds));
 static_assert(!Overlap(kAboutDialogIds, kActivationDialogIds));
 static_assert(!Overlap(kActivationDialogIds, kScheduleDialogIds));
 static_assert(!Overlap(kScheduleDialogIds, kCaptureDialogIds));
+static_assert(!Overlap(kCaptureDialogIds, kEditorDialogIds));
 // Below 100 are IDOK, IDCANCEL and the other numbers the system gives meaning to.
 static_assert(kPlaybackPromptIds.first >= 100);
 

@@ -1,0 +1,104 @@
+// The main window's editing operations: a macro of the list opened in the scripting editor and
+// written back when the editor is accepted. TMainWin only routes to them.
+#include "activation/macro_names.h"
+#include "app/win32/main_window.h"
+#include "editors/win32/scripting_editor.h"
+#include "hooklib/hotkey_names.h"
+#include "platform/date_time.h"
+#include "platform/win32/controls/list_view.h"
+#include "scheduler/win32/schedule_dialog.h"
+#include "storage/set_hotkeys.h"
+
+namespace quindle::app::win32 {
+namespace {
+
+constexpr std::string_view kListError = "Error";
+constexpr std::string_view kListEmpty = "No hot keys have been added yet.  Please add one first.";
+constexpr std::string_view kNoneSelected = "No hot key selected.  Please select one.";
+
+editors::ActivationKind KindOf(std::uint16_t hotkey) {
+  if (hotkey == storage::kActivationTimed) return editors::ActivationKind::Timed;
+  if (hotkey == storage::kActivationTyplet) return editors::ActivationKind::Typlet;
+  return editors::ActivationKind::Hotkey;
+}
+
+// A hotkey that a global, popup or system macro already uses can only be given to this macro
+// for one window.
+bool SharedWithAGlobal(const storage::SharedMacroTable& table, std::size_t slot) {
+  const std::uint16_t code = table.HotkeyNumber[slot];
+  if (code >= storage::kActivationTimed) return false;
+  for (std::size_t other = 0; other < table.SafeCount(); ++other) {
+    if (other == slot || table.HotkeyNumber[other] != code) continue;
+    const std::int16_t scope = table.ScopeKind[other];
+    if (scope == storage::ScopeGlobal || scope == storage::ScopePopupMenu ||
+        scope == storage::ScopeSystem) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+void TMainWin::SwitchKeyboardHook(bool on) {
+  storage::TableGuard guard(context_.lock);
+  if (!guard) return;
+  storage::SharedMacroTable& table = guard.Table();
+  if (!on) {
+    if (context_.hooks.unHook != nullptr && table.KeyboardHook != 0U) {
+      context_.hooks.unHook(table.KeyboardHook);
+    }
+    table.KeyboardHook = 0;
+  } else if (table.KeyboardHook == 0U && context_.hooks.hookKeyboard != nullptr) {
+    table.KeyboardHook = context_.hooks.hookKeyboard();
+  }
+}
+
+void TMainWin::DoTheScript(int row) {
+  editors::win32::ScriptingEditorSetup setup;
+  {
+    storage::TableGuard guard(context_.lock);
+    if (!guard) return;
+    const storage::SharedMacroTable& table = guard.Table();
+    if (table.SafeCount() == 0) return DoAMessage(kListError, kListEmpty);
+    if (row < 0 || static_cast<std::size_t>(row) >= table.SafeCount()) {
+      return DoAMessage(kListError, kNoneSelected);
+    }
+    const std::size_t slot = static_cast<std::size_t>(row);
+    // A popup menu's record holds its members, not a text: it has an editor of its own.
+    if (table.ScopeKind[slot] == storage::ScopePopupMenu) return;
+    setup.kind = KindOf(table.HotkeyNumber[slot]);
+    setup.hotkeyName = std::string(hooklib::HotkeyName(table.HotkeyNumber[slot]));
+    setup.forcedWindow = SharedWithAGlobal(table, slot);
+  }
+  const int n = row + 1;
+  storage::MacroRecord& current = context_.store.CurrentMacro();
+  if (!context_.store.ReadMacro(n, current)) return;
+  const Settings& s = context_.settings;
+  setup.placement = {s.scriptLeft, s.scriptTop, s.scriptWidth, s.scriptHeight};
+  setup.keyboardHook = [this](bool on) { SwitchKeyboardHook(on); };
+  setup.now = [this] { return platform_->clock.Now(); };
+  setup.setSchedule = [this](storage::MacroRecord& record) {
+    const platform::CivilDateTime now = platform::FromDateTime(platform_->clock.Now());
+    scheduler::win32::TDoSchedule(record, scheduler::Today{now.year, now.month, now.day})
+        .Run(Handle());
+  };
+  editors::win32::TDoScripting editor(current, std::move(setup));
+  const bool accepted = editor.Run(Handle());
+  const editors::win32::EditorPlacement& place = editor.Placement();
+  Settings& settings = context_.settings;
+  settings.scriptLeft = place.left;
+  settings.scriptTop = place.top;
+  settings.scriptWidth = place.width;
+  settings.scriptHeight = place.height;
+  SaveSettings(settings, context_.profile);
+  if (!accepted || !context_.store.WriteMacro(n, current)) return;
+  storage::SetHotKeys(context_.lock);
+  FillList();
+  platform::win32::ListView(list_).Select(row);
+  if (current.HotkeyNumber == storage::kActivationTimed && scheduler_) {
+    scheduler_->CheckAndSetTime();
+  }
+}
+
+}  // namespace quindle::app::win32

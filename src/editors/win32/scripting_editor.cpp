@@ -1,0 +1,338 @@
+#include "editors/win32/scripting_editor.h"
+
+#include <algorithm>
+
+#include "editors/win32/editor_dialogs_res.h"
+#include "platform/help_topics.h"
+#include "platform/win32/controls/check_box.h"
+#include "platform/win32/controls/edit_field.h"
+#include "platform/win32/controls/list_box.h"
+#include "platform/win32/help.h"
+#include "platform/win32/prompts.h"
+#include "platform/win32/resource_ranges.h"
+#include "platform/win32/window_handle.h"
+
+namespace quindle::editors::win32 {
+namespace {
+
+using platform::win32::InRange;
+using platform::win32::kEditorDialogIds;
+using platform::win32::ListBox;
+static_assert(InRange(kEditorDialogIds, IDD_SCRIPTING_EDITOR) &&
+              InRange(kEditorDialogIds, IDC_SE_HELP));
+
+constexpr int kMinimumWidth = 320;
+constexpr std::size_t kNicknameMax = 50;
+constexpr std::size_t kTypletMax = 10;
+constexpr std::string_view kNoDialogYet =
+    "This command is edited in a dialog that this version of Quindle 98 does not have yet.  "
+    "The line stays as it is.";
+
+// How each control follows the window's size: the lists grow, the buttons beside the script
+// keep their distance to the right edge, the header and the middle buttons stay.
+enum class Follow { Stay, Grow, GrowDown, MoveRight };
+
+struct Anchor {
+  int id;
+  Follow follow;
+};
+
+constexpr Anchor kAnchors[] = {
+    {IDC_SE_COMMANDS, Follow::GrowDown}, {IDC_SE_SCRIPT, Follow::Grow},
+    {IDC_SE_UP, Follow::MoveRight},      {IDC_SE_DOWN, Follow::MoveRight},
+    {IDC_SE_EDIT, Follow::MoveRight},    {IDC_SE_COPY, Follow::MoveRight},
+    {IDC_SE_DELETE, Follow::MoveRight},  {IDOK, Follow::MoveRight},
+    {IDCANCEL, Follow::MoveRight},       {IDC_SE_HELP, Follow::MoveRight},
+};
+
+Follow FollowOf(int id) {
+  for (const Anchor& anchor : kAnchors) {
+    if (anchor.id == id) return anchor.follow;
+  }
+  return Follow::Stay;
+}
+
+std::string ActivationLabel(const ScriptingEditorSetup& setup) {
+  switch (setup.kind) {
+    case ActivationKind::Timed:
+      return "Timed Macros";
+    case ActivationKind::Typlet:
+      return "Typlet";
+    default:
+      return setup.hotkeyName;
+  }
+}
+
+}  // namespace
+
+TDoScripting::TDoScripting(storage::MacroRecord& macro, ScriptingEditorSetup setup)
+    : macro_(macro), setup_(std::move(setup)), model_(setup_.kind, setup_.existing) {}
+
+bool TDoScripting::Run(HWND owner) {
+  accepted_ = false;
+  if (!RunModal(owner, IDD_SCRIPTING_EDITOR)) return false;
+  return accepted_;
+}
+
+bool TDoScripting::OnInit() {
+  model_.Open(macro_);
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  initialClient_ = {client.right, client.bottom};
+  for (const Anchor& anchor : kAnchors) {
+    RECT rect{};
+    if (GetWindowRect(Item(anchor.id), &rect)) {
+      MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&rect), 2);
+      anchored_.push_back({anchor.id, rect});
+    }
+  }
+  ShowHeader();
+  FillCommands();
+  RefreshScript();
+  SetCaption(model_.Caption());
+  // The size the user left it at, centred on the screen.
+  const EditorPlacement& p = setup_.placement;
+  const int width = std::max(p.width, kMinimumWidth);
+  const int height = std::max(p.height, 200);
+  PlaceWindow((GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+              (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height);
+  FocusItem(IDC_SE_NICKNAME);
+  return false;
+}
+
+void TDoScripting::ShowHeader() {
+  const EditorHeader& header = model_.Header();
+  SetItemText(IDC_SE_ACTIVATION, ActivationLabel(setup_));
+  ShowItem(IDC_SE_TYPLET, setup_.kind == ActivationKind::Typlet);
+  ShowItem(IDC_SE_SCHEDULE, setup_.kind == ActivationKind::Timed);
+  platform::win32::EditField typlet(Handle(), IDC_SE_TYPLET);
+  typlet.SetLimit(kTypletMax);
+  typlet.SetText(header.typletName);
+  platform::win32::EditField nickname(Handle(), IDC_SE_NICKNAME);
+  nickname.SetLimit(kNicknameMax);
+  nickname.SetText(header.nickname);
+  if (setup_.forcedWindow) model_.Header().scopeKind = storage::ScopeWindow;
+  const std::int16_t scope = model_.Header().scopeKind;
+  platform::win32::CheckBox(Handle(), IDC_SE_GLOBAL).SetChecked(scope == storage::ScopeGlobal);
+  platform::win32::CheckBox(Handle(), IDC_SE_WINDOW).SetChecked(scope == storage::ScopeWindow);
+  platform::win32::CheckBox(Handle(), IDC_SE_PROGRAM).SetChecked(scope == storage::ScopeProgram);
+  // The scope is changed together with its window or program, which the chooser names; until
+  // it is here the scope stays the one the macro has.
+  for (const int id : {IDC_SE_GLOBAL, IDC_SE_WINDOW, IDC_SE_PROGRAM, IDC_SE_SELECT}) {
+    platform::win32::Control(Handle(), id).Enable(false);
+  }
+}
+
+void TDoScripting::FillCommands() {
+  ListBox commands(Handle(), IDC_SE_COMMANDS);
+  for (const auto& [name, number] : SortedCommands()) {
+    const int row = commands.Add(name);
+    if (row >= 0) commands.Send(LB_SETITEMDATA, static_cast<WPARAM>(row), number);
+  }
+}
+
+void TDoScripting::RefreshScript() {
+  ListBox script(Handle(), IDC_SE_SCRIPT);
+  SendMessageA(script.Handle(), WM_SETREDRAW, FALSE, 0);
+  script.Clear();
+  int widest = 0;
+  const HDC dc = GetDC(script.Handle());
+  const HGDIOBJ font = reinterpret_cast<HGDIOBJ>(script.Send(WM_GETFONT));
+  const HGDIOBJ previous = dc != nullptr && font != nullptr ? SelectObject(dc, font) : nullptr;
+  for (const ScriptLine& line : model_.Lines()) {
+    script.Add(line.text);
+    SIZE size{};
+    if (dc != nullptr &&
+        GetTextExtentPoint32A(dc, line.text.data(), static_cast<int>(line.text.size()), &size)) {
+      widest = std::max(widest, static_cast<int>(size.cx));
+    }
+  }
+  if (previous != nullptr) SelectObject(dc, previous);
+  if (dc != nullptr) ReleaseDC(script.Handle(), dc);
+  script.Send(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 8));
+  script.Select(model_.Selected());
+  SendMessageA(script.Handle(), WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(script.Handle(), nullptr, TRUE);
+  UpdateButtons();
+}
+
+void TDoScripting::UpdateButtons() {
+  const EditorButtons buttons = model_.Buttons();
+  platform::win32::Control(Handle(), IDC_SE_UP).Enable(buttons.up);
+  platform::win32::Control(Handle(), IDC_SE_DOWN).Enable(buttons.down);
+  platform::win32::Control(Handle(), IDC_SE_EDIT).Enable(buttons.edit);
+  platform::win32::Control(Handle(), IDC_SE_COPY).Enable(buttons.copy);
+  platform::win32::Control(Handle(), IDC_SE_DELETE).Enable(buttons.remove);
+}
+
+void TDoScripting::OnCommand(int id, int notifyCode) {
+  switch (id) {
+    case IDC_SE_COMMANDS:
+      if (notifyCode == LBN_DBLCLK) Add(InsertMode::Append);
+      return;
+    case IDC_SE_SCRIPT:
+      if (notifyCode == LBN_SELCHANGE) {
+        model_.Select(ListBox(Handle(), IDC_SE_SCRIPT).Selected());
+        UpdateButtons();
+      } else if (notifyCode == LBN_DBLCLK) {
+        EditLine();
+      }
+      return;
+    case IDC_SE_INSERT_BEFORE:
+      Add(InsertMode::Before);
+      return;
+    case IDC_SE_INSERT_AFTER:
+      Add(InsertMode::After);
+      return;
+    case IDC_SE_ADD:
+      Add(InsertMode::Append);
+      return;
+    case IDC_SE_EDIT:
+      EditLine();
+      return;
+    case IDC_SE_UP:
+      if (model_.MoveUp()) RefreshScript();
+      return;
+    case IDC_SE_DOWN:
+      if (model_.MoveDown()) RefreshScript();
+      return;
+    case IDC_SE_COPY:
+      if (const auto refused = model_.Copy()) return Complain(*refused, IDC_SE_SCRIPT);
+      RefreshScript();
+      return;
+    case IDC_SE_DELETE:
+      if (const auto refused = model_.Delete()) return Complain(*refused, IDC_SE_SCRIPT);
+      RefreshScript();
+      return;
+    case IDC_SE_SCHEDULE:
+      if (setup_.setSchedule) setup_.setSchedule(macro_);
+      return;
+    case IDC_SE_HELP:
+      platform::win32::ShowHelpTopic(Handle(), platform::kTopicScriptingEditor);
+      return;
+    default:
+      DialogBase::OnCommand(id, notifyCode);
+  }
+}
+
+// Enter adds the chosen command in the command list and edits the chosen line in the script;
+// elsewhere it is "&Ok".
+void TDoScripting::OnOK() {
+  const HWND focus = GetFocus();
+  if (focus == Item(IDC_SE_COMMANDS)) return Add(InsertMode::Append);
+  if (focus == Item(IDC_SE_SCRIPT)) return EditLine();
+  Accept();
+}
+
+void TDoScripting::Add(InsertMode mode) {
+  ListBox commands(Handle(), IDC_SE_COMMANDS);
+  const int row = commands.Selected();
+  const int command = row < 0 ? 0 : static_cast<int>(commands.Send(LB_GETITEMDATA, row));
+  if (const auto refused = model_.BeginAdd(command, mode)) {
+    return Complain(*refused, IDC_SE_COMMANDS);
+  }
+  std::optional<ScriptLine> line = RunFamilyDialog(command, nullptr);
+  if (!line) return;
+  model_.InsertLine(std::move(*line));
+  RefreshScript();
+  FocusItem(IDC_SE_SCRIPT);
+}
+
+void TDoScripting::EditLine() {
+  int command = 0;
+  if (const auto refused = model_.BeginEdit(command)) return Complain(*refused, IDC_SE_SCRIPT);
+  const ScriptLine& current = model_.Lines()[static_cast<std::size_t>(model_.Selected())];
+  std::optional<ScriptLine> line = RunFamilyDialog(command, &current);
+  if (!line) return;
+  model_.ReplaceSelected(std::move(*line));
+  RefreshScript();
+  FocusItem(IDC_SE_SCRIPT);
+}
+
+std::optional<ScriptLine> TDoScripting::RunFamilyDialog(int command, const ScriptLine* line) {
+  if (FamilyOf(command) != CommandFamily::Text || (command != kCmdText && line == nullptr)) {
+    Complain(kNoDialogYet, line != nullptr ? IDC_SE_SCRIPT : IDC_SE_COMMANDS);
+    return std::nullopt;
+  }
+  const TextData* text = line != nullptr ? std::get_if<TextData>(&line->data) : nullptr;
+  if (line != nullptr && text == nullptr) {
+    Complain(kNoDialogYet, IDC_SE_SCRIPT);
+    return std::nullopt;
+  }
+  TModText dialog(text != nullptr ? text->text : std::string(), setup_.keyboardHook);
+  std::optional<std::string> typed = dialog.Run(Handle());
+  if (!typed || typed->empty()) return std::nullopt;
+  TextData data{std::move(*typed)};
+  std::string shown = LineText(kCmdText, data, true);
+  return ScriptLine{std::move(shown), std::move(data)};
+}
+
+void TDoScripting::Complain(std::string_view message, int focus) {
+  platform::win32::Win32Prompts(platform::win32::FromHwnd(Handle()))
+      .ShowMessage(kEditorError, message);
+  FocusItem(focus);
+}
+
+void TDoScripting::Accept() {
+  EditorHeader& header = model_.Header();
+  header.nickname = ItemText(IDC_SE_NICKNAME);
+  header.typletName = ItemText(IDC_SE_TYPLET);
+  storage::MacroRecord edited = macro_;
+  bool truncated = false;
+  const double now = setup_.now ? setup_.now() : 0.0;
+  if (const std::optional<EditorRefusal> refusal = model_.Accept(edited, now, truncated)) {
+    return Complain(refusal->message, refusal->focusTypletName ? IDC_SE_TYPLET : IDC_SE_NICKNAME);
+  }
+  if (truncated) {
+    platform::win32::Win32Prompts(platform::win32::FromHwnd(Handle()))
+        .ShowMessage(kEditorError, kMacroTooLong);
+  }
+  macro_ = edited;
+  accepted_ = true;
+  End(IDOK);
+}
+
+void TDoScripting::OnSize(UINT kind, int clientWidth, int clientHeight) {
+  if (kind == SIZE_MINIMIZED || anchored_.empty()) return;
+  const int dx = clientWidth - initialClient_.cx;
+  const int dy = clientHeight - initialClient_.cy;
+  for (const Anchored& control : anchored_) {
+    RECT r = control.rect;
+    switch (FollowOf(control.id)) {
+      case Follow::Grow:
+        r.right += dx;
+        r.bottom += dy;
+        break;
+      case Follow::GrowDown:
+        r.bottom += dy;
+        break;
+      case Follow::MoveRight:
+        r.left += dx;
+        r.right += dx;
+        break;
+      case Follow::Stay:
+        break;
+    }
+    MoveItem(control.id, r.left, r.top, std::max<int>(r.right - r.left, 20),
+             std::max<int>(r.bottom - r.top, 20));
+  }
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+bool TDoScripting::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM lParam, INT_PTR& result) {
+  if (message != WM_GETMINMAXINFO) return false;
+  auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+  info->ptMinTrackSize.x = kMinimumWidth;
+  info->ptMinTrackSize.y = 200;
+  result = 0;
+  return true;
+}
+
+void TDoScripting::OnDestroy() {
+  RECT rect{};
+  if (GetWindowRect(Handle(), &rect)) {
+    setup_.placement = {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+  }
+}
+
+}  // namespace quindle::editors::win32
