@@ -173,8 +173,8 @@ inline CaptureOptions Untimed() {
   return options;
 }
 
-class CaptureTest : public ::testing::Test {
- protected:
+// Everything a capture test needs, usable on its own for one case of a table.
+struct CaptureRig {
   // Macros 1..n of the file: the given ones, then the four system macros.
   void Load(const std::vector<MacroRecord>& records) {
     memory.SetFile(kMacroFile,
@@ -212,5 +212,7 @@ class CaptureTest : public ::testing::Test {
   CaptureSession session{CaptureServices{store, lock, files, fileOps, clock, prompts, dialogs, host,
                                          std::string(kDir)}};
 };
+
+class CaptureTest : public ::testing::Test, public CaptureRig {};
 
 }  // namespace quindle::capture::testing
