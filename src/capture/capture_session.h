@@ -3,7 +3,12 @@
 // and saves it. Two ways in: the capture dialog for a chosen macro (DoCapture, or
 // CaptureWithDialog for a macro the new-macro dialog is creating) and the quick capture
 // (StartACapture), which creates a new Typlet macro first and asks for its activation at the
-// end. The main window owns one session and forwards its messages and commands to it.
+// end.
+//
+// Wiring: the main window owns one session and forwards to it WM_CAPTURE_CHAR (OnCaptureChar),
+// WM_CAPTURE_STOP (OnCaptureStop), the end-capture menu command and the recording tray icon
+// (EndCaptureCommand), "Re&capture Macro" (DoCapture) and system hotkey "2" and the quick
+// capture menu entry (StartACapture); activation's CaptureRunning answers CaptureRunning().
 #pragma once
 
 #include <cstdint>
@@ -98,10 +103,11 @@ class CaptureSession {
   // "Re&capture Macro" on the selected row.
   void DoCapture();
   // The capture dialog for `working`: macro `n` of the file, or, with `isNew`, a macro not yet
-  // in the file, which is appended when the capture starts (n is then ignored). The caller has
-  // passed SharedFileInUse; it is released here when no capture starts. True when the capture
-  // started; false when the dialog was closed without starting or the start failed (the user
-  // has been told why), and then nothing has changed.
+  // in the file, which is appended when the user starts the capture (n is then ignored). The
+  // caller has passed SharedFileInUse; it is released here when no capture starts. True when
+  // the capture started. False when the dialog was closed without starting (nothing changed) or
+  // a step of the start failed (the user has been told; a new macro appended by then stays in
+  // the file as a whole record with its old text).
   bool CaptureWithDialog(int n, const storage::MacroRecord& working, bool isNew, bool forceProgram);
 
   // WM_CAPTURE_CHAR and WM_CAPTURE_STOP.
