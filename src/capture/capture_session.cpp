@@ -97,16 +97,17 @@ void CaptureSession::DoCapture() {
     storage::TableGuard guard(services_.lock);
     if (guard) forceProgram = ProgramScopeForced(guard.Table(), n, current);
   }
-  if (!CaptureWithDialog(n, current, false, forceProgram)) host.RefillListAndSelect(n);
+  if (CaptureWithDialog(n, current, false, forceProgram) == CaptureStart::Closed)
+    host.RefillListAndSelect(n);
 }
 
-bool CaptureSession::CaptureWithDialog(int n, const storage::MacroRecord& working, bool isNew,
-                                       bool forceProgram) {
+CaptureStart CaptureSession::CaptureWithDialog(int n, const storage::MacroRecord& working,
+                                               bool isNew, bool forceProgram) {
   ICaptureHost& host = services_.host;
   if (captureRunning_ || Recording()) {
-    host.DoAMessage(kErrorTitle, kInProgressRefusal);
+    services_.prompts.ShowMessage(kErrorTitle, kInProgressRefusal);
     host.ReleaseSharedFile();
-    return false;
+    return CaptureStart::Failed;
   }
 
   const int own = working.HotkeyNumber.Get();
@@ -123,7 +124,7 @@ bool CaptureSession::CaptureWithDialog(int n, const storage::MacroRecord& workin
   const std::optional<CaptureKeysResult> result = services_.dialogs.RunCaptureKeys(request);
   if (!result) {
     host.ReleaseSharedFile();
-    return false;
+    return CaptureStart::Closed;
   }
 
   options_ = result->options;
@@ -136,7 +137,7 @@ bool CaptureSession::CaptureWithDialog(int n, const storage::MacroRecord& workin
   programScope_ = forceProgram || result->scope == ScopeChoice::Program;
   if (!CreateCaptureFile(options_)) {
     host.ReleaseSharedFile();
-    return false;
+    return CaptureStart::Failed;
   }
   if (isNew) {
     chosen_.Enabled = true;
@@ -145,7 +146,7 @@ bool CaptureSession::CaptureWithDialog(int n, const storage::MacroRecord& workin
     if (n == 0) {
       file_.Close();
       host.ReleaseSharedFile();
-      return false;
+      return CaptureStart::Failed;
     }
   }
   way_ = Way::Dialog;
@@ -155,7 +156,7 @@ bool CaptureSession::CaptureWithDialog(int n, const storage::MacroRecord& workin
   captureRunning_ = false;
   if (!SetUpTable(options_, n, ownStop)) {
     Abandon(kTableNotLocked);
-    return false;
+    return CaptureStart::Failed;
   }
 
   host.HideForCapture();
@@ -163,9 +164,9 @@ bool CaptureSession::CaptureWithDialog(int n, const storage::MacroRecord& workin
   iconOn_ = true;
   if (!SetCaptureActive(true)) {
     Abandon(kTableNotLocked);
-    return false;
+    return CaptureStart::Failed;
   }
-  return true;
+  return CaptureStart::Started;
 }
 
 bool CaptureSession::CreateCaptureFile(const CaptureOptions& options) {
@@ -261,8 +262,9 @@ void CaptureSession::EndCaptureCommand() {
     storage::TableGuard guard(services_.lock);
     if (guard) n = guard.Table().CaptureMacro.Get();
   }
-  // A table that no longer names this capture's macro must not keep the capture from ending.
-  Complete(n == 0 ? captureNumber_ : n);
+  // The user asked for the end: a table that no longer names this capture's macro (damaged
+  // by a foreign program) must not keep the capture running.
+  Complete(n == captureNumber_ ? n : captureNumber_);
 }
 
 // ---- Completing ----

@@ -45,6 +45,8 @@ inline constexpr std::string_view kTableNotLocked =
 inline constexpr std::string_view kQuickName = "Capture";
 inline constexpr std::string_view kQuickTyplet = "capture";
 
+enum class CaptureStart { Started, Closed, Failed };
+
 // What the session asks of the main window. Every call comes on the main window's thread.
 class ICaptureHost {
  public:
@@ -104,11 +106,11 @@ class CaptureSession {
   void DoCapture();
   // The capture dialog for `working`: macro `n` of the file, or, with `isNew`, a macro not yet
   // in the file, which is appended when the user starts the capture (n is then ignored). The
-  // caller has passed SharedFileInUse; it is released here when no capture starts. True when
-  // the capture started. False when the dialog was closed without starting (nothing changed) or
-  // a step of the start failed (the user has been told; a new macro appended by then stays in
-  // the file as a whole record with its old text).
-  bool CaptureWithDialog(int n, const storage::MacroRecord& working, bool isNew, bool forceProgram);
+  // caller has passed SharedFileInUse; it is released here when no capture starts. Closed: the
+  // dialog was closed without starting, nothing changed. Failed: a step of the start failed and
+  // the user has been told (a new macro appended by then stays in the file as a whole record).
+  CaptureStart CaptureWithDialog(int n, const storage::MacroRecord& working, bool isNew,
+                                 bool forceProgram);
 
   // WM_CAPTURE_CHAR and WM_CAPTURE_STOP.
   void OnCaptureChar(std::uintptr_t wParam, std::intptr_t lParam);

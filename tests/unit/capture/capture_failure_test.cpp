@@ -75,6 +75,18 @@ TEST_F(CaptureFailureTest, EveryFailingStepOfACaptureThroughTheDialog) {
   }
 }
 
+TEST_F(CaptureFailureTest, ATableThatCannotBeLockedEndsTheCaptureBeforeItRecords) {
+  dialogs.whileKeysOpen = [this] { objects.SetWaitFails(true); };
+  session.DoCapture();
+  objects.SetWaitFails(false);
+  EXPECT_EQ(host.messages, (std::vector<ShownMessage>{{"Error", std::string(kTableNotLocked)}}));
+  EXPECT_FALSE(Table().CaptureActive);
+  EXPECT_FALSE(session.Recording());
+  EXPECT_EQ(MacroFileBytes(), original);
+  EXPECT_EQ(host.log, (std::vector<std::string>{"in use?", "restore", "release", "message Error",
+                                                "refill 1"}));
+}
+
 TEST_F(CaptureFailureTest, ASpeedTagThatCannotBeWrittenStartsNothing) {
   host.defaults.timing = true;
   files.failWriteNumber = 1;

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -147,8 +147,11 @@ class FakeDialogs final : public ICaptureDialogs {
   std::vector<CapCompleteRequest> completeRequests;
   int completeCountSeen = -1;  // the table count the completion dialog was shown
 
+  std::function<void()> whileKeysOpen;  // runs while "Capture Macro" is open
+
   std::optional<CaptureKeysResult> RunCaptureKeys(const CaptureKeysRequest& request) override {
     keysRequests.push_back(request);
+    if (whileKeysOpen) whileKeysOpen();
     return keysAnswer;
   }
   std::optional<CapCompleteResult> RunCapComplete(const CapCompleteRequest& request) override {

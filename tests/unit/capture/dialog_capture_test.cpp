@@ -214,7 +214,7 @@ TEST_F(DialogCaptureTest, ScopeIsGlobalUnlessProgramWasChosenOrForced) {
 TEST_F(DialogCaptureTest, ANewMacroIsAppendedWhenTheCaptureStarts) {
   MacroRecord working = storage::NewMacro("", storage::ScopeGlobal, "", 9, "");
   const int count = Count();
-  EXPECT_TRUE(session.CaptureWithDialog(0, working, true, false));
+  EXPECT_EQ(session.CaptureWithDialog(0, working, true, false), CaptureStart::Started);
   ASSERT_EQ(dialogs.keysRequests.size(), 1u);
   EXPECT_EQ(dialogs.keysRequests[0].nickname, "");
   EXPECT_EQ(dialogs.keysRequests[0].stopText2, "Or Press Ctrl+J to end capture");
@@ -235,8 +235,9 @@ TEST_F(DialogCaptureTest, ANewMacroIsAppendedWhenTheCaptureStarts) {
 TEST_F(DialogCaptureTest, ANewMacroIsNotCreatedWhenTheDialogIsClosed) {
   dialogs.keysAnswer = std::nullopt;
   const std::string before = MacroFileBytes();
-  EXPECT_FALSE(session.CaptureWithDialog(0, storage::NewMacro("", storage::ScopeGlobal, "", 9, ""),
-                                         true, false));
+  EXPECT_EQ(session.CaptureWithDialog(0, storage::NewMacro("", storage::ScopeGlobal, "", 9, ""),
+                                      true, false),
+            CaptureStart::Closed);
   EXPECT_EQ(MacroFileBytes(), before);
   EXPECT_EQ(Count(), 8);
 }
