@@ -17,6 +17,11 @@ constexpr int kLockAttempts = 10;
 constexpr std::string_view kNotStarted = "  The capture was not started.";
 constexpr std::string_view kNotStored = "  The captured keystrokes were not stored.";
 
+std::string KeptIn(std::string_view path) {
+  return "  The captured keystrokes remain in \"" + std::string(path) +
+         "\" until the next capture starts.";
+}
+
 }  // namespace
 
 std::string QuickStartMessage(std::string_view stopName) {
@@ -245,7 +250,8 @@ int CaptureSession::AppendNewMacro(const storage::MacroRecord& record) {
 
 void CaptureSession::OnCaptureChar(std::uintptr_t wParam, std::intptr_t lParam) {
   currentMacroNumber_ = static_cast<int>(wParam);
-  if (finished_) return;
+  // After the end, or for another macro than this capture's: not this capture's text.
+  if (finished_ || currentMacroNumber_ != captureNumber_) return;
   const char c = static_cast<char>(lParam & 0xFF);
   if (c == '\0') return;
   if (!file_.Append(std::string_view(&c, 1)))
@@ -293,8 +299,7 @@ void CaptureSession::Complete(int n) {
     // emptied by the next capture anyway.
     services_.fileOps.DeleteFile(file_.Path());
   } else {
-    host.DoAMessage(kErrorTitle, "The captured keystrokes remain in \"" + file_.Path() +
-                                     "\" until the next capture starts.");
+    host.DoAMessage(kErrorTitle, "The macro was not saved." + KeptIn(file_.Path()));
   }
   storage::SetHotKeys(services_.lock);
   host.RestoreMainWindow();
@@ -307,10 +312,7 @@ bool CaptureSession::FillRecord(int n, storage::MacroRecord& record) {
   const std::string& path = file_.Path();
   storage::MacroRecord read{};
   if (!services_.store.ReadMacro(n, read)) {
-    Abandon("Macro " + std::to_string(n) +
-            " could not be read.  The captured keystrokes remain "
-            "in \"" +
-            path + "\" until the next capture starts.");
+    Abandon("Macro " + std::to_string(n) + " could not be read." + KeptIn(path));
     return false;
   }
   if (way_ == Way::Dialog) {

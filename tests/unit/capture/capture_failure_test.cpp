@@ -120,6 +120,20 @@ TEST_F(CaptureFailureTest, AFailedQuickCaptureKeepsOnlyTheWholeNewRecord) {
   EXPECT_TRUE(dialogs.completeRequests.empty());
 }
 
+TEST_F(CaptureFailureTest, AMacroThatCannotBeReadBackKeepsTheCaptureFile) {
+  session.DoCapture();
+  Type("keep me", 1);
+  memory.RemoveFile(kMacroFile);  // gone from the network share, say
+  session.OnCaptureStop(1);
+  EXPECT_EQ(host.messages,
+            (std::vector<ShownMessage>{{"Error",
+                                        "Macro 1 could not be read.  The captured keystrokes "
+                                        "remain in \"C:\\QN\\TempCap.Txt\" until the next "
+                                        "capture starts."}}));
+  EXPECT_EQ(CaptureFileText(), "keep me");
+  EXPECT_FALSE(Table().CaptureActive);
+}
+
 TEST_F(CaptureFailureTest, AnOverflowThatCannotBeCopiedKeepsTheCaptureFile) {
   fileOps.failCopy = true;
   session.DoCapture();

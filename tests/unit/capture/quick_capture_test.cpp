@@ -133,8 +133,9 @@ TEST_F(QuickCaptureTest, CharactersGoToTheFileAndZeroIsNothing) {
   Type("ab", kNew);
   session.OnCaptureChar(kNew, 0);
   session.OnCaptureChar(kNew, 'c');
-  EXPECT_EQ(CaptureFileText(), "abc");
   EXPECT_EQ(session.CurrentMacroNumber(), kNew);
+  session.OnCaptureChar(2, 'z');  // not this capture's macro
+  EXPECT_EQ(CaptureFileText(), "abc");
 }
 
 TEST_F(QuickCaptureTest, TypletAnswerGivesHotkeyNumber20000AndTheNames) {
