@@ -34,6 +34,10 @@ inline constexpr std::string_view kTopicMacroLanguage = "Macro Language";
 // The activation dialogs, by their captions.
 inline constexpr std::string_view kTopicTypletOptions = "Typlet Options";
 inline constexpr std::string_view kTopicSystemHotKeys = "System Hot Keys";
+// The capture dialogs, by their captions.
+inline constexpr std::string_view kTopicCaptureDefaults = "Capture Defaults";
+inline constexpr std::string_view kTopicCaptureMacro = "Capture Macro";
+inline constexpr std::string_view kTopicCaptureComplete = "Capture Complete";
 
 // The compiled help file beside QUINDL.EXE, and the page an unknown topic falls back to.
 inline constexpr std::string_view kHelpFileName = "QUINDL.CHM";

@@ -103,6 +103,8 @@ class TMainWin final : public platform::win32::WindowBase,
   // A double click or Enter on a row of the macro list opens what that entry is edited with.
   void OpenListEntry(int row);
   void OpenTypletOptions();
+  // "&Options" > "&Capture": "Capture Defaults", stored in the settings at "&Ok".
+  void OpenCaptureDefaults();
   void OpenSystemKeys(activation::SystemKeyField field);
 
   bool FormCreate();
