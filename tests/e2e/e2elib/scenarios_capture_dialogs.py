@@ -76,6 +76,16 @@ def start_showcase(box, which):
     return process
 
 
+def refuse(box, pad, text, screenshot):
+    """Enter ("&Ok") gives the message `text` titled "Error"; Enter closes it again."""
+    box.key("Return")
+    waiting.until(lambda: pad.message(text), 20, "the message %r" % text)
+    box.session.settled_screenshot(screenshot)
+    expect_equal(pad.message(text)["title"], "Error", "the message's title")
+    box.key("Return")
+    waiting.until(lambda: not pad.message(text), 20, "the message to close")
+
+
 def showcase_output(box, process, limit=60):
     waiting.until(lambda: process.poll() is not None, limit, "the showcase to end")
     text = open(box.host_path("showcase.out"), encoding="cp1252", errors="replace").read()
@@ -116,6 +126,7 @@ def capture_complete_dialog_by_keyboard(box):
                                                   "&Program", "&Ok", "&Help"), limit=60)
     waiting.until(lambda: pad.window("Capture Complete")["fg"] == "1", 20, "the dialog in front")
     box.session.settled_screenshot("capture_complete.png")
+    refuse(box, pad, "No hot key selected.  Please select one.", "capture_complete_no_key.png")
     # From the hotkey field (where the dialog opens) Tab reaches the list.
     box.key("Tab", "Down", "Down")
     box.session.settled_screenshot("capture_complete_line.png")
@@ -125,7 +136,8 @@ def capture_complete_dialog_by_keyboard(box):
     small = pad.window("Capture Complete")
     expect(small["rect"][3] - small["rect"][1] < dialog["rect"][3] - dialog["rect"][1],
            "the Typlet layout is shorter: %r then %r" % (dialog["rect"], small["rect"]))
-    box.key("alt+a")
+    # Without a name "&Ok" is refused and the focus goes back to the name.
+    refuse(box, pad, "No Typlet name entered.", "capture_complete_no_name.png")
     box.type_keys("sig")
     box.key("alt+n")
     box.type_keys("Signature")

@@ -6,6 +6,7 @@
 
 #include "capture/win32/cap_complete_dialog.h"
 #include "capture/win32/capture_defaults_dialog.h"
+#include "capture/win32/capture_dialogs.h"
 #include "capture/win32/capture_dialogs_res.h"
 #include "capture/win32/capture_keys_dialog.h"
 #include "hooklib/hook_messages.h"
@@ -288,6 +289,84 @@ TEST_F(CapCompleteDialog, ClosingReturnsNothingAndEndsDefinitionMode) {
   ASSERT_TRUE(driven);
   EXPECT_FALSE(result);
   EXPECT_FALSE(objects.Block().DefineMode);
+}
+
+TEST_F(CapCompleteDialog, NoToAReservedCodeKeepsTheDialogOpenAndYesTakesIt) {
+  constexpr int kAltF6 = 89;
+  TCapComplete dialog(lock, CapCompleteRequest{&objects.Block(), ScopeChoice::Global});
+  int step = 0;
+  int questions = 0;
+  bool openAfterNo = false;
+  std::optional<CapCompleteResult> result;
+  const bool driven = Driver::Run(
+      [&] {
+        HWND shown = FindShown("Capture Complete");
+        HWND warning = FindShown("Warning");
+        switch (step) {
+          case 0:  // pick the reserved line and press "&Ok"
+            if (shown == nullptr) return false;
+            ::SendDlgItemMessageA(shown, IDC_CC_KEY_LIST, LB_SETCURSEL, kAltF6, 0);
+            ::PostMessageA(shown, WM_COMMAND, IDOK, 0);
+            step = 1;
+            return false;
+          case 1:  // answer No
+          case 3:  // answer Yes
+            if (warning == nullptr) return false;
+            ++questions;
+            ::PostMessageA(warning, WM_COMMAND, step == 1 ? IDNO : IDYES, 0);
+            ++step;
+            return step == 4;  // after Yes the dialog closes
+          case 2:  // still open: "&Ok" again
+            if (shown == nullptr) return false;
+            openAfterNo = true;
+            ::PostMessageA(shown, WM_COMMAND, IDOK, 0);
+            step = 3;
+            return false;
+          default:
+            return true;
+        }
+      },
+      [] {
+        EndIfOpen("Warning");
+        EndIfOpen("Capture Complete");
+      },
+      [&] { result = dialog.Run(nullptr); });
+  ASSERT_TRUE(driven);
+  EXPECT_EQ(questions, 2);
+  EXPECT_TRUE(openAfterNo);
+  ASSERT_TRUE(result);
+  EXPECT_EQ(result->hotkeyNumber, kAltF6);
+}
+
+TEST_F(CapCompleteDialog, TheSessionsInterfaceRunsBothDialogsOverTheOwner) {
+  CaptureDialogs dialogs(nullptr, lock);
+  ICaptureDialogs& asked = dialogs;
+  std::optional<CaptureKeysResult> keys;
+  std::optional<CapCompleteResult> complete;
+  const bool driven = Driver::Run(
+      [&] {
+        HWND shown = FindShown("Capture Macro");
+        if (shown == nullptr) return false;
+        ::PostMessageA(shown, WM_COMMAND, IDOK, 0);
+        return true;
+      },
+      [] { EndIfOpen("Capture Macro"); }, [&] { keys = asked.RunCaptureKeys({}); });
+  ASSERT_TRUE(driven);
+  EXPECT_TRUE(keys);
+  DrainQueue();
+  const bool closed = Driver::Run(
+      [&] {
+        HWND shown = FindShown("Capture Complete");
+        if (shown == nullptr) return false;
+        ::PostMessageA(shown, WM_CLOSE, 0, 0);
+        return true;
+      },
+      [] { EndIfOpen("Capture Complete"); },
+      [&] {
+        complete = asked.RunCapComplete({&objects.Block(), ScopeChoice::Global});
+      });
+  ASSERT_TRUE(closed);
+  EXPECT_FALSE(complete);
 }
 
 }  // namespace
