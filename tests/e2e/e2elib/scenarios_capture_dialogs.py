@@ -146,3 +146,20 @@ def capture_complete_dialog_by_keyboard(box):
     text = showcase_output(box, process)
     expect("showcase typlet=1 name=sig hotkey=20000 nickname=Signature" in text,
            "the choices handed back:\n" + text)
+
+
+@scenario("capture_defaults_help_by_f1")
+def capture_defaults_help_by_f1(box):
+    """F1 in "Capture Defaults" opens the help at the capture page ("Help" has no mnemonic: the
+    letter H belongs to "&Half Speed")."""
+    chm = os.path.join(box.session.build_dir, "src", "app", "win32", "QUINDL.CHM")
+    expect(os.path.isfile(chm), "no QUINDL.CHM in the build")
+    shutil.copy2(chm, box.host_path("QUINDL.CHM"))
+    pad = box.start_pad("TestPad Help")
+    box.write_file("QUINX.INI", macros.typlet_settings())
+    box.start_quindl_with(macros.macro_file(), pad)
+    box.key("alt+o", "c")
+    pad.wait_window("Capture Defaults", DEFAULTS_CONTROLS)
+    box.key("F1")
+    pad.wait_window("Quindle 98 Help", limit=40)
+    box.session.settled_screenshot("capture_defaults_help.png")
