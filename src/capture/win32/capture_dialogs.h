@@ -14,7 +14,9 @@ class CaptureDialogs final : public ICaptureDialogs {
   // `owner`: the window the dialogs are modal over (the main window); `lock`: the shared table,
   // for definition mode while "Capture Complete" waits for a hotkey. Both must outlive this.
   // Call the Run functions without holding a TableGuard: while a dialog is open the hook library
-  // needs the table for every key.
+  // needs the table for every key. So RunCapComplete's `request.table` is best left null (the
+  // dialog then reads the table through `lock` as it opens) or points to a copy of the table;
+  // a pointer into the mapped table is valid only while a guard is held.
   CaptureDialogs(HWND owner, storage::TableLock& lock) : owner_(owner), lock_(lock) {}
 
   std::optional<CaptureKeysResult> RunCaptureKeys(const CaptureKeysRequest& request) override;
