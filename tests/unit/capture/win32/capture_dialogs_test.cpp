@@ -316,7 +316,7 @@ TEST_F(CapCompleteDialog, NoToAReservedCodeKeepsTheDialogOpenAndYesTakesIt) {
             ::PostMessageA(warning, WM_COMMAND, step == 1 ? IDNO : IDYES, 0);
             ++step;
             return step == 4;  // after Yes the dialog closes
-          case 2:  // still open: "&Ok" again
+          case 2:              // still open: "&Ok" again
             if (shown == nullptr) return false;
             openAfterNo = true;
             ::PostMessageA(shown, WM_COMMAND, IDOK, 0);
