@@ -37,6 +37,10 @@ inline constexpr std::string_view kTopicSystemHotKeys = "System Hot Keys";
 // The scripting editor and the keystroke editor of its Text lines.
 inline constexpr std::string_view kTopicScriptingEditor = "Scripting Editor";
 inline constexpr std::string_view kTopicTextInsertion = "Text Insertion";
+// The capture dialogs, by their captions.
+inline constexpr std::string_view kTopicCaptureDefaults = "Capture Defaults";
+inline constexpr std::string_view kTopicCaptureMacro = "Capture Macro";
+inline constexpr std::string_view kTopicCaptureComplete = "Capture Complete";
 
 // The compiled help file beside QUINDL.EXE, and the page an unknown topic falls back to.
 inline constexpr std::string_view kHelpFileName = "QUINDL.CHM";

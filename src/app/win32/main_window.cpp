@@ -12,12 +12,14 @@
 #include "activation/win32/system_keys_dialog.h"
 #include "activation/win32/typlet_options_dialog.h"
 #include "app/about_box.h"
+#include "app/capture_settings.h"
 #include "app/help_menu.h"
 #include "app/unavailable_commands.h"
 #include "app/win32/about_dialog.h"
 #include "app/win32/main_window_res.h"
 #include "app/win32/profile_file.h"
 #include "app/window_position.h"
+#include "capture/win32/capture_defaults_dialog.h"
 #include "hooklib/hook_messages.h"
 #include "platform/std_file_io.h"
 #include "platform/win32/controls/list_view.h"
@@ -45,7 +47,8 @@ static_assert(InRange(kMainWindowIds, IDM_HELP_CONTENTS) &&
               InRange(kMainWindowIds, IDM_HELP_TUTORIAL) &&
               InRange(kMainWindowIds, IDM_HELP_ABOUT));
 static_assert(InRange(kMainWindowIds, IDC_MACRO_LIST));
-static_assert(InRange(kMainWindowIds, IDM_OPTIONS_TYPLETS));
+static_assert(InRange(kMainWindowIds, IDM_OPTIONS_TYPLETS) &&
+              InRange(kMainWindowIds, IDM_OPTIONS_CAPTURE));
 
 constexpr std::array<HelpCommand, 3> kHelpCommands{{
     {IDM_HELP_CONTENTS, HelpMenuEntry::Contents},
@@ -481,6 +484,9 @@ void TMainWin::OnMenu(int id) {
     case IDM_OPTIONS_TYPLETS:
       OpenTypletOptions();
       break;
+    case IDM_OPTIONS_CAPTURE:
+      OpenCaptureDefaults();
+      break;
     case IDM_HELP_CONTENTS:
     case IDM_HELP_TUTORIAL:
     case IDM_HELP_ABOUT:
@@ -524,6 +530,14 @@ void TMainWin::OpenTypletOptions() {
   s.prefixKeys = chosen->prefixKeys;
   SaveSettings(s, context_.profile);
   typlets_->SetOptions(*chosen);
+}
+
+void TMainWin::OpenCaptureDefaults() {
+  capture::win32::TCaptureDefaults dialog(CaptureOptionsOf(context_.settings));
+  const std::optional<capture::CaptureOptions> chosen = dialog.Run(Handle());
+  if (!chosen) return;
+  StoreCaptureOptions(*chosen, context_.settings);
+  SaveSettings(context_.settings, context_.profile);
 }
 
 void TMainWin::OpenSystemKeys(activation::SystemKeyField field) {

@@ -107,6 +107,8 @@ class TMainWin final : public platform::win32::WindowBase,
   // Off while a keystroke editor is open, so that what the user types there starts nothing.
   void SwitchKeyboardHook(bool on);
   void OpenTypletOptions();
+  // "&Options" > "&Capture": "Capture Defaults", stored in the settings at "&Ok".
+  void OpenCaptureDefaults();
   void OpenSystemKeys(activation::SystemKeyField field);
 
   bool FormCreate();

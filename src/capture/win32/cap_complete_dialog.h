@@ -1,0 +1,61 @@
+// TCapComplete: the "Capture Complete" dialog shown after a quick capture, which gives the new
+// macro its activation (a hotkey picked by pressing it or from the key list, or a Typlet name),
+// its nickname and its scope. While the hotkey field has the focus the hook library is in
+// definition mode and reports each complete combination to the dialog (WM_HOTKEY_DEFINED).
+#pragma once
+
+#include "platform/win32/win32_api.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "capture/cap_complete.h"
+#include "capture/capture_types.h"
+#include "platform/win32/dialog_base.h"
+#include "storage/table_lock.h"
+
+namespace quindle::capture::win32 {
+
+class TCapComplete final : public platform::win32::DialogBase {
+ public:
+  // `request.table`, when set, is read once in Run for the key list; without it the table is
+  // taken through `lock`, which also switches definition mode.
+  TCapComplete(storage::TableLock& lock, const CapCompleteRequest& request)
+      : lock_(lock), request_(request) {}
+
+  // Runs the dialog modally over `owner`: the activation, nickname and scope after "&Ok";
+  // nothing when it was closed otherwise (Esc, the close button) or could not be shown.
+  std::optional<CapCompleteResult> Run(HWND owner);
+
+ protected:
+  bool OnInit() override;
+  void OnCommand(int id, int notifyCode) override;
+  void OnOK() override;
+  void OnDestroy() override;
+  bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+ private:
+  void FillKeyList();
+  // HotKeysClick / TypletsClick: only the chosen kind's controls, the dialog shrunk for Typlets.
+  void ShowKind(bool typlet);
+  void ShiftItem(int id, int dy);
+  // A line of the list chosen by a click, the keyboard or a pressed combination.
+  void SelectCode(int code);
+  void ShowSelectedName();
+  void DefineMode(bool on);
+  void Complain(std::string_view title, std::string_view text, CapCompleteField focus);
+  CapCompleteForm ReadForm() const;
+
+  storage::TableLock& lock_;
+  CapCompleteRequest request_;
+  KeyUse use_;
+  bool typletShown_ = false;
+  int shrinkBy_ = 0;   // pixels the Typlet layout is shorter by
+  int useColumn_ = 0;  // x of the key list's second column, in pixels
+  bool entryFocused_ = false;
+  std::optional<CapCompleteResult> result_;
+};
+
+}  // namespace quindle::capture::win32
