@@ -3,10 +3,17 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "storage/macro_record.h"
 
 namespace quindle::activation {
+
+// What every operation on the list's selected macro says when there is none to work on (title
+// "Error").
+inline constexpr std::string_view kNoMacrosYet =
+    "No hot keys have been added yet.  Please add one first.";
+inline constexpr std::string_view kNoMacroSelected = "No hot key selected.  Please select one.";
 
 // The hotkey name, the Typlet abbreviation for a Typlet macro, or "Timed Macro".
 std::string ActivationName(const storage::MacroRecord& record);

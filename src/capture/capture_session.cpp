@@ -51,12 +51,14 @@ void CaptureSession::StartACapture() {
   ICaptureHost& host = services_.host;
   if (host.BrowseMode()) return host.DoAMessage(kErrorTitle, kBrowseModeRefusal);
   if (captureRunning_ || Recording()) return host.DoAMessage(kErrorTitle, kInProgressRefusal);
+  std::optional<std::size_t> count;
   {
+    // Messages come after the lock is let go: the hook library waits for it on every key.
     storage::TableGuard guard(services_.lock);
-    if (!guard) return host.DoAMessage(kErrorTitle, kTableNotLocked);
-    if (guard.Table().SafeCount() >= storage::kMaxMacros)
-      return host.DoAMessage(kErrorTitle, kMaximumRefusal);
+    if (guard) count = guard.Table().SafeCount();
   }
+  if (!count) return host.DoAMessage(kErrorTitle, kTableNotLocked);
+  if (*count >= storage::kMaxMacros) return host.DoAMessage(kErrorTitle, kMaximumRefusal);
   if (host.SharedFileInUse()) return;
 
   options_ = host.CaptureDefaults();
@@ -228,19 +230,22 @@ int CaptureSession::AppendQuickMacro() {
 
 int CaptureSession::AppendNewMacro(const storage::MacroRecord& record) {
   int n = 0;
+  std::string_view refusal;
   {
     storage::TableGuard guard(services_.lock);
+    const std::size_t count = guard ? guard.Table().SafeCount() : 0;
     if (!guard) {
-      services_.host.DoAMessage(kErrorTitle, kTableNotLocked);
-      return 0;
+      refusal = kTableNotLocked;
+    } else if (count >= storage::kMaxMacros) {
+      refusal = kMaximumRefusal;
+    } else {
+      n = static_cast<int>(count) + 1;
+      guard.Table().Count = n;
     }
-    const std::size_t count = guard.Table().SafeCount();
-    if (count >= storage::kMaxMacros) {
-      services_.host.DoAMessage(kErrorTitle, kMaximumRefusal);
-      return 0;
-    }
-    n = static_cast<int>(count) + 1;
-    guard.Table().Count = n;
+  }
+  if (!refusal.empty()) {
+    services_.host.DoAMessage(kErrorTitle, refusal);
+    return 0;
   }
   // A failed append has been reported, and the storage has lowered the count again.
   return services_.store.WriteMacro(-1, record) ? n : 0;

@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "activation/macro_names.h"
 #include "capture/capture_file.h"
 #include "capture/capture_types.h"
 #include "platform/file_io.h"
@@ -35,9 +36,8 @@ inline constexpr std::string_view kInProgressRefusal =
     "A capture is currently in progress.  Capture not allowed.";
 inline constexpr std::string_view kMaximumRefusal =
     "Maximum number of macros has been reached.  Capture not allowed.";
-inline constexpr std::string_view kNoMacrosRefusal =
-    "No hot keys have been added yet.  Please add one first.";
-inline constexpr std::string_view kNoSelectionRefusal = "No hot key selected.  Please select one.";
+inline constexpr std::string_view kNoMacrosRefusal = activation::kNoMacrosYet;
+inline constexpr std::string_view kNoSelectionRefusal = activation::kNoMacroSelected;
 inline constexpr std::string_view kTableNotLocked =
     "The macro table could not be locked.  The capture could not go on.";
 

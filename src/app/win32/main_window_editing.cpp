@@ -13,8 +13,6 @@ namespace quindle::app::win32 {
 namespace {
 
 constexpr std::string_view kListError = "Error";
-constexpr std::string_view kListEmpty = "No hot keys have been added yet.  Please add one first.";
-constexpr std::string_view kNoneSelected = "No hot key selected.  Please select one.";
 
 editors::ActivationKind KindOf(std::uint16_t hotkey) {
   if (hotkey == storage::kActivationTimed) return editors::ActivationKind::Timed;
@@ -56,21 +54,28 @@ void TMainWin::SwitchKeyboardHook(bool on) {
 
 void TMainWin::DoTheScript(int row) {
   editors::win32::ScriptingEditorSetup setup;
+  std::size_t count = 0;
+  bool popup = false;
   {
+    // The lock is let go before any message: the hook library waits for it on every key.
     storage::TableGuard guard(context_.lock);
     if (!guard) return;
     const storage::SharedMacroTable& table = guard.Table();
-    if (table.SafeCount() == 0) return DoAMessage(kListError, kListEmpty);
-    if (row < 0 || static_cast<std::size_t>(row) >= table.SafeCount()) {
-      return DoAMessage(kListError, kNoneSelected);
+    count = table.SafeCount();
+    if (row >= 0 && static_cast<std::size_t>(row) < count) {
+      const std::size_t slot = static_cast<std::size_t>(row);
+      popup = table.ScopeKind[slot] == storage::ScopePopupMenu;
+      setup.kind = KindOf(table.HotkeyNumber[slot]);
+      setup.hotkeyName = std::string(hooklib::HotkeyName(table.HotkeyNumber[slot]));
+      setup.forcedWindow = SharedWithAGlobal(table, slot);
     }
-    const std::size_t slot = static_cast<std::size_t>(row);
-    // A popup menu's record holds its members, not a text: it has an editor of its own.
-    if (table.ScopeKind[slot] == storage::ScopePopupMenu) return;
-    setup.kind = KindOf(table.HotkeyNumber[slot]);
-    setup.hotkeyName = std::string(hooklib::HotkeyName(table.HotkeyNumber[slot]));
-    setup.forcedWindow = SharedWithAGlobal(table, slot);
   }
+  if (count == 0) return platform_->prompts.ShowMessage(kListError, activation::kNoMacrosYet);
+  if (row < 0 || static_cast<std::size_t>(row) >= count) {
+    return platform_->prompts.ShowMessage(kListError, activation::kNoMacroSelected);
+  }
+  // A popup menu's record holds its members, not a text: it has an editor of its own.
+  if (popup) return;
   const int n = row + 1;
   storage::MacroRecord& current = context_.store.CurrentMacro();
   if (!context_.store.ReadMacro(n, current)) return;
@@ -78,10 +83,10 @@ void TMainWin::DoTheScript(int row) {
   setup.placement = {s.scriptLeft, s.scriptTop, s.scriptWidth, s.scriptHeight};
   setup.keyboardHook = [this](bool on) { SwitchKeyboardHook(on); };
   setup.now = [this] { return platform_->clock.Now(); };
-  setup.setSchedule = [this](storage::MacroRecord& record) {
+  setup.setSchedule = [this](storage::MacroRecord& record, HWND owner) {
     const platform::CivilDateTime now = platform::FromDateTime(platform_->clock.Now());
     scheduler::win32::TDoSchedule(record, scheduler::Today{now.year, now.month, now.day})
-        .Run(Handle());
+        .Run(owner);
   };
   editors::win32::TDoScripting editor(current, std::move(setup));
   const bool accepted = editor.Run(Handle());

@@ -1,5 +1,7 @@
 #include "editors/win32/mod_text_dialog.h"
 
+#include <algorithm>
+
 #include "editors/keystroke_editor.h"
 #include "editors/script_editor.h"
 #include "editors/win32/editor_dialogs_res.h"
@@ -22,6 +24,9 @@ static_assert(InRange(kEditorDialogIds, IDD_MOD_TEXT) && InRange(kEditorDialogId
 static_assert(IDC_MT_KEY_LAST - IDC_MT_KEY_FIRST + 1 == kKeyButtons.size());
 static_assert(IDM_MT_KEY_LAST - IDM_MT_KEY_FIRST + 1 == kKeyButtons.size());
 
+// Posted when the memo gets the focus, to run after the dialog manager's own handling.
+constexpr UINT kRestoreCaret = WM_APP + 1;
+
 }  // namespace
 
 std::optional<std::string> TModText::Run(HWND owner) {
@@ -42,13 +47,19 @@ bool TModText::OnInit() {
   for (const MiscKey& key : kMiscKeys) misc.Add(key.name);
   misc.Select(0);
   // The caret at the end of the text, where the user goes on typing.
-  memo.Send(EM_SETSEL, text_.size(), text_.size());
+  caret_ = text_.size();
   FocusItem(IDC_MT_MEMO);
   return false;
 }
 
 void TModText::OnCommand(int id, int notifyCode) {
-  if (id >= IDC_MT_KEY_FIRST && id <= IDC_MT_KEY_LAST) {
+  if (id == IDC_MT_MEMO && notifyCode == EN_SETFOCUS) {
+    Post(kRestoreCaret);
+  } else if (id == IDC_MT_MEMO && notifyCode == EN_KILLFOCUS) {
+    DWORD start = 0;
+    SendItem(IDC_MT_MEMO, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    caret_ = start;
+  } else if (id >= IDC_MT_KEY_FIRST && id <= IDC_MT_KEY_LAST) {
     Insert(kKeyButtons[static_cast<std::size_t>(id - IDC_MT_KEY_FIRST)].tag);
   } else if (id >= IDM_MT_KEY_FIRST && id <= IDM_MT_KEY_LAST) {
     Insert(kKeyButtons[static_cast<std::size_t>(id - IDM_MT_KEY_FIRST)].tag);
@@ -78,13 +89,38 @@ void TModText::EditCommand(UINT message) {
   if (focus == Item(IDC_MT_MEMO)) SendMessageA(focus, message, 0, 0);
 }
 
-void TModText::Insert(std::string_view tag) {
+// The dialog manager selects the whole text of an edit field it gives the focus to (on
+// activation, and after a button took the focus); typing would then replace the text. The memo
+// keeps its caret instead. A click into the memo has placed a caret of its own by now and is
+// left alone.
+void TModText::RestoreCaret() {
   platform::win32::EditField memo(Handle(), IDC_MT_MEMO);
   DWORD start = 0;
   DWORD end = 0;
   memo.Send(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  const std::size_t length = memo.Text().size();
+  if (length == 0 || start != 0 || end != length) return;
+  const std::size_t caret = std::min(caret_, length);
+  memo.Send(EM_SETSEL, caret, caret);
+}
+
+bool TModText::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/, INT_PTR& result) {
+  if (message != kRestoreCaret) return false;
+  RestoreCaret();
+  result = 0;
+  return true;
+}
+
+void TModText::Insert(std::string_view tag) {
+  platform::win32::EditField memo(Handle(), IDC_MT_MEMO);
+  // A menu entry leaves the focus in the memo: its caret is where it stands now.
+  if (GetFocus() == memo.Handle()) {
+    DWORD start = 0;
+    memo.Send(EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    caret_ = start;
+  }
   KeystrokeMemo core;
-  core.Set(memo.Text(), start);
+  core.Set(memo.Text(), caret_);
   if (const std::optional<std::string_view> refused = core.SetIt(tag)) {
     platform::win32::Win32Prompts(platform::win32::FromHwnd(Handle()))
         .ShowMessage(kEditorError, *refused);
@@ -94,9 +130,10 @@ void TModText::Insert(std::string_view tag) {
   // The inserted tag may take the text to the limit the user can type to; a longer text set
   // by the program is kept whole.
   memo.SetText(core.Text());
-  memo.Send(EM_SETSEL, core.Caret(), core.Caret());
-  memo.Send(EM_SCROLLCARET);
+  caret_ = core.Caret();
   FocusItem(IDC_MT_MEMO);
+  memo.Send(EM_SETSEL, caret_, caret_);
+  memo.Send(EM_SCROLLCARET);
 }
 
 void TModText::OnOK() {

@@ -33,14 +33,18 @@ class TModText final : public platform::win32::DialogBase {
   void OnCommand(int id, int notifyCode) override;
   void OnOK() override;
   void OnDestroy() override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
  private:
   void Insert(std::string_view tag);
   void EditCommand(UINT message);
+  void RestoreCaret();
 
   std::string text_;
   KeyboardHookSwitch keyboardHook_;
   bool hookOff_ = false;
+  // Where the caret stood when the memo last lost the focus.
+  std::size_t caret_ = 0;
   std::optional<std::string> result_;
 };
 

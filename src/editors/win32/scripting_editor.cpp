@@ -205,7 +205,7 @@ void TDoScripting::OnCommand(int id, int notifyCode) {
       RefreshScript();
       return;
     case IDC_SE_SCHEDULE:
-      if (setup_.setSchedule) setup_.setSchedule(macro_);
+      if (setup_.setSchedule) setup_.setSchedule(macro_, Handle());
       return;
     case IDC_SE_HELP:
       platform::win32::ShowHelpTopic(Handle(), platform::kTopicScriptingEditor);
@@ -215,12 +215,13 @@ void TDoScripting::OnCommand(int id, int notifyCode) {
   }
 }
 
-// Enter adds the chosen command in the command list and edits the chosen line in the script;
-// elsewhere it is "&Ok".
+// The Enter key adds the chosen command in the command list and edits the chosen line in the
+// script; anywhere else, and "&Ok" itself however it is pressed, accepts the editor.
 void TDoScripting::OnOK() {
+  const bool enterKey = (GetKeyState(VK_RETURN) & 0x8000) != 0;
   const HWND focus = GetFocus();
-  if (focus == Item(IDC_SE_COMMANDS)) return Add(InsertMode::Append);
-  if (focus == Item(IDC_SE_SCRIPT)) return EditLine();
+  if (enterKey && focus == Item(IDC_SE_COMMANDS)) return Add(InsertMode::Append);
+  if (enterKey && focus == Item(IDC_SE_SCRIPT)) return EditLine();
   Accept();
 }
 

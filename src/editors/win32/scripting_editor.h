@@ -33,8 +33,9 @@ struct ScriptingEditorSetup {
   bool forcedWindow = false;  // the hotkey may only be used for one window
   EditorPlacement placement;
   KeyboardHookSwitch keyboardHook;
-  // "Se&t Schedule" of a timed macro: edits the schedule fields of the working record.
-  std::function<void(storage::MacroRecord&)> setSchedule;
+  // "Se&t Schedule" of a timed macro: edits the schedule fields of the working record in a
+  // dialog owned by the editor.
+  std::function<void(storage::MacroRecord&, HWND owner)> setSchedule;
   std::function<double()> now;  // the date and time stored as LastModified
 };
 

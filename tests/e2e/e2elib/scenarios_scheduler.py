@@ -84,13 +84,16 @@ def select_last_row_and_open(box, quindl_caption="Quindle 98 ("):
 
 @scenario("sched_set_schedule_dialog_by_keyboard")
 def sched_set_schedule_dialog_by_keyboard(box):
-    """Enter on a timed macro in the list opens "Set Schedule"; by keys alone a once-date in the
-    past is refused with its message, then an hourly schedule at minute 45 is stored."""
+    """Enter on a timed macro in the list opens it in the scripting editor, whose "Se&t
+    Schedule" opens "Set Schedule"; by keys alone a once-date in the past is refused with its
+    message, then an hourly schedule at minute 45 is stored when the editor is accepted."""
     pad = box.start_pad("TestPad Dialog")
     daily = schedule(macros.DAILY, hour24=9, minute=0, year=2026, month=12, day=8)
     data = macros.macro_file(record("Timed", "x", macros.TIMED, schedule=daily))
     box.start_quindl_with(data, pad)
     select_last_row_and_open(box)
+    pad.wait_window("Macro Scripting Editor", controls=("Timed Macros", "Se&t Schedule", "&Ok"))
+    box.key("alt+t")
     pad.wait_window("Set Schedule", controls=("&Update", "&Cancel", "He&lp", "&Daily"))
     box.session.settled_screenshot("sched_set_schedule_daily.png")
     box.key("alt+o")
@@ -107,6 +110,8 @@ def sched_set_schedule_dialog_by_keyboard(box):
     box.session.settled_screenshot("sched_set_schedule_hourly.png")
     box.key("Return")
     waiting.until(lambda: pad.window("Set Schedule") is None, 20, "the dialog to close")
+    box.key("alt+o")
+    waiting.until(lambda: pad.window("Macro Scripting Editor") is None, 20, "the editor to close")
     with open(box.host_path("SCEN.QNL"), "rb") as f:
         stored = f.read()[4 * macros.RECORD_SIZE:5 * macros.RECORD_SIZE]
     kind, = struct.unpack_from("<h", stored, 5114)

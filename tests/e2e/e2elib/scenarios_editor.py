@@ -1,0 +1,74 @@
+"""The scripting editor, opened from QUINDL.EXE's macro list and worked by keys alone: its lines,
+the keystroke editor of a Text line, and the macro it writes back."""
+
+from . import macros, waiting
+from .macros import hotkey, record
+from .registry import expect_equal, scenario
+from .scenarios_typlets import bring_to_front
+
+
+def open_last_row(box):
+    """Clicks into QUINDL's macro list, goes to its last row and presses Enter."""
+    box.click(570 + 220, 560 + 110)
+    box.key("End")
+    box.key("Return")
+
+
+@scenario("editor_text_line_edited_and_played")
+def editor_text_line_edited_and_played(box):
+    """Enter on a hotkey macro opens "Macro Scripting Editor" with its lines indented; Enter on
+    the Text line opens "Enter Keystrokes", where typing and the "E&nter" button change it;
+    "&Update" and "&Ok" store it, and the hotkey then types the new text."""
+    pad = box.start_pad("TestPad Editor")
+    code = hotkey("ctrl+alt+shift+e")
+    data = macros.macro_file(record("Edited", "<REPEAT:0002>ab<ENDREP>", code))
+    box.start_quindl_with(data, pad)
+    open_last_row(box)
+    pad.wait_window("Macro Scripting Editor  (GLOBAL)",
+                             controls=("Co&mmands", "Macro &Script", "&Ok", "&Cancel"))
+    box.session.settled_screenshot("editor_scripting.png")
+    # The second line is the Text line inside the repeat.
+    box.key("alt+s")
+    box.key("Home")
+    box.key("Down")
+    box.key("Return")
+    pad.wait_window("Enter Keystrokes", controls=("Keystrokes", "&Update", "E&nter", "ok"))
+    box.session.settled_screenshot("editor_enter_keystrokes.png")
+    box.type_keys("cd")
+    box.key("alt+n")
+    box.key("alt+u")
+    waiting.until(lambda: pad.window("Enter Keystrokes") is None, 20, "Enter Keystrokes to close")
+    box.key("alt+o")
+    waiting.until(lambda: pad.window("Macro Scripting Editor") is None, 20, "the editor to close")
+    with open(box.host_path("SCEN.QNL"), "rb") as f:
+        stored = f.read()[4 * macros.RECORD_SIZE:5 * macros.RECORD_SIZE]
+    text = stored[100:stored.index(b"\0", 100)].decode("cp1252")
+    expect_equal(text, "<REPEAT:0002>abcd<ENTER><ENDREP>", "the stored macro text")
+    bring_to_front(box, pad)
+    box.key("ctrl+alt+shift+e")
+    pad.wait_text("abcd\r\nabcd\r\n")
+
+
+@scenario("editor_cancel_leaves_the_macro")
+def editor_cancel_leaves_the_macro(box):
+    """Deleting a line and then "&Cancel" leaves the macro file as it was; "&Add" with no
+    command chosen says so in a message titled "Error"."""
+    pad = box.start_pad("TestPad Editor Cancel")
+    data = macros.macro_file(record("Kept", "one<CLIPC>", hotkey("ctrl+alt+shift+k")))
+    box.start_quindl_with(data, pad)
+    before = open(box.host_path("SCEN.QNL"), "rb").read()
+    open_last_row(box)
+    pad.wait_window("Macro Scripting Editor", controls=("De&lete", "&Cancel"))
+    box.key("alt+a")
+    message = waiting.until(lambda: pad.message("No command selected"), 20,
+                            "the no-command message")
+    expect_equal(message["title"], "Error", "the message's title")
+    box.key("Return")
+    waiting.until(lambda: not pad.message("No command selected"), 20, "the message to close")
+    box.key("alt+s")
+    box.key("Home")
+    box.key("alt+l")
+    box.key("alt+c")
+    waiting.until(lambda: pad.window("Macro Scripting Editor") is None, 20, "the editor to close")
+    expect_equal(open(box.host_path("SCEN.QNL"), "rb").read() == before, True,
+                 "the macro file unchanged")
