@@ -44,6 +44,26 @@ inline int ReadBackCommand(const CommandResult& result) {
   return lines.size() == 1 ? CommandNumberOf(lines.front().text) : 0;
 }
 
+// A result must be the tag, write back from its line to the same tag, and read back as one line
+// of its command (a tag too wide for its fields would read back as text).
+template <typename Outcome>
+void ExpectCommand(const Outcome& outcome, const char* text) {
+  ASSERT_TRUE(outcome.Accepted()) << outcome.message;
+  EXPECT_EQ(outcome.result->text, text);
+  EXPECT_EQ(WrittenBack(*outcome.result), text);
+  EXPECT_EQ(ReadBackCommand(*outcome.result), outcome.result->command) << text;
+}
+
+template <typename Outcome, typename Field>
+void ExpectRefusal(const Outcome& outcome, std::string_view message, Field focus,
+                   std::string_view caption = kErrorCaption) {
+  ASSERT_FALSE(outcome.Accepted());
+  EXPECT_EQ(outcome.message, message);
+  EXPECT_EQ(outcome.caption, caption);
+  EXPECT_FALSE(outcome.question);
+  EXPECT_EQ(outcome.focus, focus);
+}
+
 // The name of a table's case, for the cases that carry a `name`.
 struct CaseName {
   template <typename Case>
