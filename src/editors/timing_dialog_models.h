@@ -20,8 +20,7 @@ inline constexpr std::string_view kDelay2MillisecondsText = "Delay in Millisecon
 inline constexpr std::size_t kDelay2Limit = 5;
 inline constexpr std::string_view kDelaySecondsRange =
     "Value must be greater than zero and no larger than 60.";
-// Kept as the users know it, though 9999 itself is accepted: the bound is the four digits of
-// the tag.
+// The bound is the four digits of "<MSD:": 9999 itself is accepted, whatever the wording says.
 inline constexpr std::string_view kDelayBelowLimit = "Value must be less than 9999.";
 
 enum class Delay2Field { Seconds };

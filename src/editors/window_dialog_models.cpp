@@ -16,7 +16,7 @@ constexpr int kWheelForward = 14;
 constexpr int kWheelBackward = 15;
 constexpr int kKeyCodeCount = 8;
 
-// The checked title of a window command: empty for the current window.
+// Why a window command's title is refused; nothing for the current window or a usable title.
 std::optional<std::string_view> TitleRefusal(bool current, const std::string& title) {
   if (current) return std::nullopt;
   if (title.empty()) return kNoWindowTitle;
