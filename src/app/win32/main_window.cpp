@@ -487,6 +487,9 @@ void TMainWin::OnMenu(int id) {
     case IDM_OPTIONS_CAPTURE:
       OpenCaptureDefaults();
       break;
+    case IDM_MACROS_SCRIPTING:
+      DoTheScript(platform::win32::ListView(list_).Selected());
+      break;
     case IDM_HELP_CONTENTS:
     case IDM_HELP_TUTORIAL:
     case IDM_HELP_ABOUT:
@@ -506,17 +509,7 @@ bool TMainWin::OnNotify(const NMHDR& header, LRESULT& result) {
 }
 
 void TMainWin::OpenListEntry(int row) {
-  std::optional<activation::SystemKeyField> systemField;
-  {
-    storage::TableGuard guard(context_.lock);
-    if (!guard || row < 0) return;
-    systemField = activation::SystemFieldOfSlot(guard.Table(), static_cast<std::size_t>(row));
-  }
-  if (systemField) {
-    OpenSystemKeys(*systemField);
-    return;
-  }
-  DoTheScript(row);
+  if (row >= 0) DoTheScript(row);
 }
 
 void TMainWin::OpenTypletOptions() {

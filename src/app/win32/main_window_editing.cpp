@@ -1,6 +1,7 @@
 // The main window's editing operations: a macro of the list opened in the scripting editor and
 // written back when the editor is accepted. TMainWin only routes to them.
 #include "activation/macro_names.h"
+#include "activation/system_keys.h"
 #include "app/win32/main_window.h"
 #include "editors/win32/scripting_editor.h"
 #include "hooklib/hotkey_names.h"
@@ -56,6 +57,8 @@ void TMainWin::DoTheScript(int row) {
   editors::win32::ScriptingEditorSetup setup;
   std::size_t count = 0;
   bool popup = false;
+  bool system = false;
+  std::optional<activation::SystemKeyField> systemField;
   {
     // The lock is let go before any message: the hook library waits for it on every key.
     storage::TableGuard guard(context_.lock);
@@ -65,6 +68,8 @@ void TMainWin::DoTheScript(int row) {
     if (row >= 0 && static_cast<std::size_t>(row) < count) {
       const std::size_t slot = static_cast<std::size_t>(row);
       popup = table.ScopeKind[slot] == storage::ScopePopupMenu;
+      system = table.ScopeKind[slot] == storage::ScopeSystem;
+      systemField = activation::SystemFieldOfSlot(table, slot);
       setup.kind = KindOf(table.HotkeyNumber[slot]);
       setup.hotkeyName = std::string(hooklib::HotkeyName(table.HotkeyNumber[slot]));
       setup.forcedWindow = SharedWithAGlobal(table, slot);
@@ -74,7 +79,12 @@ void TMainWin::DoTheScript(int row) {
   if (row < 0 || static_cast<std::size_t>(row) >= count) {
     return platform_->prompts.ShowMessage(kListError, activation::kNoMacroSelected);
   }
-  // A popup menu's record holds its members, not a text: it has an editor of its own.
+  // A system macro is changed in "System Hot Keys"; a popup menu's record holds its members,
+  // not a text, and has an editor of its own.
+  if (system) {
+    if (systemField) OpenSystemKeys(*systemField);
+    return;
+  }
   if (popup) return;
   const int n = row + 1;
   storage::MacroRecord& current = context_.store.CurrentMacro();

@@ -21,6 +21,7 @@
 /* "&Macros" */
 #define IDM_MACROS_RECAPTURE 3040
 #define IDM_MACROS_END_CAPTURE 3041
+#define IDM_MACROS_SCRIPTING 3042
 
 /* "&Options" */
 #define IDM_OPTIONS_TYPLETS 3060

@@ -76,6 +76,7 @@ TEST_F(MainWindowTest, TheMenuBarComesFromTheResourcesWithEveryCommand) {
   for (int i = 0; i < ::GetMenuItemCount(bar); ++i) EXPECT_EQ(TopLevelText(bar, i), menus[i]);
   const std::pair<int, std::string_view> commands[] = {
       {IDM_FILE_TERMINATE, "&Terminate Quindle 98"},
+      {IDM_MACROS_SCRIPTING, "&Scripting Editor"},
       {IDM_MACROS_RECAPTURE, "Re&capture Macro"},
       {IDM_OPTIONS_TYPLETS, "T&yplets"},
       {IDM_OPTIONS_SHOW_DATE, "&Show Date && Time"},
