@@ -199,6 +199,10 @@ class Pad:
         answer = self.request("tableprogram")[0]
         return unescape(answer.rest.split(" name=", 1)[1])
 
+    def table_capturing(self):
+        """Whether a running QUINDL.EXE has a capture recording (CaptureActive)."""
+        return self.request("tableprogram")[0].fields.get("capture") == "1"
+
     def foreground_title(self):
         return self.foreground()["title"]
 

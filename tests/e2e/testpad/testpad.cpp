@@ -29,7 +29,8 @@
 //   foreground id=ID hwnd=H class=CLASS pid=P active=H focus=H focuspid=P capture=H
 //              menuowner=H guiflags=N title=TEXT
 //   font id=ID found=0|1 name=NAME                         (an installed font family)
-//   tableprogram id=ID name=NAME|<none>  (QUINDL's program in front, from the shared table)
+//   tableprogram id=ID capture=0|1 name=NAME|<none>  (from the shared table: whether a capture
+//                records, and QUINDL's program in front)
 //   done id=ID
 //   show visible=0|1
 //   sizemove enter|exit
@@ -343,14 +344,18 @@ void AnswerFont(const std::string& id, const std::string& family) {
 void AnswerTableProgram(const std::string& id) {
   using quindle::storage::SharedMacroTable;
   std::string name = "<none>";
+  bool capturing = false;
   if (HANDLE mapping = OpenFileMappingA(FILE_MAP_READ, FALSE, quindle::storage::kTableBlockName)) {
     if (const void* view = MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, sizeof(SharedMacroTable))) {
-      name = Escape(static_cast<const SharedMacroTable*>(view)->ForegroundProgram.View());
+      const auto* table = static_cast<const SharedMacroTable*>(view);
+      name = Escape(table->ForegroundProgram.View());
+      capturing = table->CaptureActive;
       UnmapViewOfFile(view);
     }
     CloseHandle(mapping);
   }
-  gPad->log.Write("tableprogram id=" + id + " name=" + name);
+  gPad->log.Write("tableprogram id=" + id + " capture=" + (capturing ? "1" : "0") +
+                  " name=" + name);
 }
 
 void AnswerState(const std::string& id) {

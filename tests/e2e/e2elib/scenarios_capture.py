@@ -1,0 +1,169 @@
+"""Capturing macros for real: QUINDL.EXE and QNLHOOK.DLL record real key and mouse events typed
+into TESTPAD, and the captured macro then plays them back."""
+
+import time
+
+from . import macros, waiting
+from .macros import hotkey, record
+from .registry import expect, expect_equal, scenario
+from .scenarios_typlets import bring_to_front, settle
+
+QUICK_CAPTURE = "ctrl+alt+shift+x"  # the capture system hotkey of every new file
+FIRST_OWN = 4  # the four system macros come first in a scenario's file
+
+
+def capture_settings(keys=True, mouse=False, timing=True, prompt=False, screen=True,
+                     window_size=False):
+    def yes(flag):
+        return "Yes" if flag else "No"
+    return macros.MAIN_WINDOW_SETTINGS + (
+        "[Capture]\r\nKeys=%s\r\nMouse=%s\r\nTime=%s\r\nPrompt=%s\r\nRelative To Screen=%s\r\n"
+        "Window Size=%s\r\nDouble Alt=Yes\r\nSpeed=1\r\nGlobal=Yes\r\n" % (
+            yes(keys), yes(mouse), yes(timing), yes(prompt), yes(screen), yes(window_size)))
+
+
+def stored_record(box, index, name="SCEN.QNL"):
+    with open(box.host_path(name), "rb") as f:
+        data = f.read()
+    return data[index * macros.RECORD_SIZE:(index + 1) * macros.RECORD_SIZE]
+
+
+def record_count(box, name="SCEN.QNL"):
+    with open(box.host_path(name), "rb") as f:
+        return len(f.read()) // macros.RECORD_SIZE
+
+
+def text_of(stored):
+    end = stored.index(b"\0", 100)
+    return stored[100:end].decode("cp1252")
+
+
+def name_the_typlet(box, pad, name):
+    """In "Capture Complete": "&Typlets", then the name. "&Ok" without a name puts the focus
+    into the name field, with its message, which is the one way there by keys alone."""
+    pad.wait_window("Capture Complete", ("&Hot Keys", "&Typlets", "&Ok"), limit=40)
+    waiting.until(lambda: pad.window("Capture Complete")["fg"] == "1", 20, "the dialog in front")
+    box.key("alt+t")
+    box.key("Return")
+    waiting.until(lambda: pad.message("No Typlet name entered."), 20, "the no-name message")
+    box.key("Return")
+    waiting.until(lambda: not pad.message("No Typlet name entered."), 20, "the message to close")
+    box.type_keys(name)
+    box.key("Return")
+    waiting.until(lambda: pad.window("Capture Complete") is None, 20, "Capture Complete to close")
+
+
+def wait_recording(pad):
+    """The capture runs once the table says so; TESTPAD reads it as QUINDL's own does."""
+    waiting.until(pad.table_capturing, 20, "the capture to run")
+
+
+@scenario("capture_quick_typlet_plays_back")
+def capture_quick_typlet_plays_back(box):
+    """Ctrl+Alt+Shift+X shows "Start Capture", "Hello" is typed, Ctrl+Alt+Shift+X again opens
+    "Capture Complete"; the Typlet "hi1" made there plays "Hello" back, and the recorded text
+    starts with the speed tag and holds <MSD: delays."""
+    pad = box.start_pad("TestPad Quick Capture")
+    box.write_file("QUINX.INI", capture_settings(prompt=True))
+    box.start_quindl_with(macros.macro_file(), pad)
+    bring_to_front(box, pad)
+    box.key(QUICK_CAPTURE)
+    start = waiting.until(lambda: pad.message("macro capture will now start"), 20,
+                          "the start message")
+    expect_equal(start["title"], "Start Capture", "the start message's title")
+    box.session.settled_screenshot("capture_start_message.png")
+    pad.close_window("Start Capture")
+    waiting.until(lambda: not pad.message("macro capture will now start"), 20,
+                  "the start message to close")
+    wait_recording(pad)
+    bring_to_front(box, pad)
+    box.type_keys("Hello")
+    pad.wait_text("Hello")
+    box.key(QUICK_CAPTURE)
+    name_the_typlet(box, pad, "hi1")
+    waiting.until(lambda: record_count(box) == FIRST_OWN + 1, 20, "the captured macro stored")
+    stored = stored_record(box, FIRST_OWN)
+    text = text_of(stored)
+    expect(text.startswith("<SPEED:00001>"), "the speed tag first: %r" % text)
+    expect("<MSD:" in text, "delays between the keys: %r" % text)
+    expect_equal("".join(c for c in text.replace("<SPEED:00001>", "")
+                         if c.isalpha() and c not in "MSD"), "Hello", "the letters captured")
+    expect_equal(stored[82:86], b"\x03hi1", "the Typlet name")
+    bring_to_front(box, pad)
+    box.type_keys("hi1")
+    pad.wait_text("HelloHello", limit=40)
+
+
+@scenario("capture_mouse_only_ends_by_stop_keys")
+def capture_mouse_only_ends_by_stop_keys(box):
+    """With only the mouse captured, the capture hotkey still ends the capture, and the click
+    made during it is in the macro."""
+    pad = box.start_pad("TestPad Mouse Capture")
+    box.write_file("QUINX.INI", capture_settings(keys=False, mouse=True, timing=False))
+    box.start_quindl_with(macros.macro_file(), pad)
+    bring_to_front(box, pad)
+    box.key(QUICK_CAPTURE)
+    wait_recording(pad)
+    state = pad.state()
+    box.click(state["client"][0] + 60, state["client"][1] + 40)
+    pad.wait_event(lambda e: e.name == "WM_LBUTTONUP", 20, "the click in TESTPAD")
+    box.key(QUICK_CAPTURE)
+    name_the_typlet(box, pad, "mo1")
+    waiting.until(lambda: record_count(box) == FIRST_OWN + 1, 20, "the captured macro stored")
+    text = text_of(stored_record(box, FIRST_OWN))
+    expect("<MMS:" in text and ("<LCLK>" in text or "<LDN>" in text), "the click: %r" % text)
+    expect("<CTL" not in text and "<ALT" not in text, "no keys captured: %r" % text)
+
+
+@scenario("capture_2000_characters_without_loss")
+def capture_2000_characters_without_loss(box):
+    """2000 characters typed by real key events during a capture are all in the macro, and
+    playing it types the same 2000 characters."""
+    typed = "".join("abcdefghijklmnopqrstuvwxyz0123456789"[(i * 7) % 36] for i in range(2000))
+    pad = box.start_pad("TestPad Long Capture")
+    box.write_file("QUINX.INI", capture_settings(timing=False))
+    box.start_quindl_with(macros.macro_file(), pad)
+    bring_to_front(box, pad)
+    box.key(QUICK_CAPTURE)
+    wait_recording(pad)
+    box.xdotool("type", "--delay", "12", typed)
+    pad.wait_text(typed, limit=120)
+    box.key(QUICK_CAPTURE)
+    name_the_typlet(box, pad, "big")
+    waiting.until(lambda: record_count(box) == FIRST_OWN + 1, 20, "the captured macro stored")
+    expect_equal(text_of(stored_record(box, FIRST_OWN)), typed, "the captured text")
+    player = box.start_pad("TestPad Long Playback", log_name="long_playback.log",
+                           geometry=(620, 100, 380, 250))
+    bring_to_front(box, player)
+    box.type_keys("big")
+    player.wait_text(typed, limit=180)
+
+
+@scenario("capture_killed_leaves_the_file_whole")
+def capture_killed_leaves_the_file_whole(box):
+    """QUINDL.EXE killed in the middle of a capture leaves every macro of the file as it was;
+    started again, it plays them."""
+    pad = box.start_pad("TestPad Killed Capture")
+    code = hotkey("ctrl+alt+shift+k")
+    box.write_file("QUINX.INI", capture_settings())
+    process = box.start_quindl_with(macros.macro_file(record("Kept", "kept", code)), pad)
+    before = open(box.host_path("SCEN.QNL"), "rb").read()
+    bring_to_front(box, pad)
+    box.key(QUICK_CAPTURE)
+    wait_recording(pad)
+    box.type_keys("abc")
+    pad.wait_text("abc")
+    process.kill()
+    process.wait(timeout=30)
+    waiting.until(lambda: not pad.window("Quindle 98 ("), 30, "the main window to go")
+    after = open(box.host_path("SCEN.QNL"), "rb").read()
+    expect_equal(after[:len(before)] == before, True, "the file's macros unchanged")
+    expect(len(after) in (len(before), len(before) + macros.RECORD_SIZE),
+           "at most the capture's own new macro added: %d bytes, then %d" % (
+               len(before), len(after)))
+    box.start_quindl(["/F" + box.windows_path("SCEN.QNL")], wait_with=pad)
+    bring_to_front(box, pad)
+    box.key("ctrl+alt+shift+k")
+    pad.wait_text("abckept")
+    settle(0.5)
+    time.sleep(0)
