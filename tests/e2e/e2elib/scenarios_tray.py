@@ -165,3 +165,56 @@ def tray_second_instance_names_the_tray(box):
         raise AssertionError("the second QUINDL.EXE did not end after its message")
     time.sleep(0.5)
     expect(main_window(pad) is not None, "the first QUINDL.EXE ended too")
+
+
+@scenario("tray_dialog_keeps_window_open_closes_it")
+def tray_dialog_keeps_window_open_closes_it(box):
+    """In tray mode an open dialog keeps the program up when another program takes the focus;
+    opening from the tray closes the dialog and shows the main window in front."""
+    pad = box.start_pad("TestPad Tray Dialog")
+    start_in_tray(box, pad)
+    click_tray_icon(box, pad, 1)
+    wait_main(pad, True, foreground=True)
+    box.key("alt+o")
+    box.key("y")
+    pad.wait_window("Typlet Options")
+    box.activate(pad)
+    expect(waiting.holds(lambda: main_window(pad)["visible"] == "1", 2.0),
+           "the main window hid with a dialog of the program open")
+    expect(pad.window("Typlet Options") is not None, "the dialog closed on the focus loss")
+    click_tray_icon(box, pad, 1)
+    waiting.until(lambda: pad.window("Typlet Options") is None, 20, "the dialog to close")
+    wait_main(pad, True, foreground=True)
+    box.activate(pad)
+    wait_main(pad, False)
+
+
+@scenario("tray_activate_hotkey_and_terminate")
+def tray_activate_hotkey_and_terminate(box):
+    """The "Activate Quindle" system hotkey brings the window out of the tray; MyPopUp's
+    "&Terminate and Unload" ends the program, and its icon leaves the tray."""
+    pad = box.start_pad("TestPad Tray Hotkey")
+    start_in_tray(box, pad)
+    process = box.processes[-1]
+    # Up from the tray and down again first: the hook library notes a program in front only
+    # when the front changes, and TESTPAD was in front before QUINDL.EXE started.
+    click_tray_icon(box, pad, 1)
+    wait_main(pad, True, foreground=True)
+    box.activate(pad)
+    wait_main(pad, False)
+    box.key("ctrl+alt+shift+w")
+    wait_main(pad, True, foreground=True)
+    box.activate(pad)
+    wait_main(pad, False)
+    main = main_window(pad)
+    click_tray_icon(box, pad, 3)
+    waiting.until(lambda: tray_menu_shown(pad, main), 20, "the tray menu")
+    menu = waiting.until(lambda: pad.class_window(MENU_CLASS), 20, "the tray menu's window")
+    left, _, _, bottom = menu["rect"]
+    box.click(left + 30, bottom - 12)  # the last entry
+    waiting.until(lambda: main_window(pad) is None, 30, "the main window to close")
+    try:
+        process.wait(timeout=30)
+    except Exception:
+        raise AssertionError("QUINDL.EXE did not end after \"Terminate and Unload\"")
+    box.session.settled_screenshot("tray_after_terminate.png")
