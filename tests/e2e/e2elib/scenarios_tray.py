@@ -218,3 +218,31 @@ def tray_activate_hotkey_and_terminate(box):
     except Exception:
         raise AssertionError("QUINDL.EXE did not end after \"Terminate and Unload\"")
     box.session.settled_screenshot("tray_after_terminate.png")
+
+
+@scenario("tray_pause_dialog_leaves_window_in_tray")
+def tray_pause_dialog_leaves_window_in_tray(box):
+    """In tray mode a macro's pause dialog comes up on its own, without the main window, and
+    after Resume the macro goes on and the program stays in the tray."""
+    pad = box.start_pad("TestPad Tray Pause")
+    box.write_file("QUINX.INI", TRAY_SETTINGS)
+    code = hotkey("ctrl+alt+shift+t")
+    box.write_file("SCEN.QNL", macros.macro_file(record("Paused", "x<PAUSE:050,100Wait>y", code)))
+    box.start_quindl(["/F" + box.windows_path("SCEN.QNL")])
+    waiting.until(lambda: main_window(pad), 60, "the QUINDL main window to exist")
+    click_tray_icon(box, pad, 1)
+    wait_main(pad, True, foreground=True)
+    box.activate(pad)
+    wait_main(pad, False)
+    box.key("ctrl+alt+shift+t")
+    pad.wait_text("x")
+    pad.wait_window("Pause (", ("&Resume", "&Abort"), limit=20)
+    box.session.settled_screenshot("tray_pause.png")
+    expect_equal(main_window(pad)["visible"], "0", "the main window's visibility in the pause")
+    # TESTPAD took the focus back from the dialog: that focus loss must not have hidden
+    # anything either. The macro's own hotkey resumes it.
+    box.activate(pad)
+    box.key("ctrl+alt+shift+t")
+    pad.wait_text("xy")
+    expect(waiting.holds(lambda: main_window(pad)["visible"] == "0", 1.5),
+           "the main window showed after the pause")
