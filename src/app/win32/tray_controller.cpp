@@ -127,6 +127,10 @@ bool TrayController::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     OnIconMessage(static_cast<UINT>(wParam), static_cast<UINT>(lParam));
     return true;
   }
+  if (message == kTrayHideMessage) {
+    HideAfterFocusLoss();
+    return true;
+  }
   if (message == WM_ACTIVATEAPP) {
     if (wParam == FALSE) AppDeactivate();
     return false;
@@ -212,7 +216,17 @@ void TrayController::AppDeactivate() {
   facts.popupMenuShown = menuShown_ || (host_.popupMenuShown && host_.popupMenuShown());
   facts.dialogOpen = ProgramDialogOpen(owner_);
   facts.suppressed = suppression_.Take();
-  if (HidesOnFocusLoss(facts)) HideProgram();
+  // Hiding the window while the system is still handing the activation over would make it
+  // look for another window to activate; the hide waits until the change is done.
+  if (HidesOnFocusLoss(facts)) PostMessageA(owner_, kTrayHideMessage, 0, 0);
+}
+
+void TrayController::HideAfterFocusLoss() {
+  // The user may have come back (or left tray mode) meanwhile.
+  HWND front = GetForegroundWindow();
+  const bool ours =
+      front != nullptr && GetWindowThreadProcessId(front, nullptr) == GetCurrentThreadId();
+  if (settings_.useTray && !ours) HideProgram();
 }
 
 void TrayController::HideProgram() {

@@ -20,6 +20,8 @@ namespace quindle::app::win32 {
 // kRecordingTrayIcon), lParam the mouse message (WM_LBUTTONUP, WM_RBUTTONUP, ...). Its number
 // is fixed (0xB070) so that a test can send it as a click would.
 inline constexpr UINT kTrayCallbackMessage = WM_APP + 0x3070;
+// AppDeactivate's hide, carried out once the activation change that caused it is over.
+inline constexpr UINT kTrayHideMessage = WM_APP + 0x3071;
 inline constexpr UINT kMainTrayIcon = 1;
 inline constexpr UINT kRecordingTrayIcon = 2;
 
@@ -83,6 +85,7 @@ class TrayController {
   void OnIconMessage(UINT icon, UINT mouse);
   void ShowMenu();
   void AppDeactivate();
+  void HideAfterFocusLoss();
 
   HWND owner_;
   Settings& settings_;

@@ -87,6 +87,16 @@ def tray_menu_shown(pad, main):
     return front["hwnd"] == main["hwnd"] and int(front["guiflags"]) & GUI_INMENUMODE
 
 
+def open_tray_menu(box, pad, main):
+    """A right click on the icon, and MyPopUp's window once it is tracked."""
+    click_tray_icon(box, pad, 3)
+    try:
+        waiting.until(lambda: tray_menu_shown(pad, main), 20, "the tray menu")
+    except AssertionError as error:
+        raise AssertionError("%s; in front: %r" % (error, pad.foreground())) from None
+    return waiting.until(lambda: pad.class_window(MENU_CLASS), 20, "the tray menu's window")
+
+
 @scenario("tray_starts_in_tray_opens_and_hides")
 def tray_starts_in_tray_opens_and_hides(box):
     """With "Use Tray" = Yes the main window is not shown at start and the notification area
@@ -103,9 +113,7 @@ def tray_starts_in_tray_opens_and_hides(box):
     # MyPopUp at the pointer, from a real right click, and its first entry "&Open" clicked.
     # (Wine gives the keys to the hidden window in front, not to the menu: its letters do not
     # reach it here.)
-    click_tray_icon(box, pad, 3)
-    waiting.until(lambda: tray_menu_shown(pad, main), 20, "the tray menu")
-    menu = waiting.until(lambda: pad.class_window(MENU_CLASS), 20, "the tray menu's window")
+    menu = open_tray_menu(box, pad, main)
     box.session.settled_screenshot("tray_menu.png")
     left, top, _, _ = menu["rect"]
     box.click(left + 30, top + 12)
@@ -207,9 +215,7 @@ def tray_activate_hotkey_and_terminate(box):
     box.activate(pad)
     wait_main(pad, False)
     main = main_window(pad)
-    click_tray_icon(box, pad, 3)
-    waiting.until(lambda: tray_menu_shown(pad, main), 20, "the tray menu")
-    menu = waiting.until(lambda: pad.class_window(MENU_CLASS), 20, "the tray menu's window")
+    menu = open_tray_menu(box, pad, main)
     left, _, _, bottom = menu["rect"]
     box.click(left + 30, bottom - 12)  # the last entry
     waiting.until(lambda: main_window(pad) is None, 30, "the main window to close")

@@ -33,8 +33,11 @@ bool Visible(HWND window) {
   return ::IsWindowVisible(window) != FALSE;
 }
 
+// The focus loss and what the window posts itself on it (the hide comes once it is over).
 void LoseFocus(HWND window) {
   ::SendMessageA(window, WM_ACTIVATEAPP, FALSE, 0);
+  MSG message{};
+  while (::PeekMessageA(&message, window, 0, 0, PM_REMOVE) != FALSE) ::DispatchMessageA(&message);
 }
 
 TEST_F(MainWindowTest, InTrayModeTheEntryIsCheckedAndHideEnabled) {
