@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "activation/key_remap.h"
 #include "activation/macro_names.h"
@@ -131,8 +132,9 @@ bool TMainWin::Create(int showCommand) {
   window.height = s.mainHeight;
   window.menu = menu.Release();  // the window's from here on, also when creation fails
   if (!CreateTopLevel(window)) return false;
-  // Started hidden, the window is never shown here: the first "Activate Quindle" shows it.
-  if (!options_.hide) {
+  // Started hidden, the window is never shown here: the first "Activate Quindle" shows it. In
+  // tray mode the program starts in the notification area.
+  if (!options_.hide && !(tray_ && tray_->StartsHidden())) {
     Show(showCommand);
     UpdateWindow(Handle());
   }
@@ -161,6 +163,10 @@ void TMainWin::OnDestroy() {
 }
 
 bool TMainWin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (tray_ && tray_->OnMessage(message, wParam, lParam)) {
+    result = 0;
+    return true;
+  }
   switch (message) {
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == activation::kScScreenSave && activation_ &&
@@ -222,7 +228,8 @@ bool TMainWin::FormCreate() {
   typlets_ = std::make_unique<activation::TypletActivation>(services, *activation_);
   typlets_->SetOptions(TypletOptionsOf(context_.settings));
 
-  const bool isNT = platform::win32::QuerySystemVersion().NtFourOrLater();
+  const platform::win32::SystemVersion version = platform::win32::QuerySystemVersion();
+  const bool isNT = version.NtFourOrLater();
 
   if (!CreateSmallBlocks()) return false;
   auto* activationBlock = static_cast<storage::ActivationBlock*>(activationBlock_.View());
@@ -262,7 +269,22 @@ bool TMainWin::FormCreate() {
   FillList();
   StartScheduler();
   UpdateCaption();
+  StartTray(version.windows95Family || isNT);
   return true;
+}
+
+void TMainWin::StartTray(bool trayCapable) {
+  TrayHost host{[this] { return closing_; },
+                [this] { return activation_->PlayingMacroNumber() != 0; },
+                [this] {
+                  const storage::TableGuard guard(context_.lock);
+                  return guard && guard.Table().PlaybackMarker;
+                },
+                [this] { return player_->State().PopupShowing; },
+                [this] { platform_->windows.ForceForeground(FromHwnd(Handle())); }};
+  tray_ = std::make_unique<TrayController>(Handle(), context_.settings, context_.profile,
+                                           std::move(host), trayCapable);
+  tray_->Start();
 }
 
 void TMainWin::StartScheduler() {
@@ -377,6 +399,7 @@ void TMainWin::FormClose() {
   cbtHook_ = 0;
   remapBlock_ = storage::win32::SharedBlock();
   activationBlock_ = storage::win32::SharedBlock();
+  tray_.reset();  // the icons leave the notification area with the program
 
   SaveWindowPlace();
   SaveSettings(context_.settings, context_.profile);
@@ -496,6 +519,7 @@ void TMainWin::OnMenu(int id) {
       OnHelpMenu(id);
       break;
     default:
+      if (tray_) tray_->OnCommand(id);
       break;
   }
 }
@@ -600,6 +624,18 @@ void TMainWin::ShowMainWindow() {
 void TMainWin::HideMainWindow() {
   ShowWindow(Handle(), SW_HIDE);
 }
+void TMainWin::ShowApplication() {
+  if (tray_) tray_->PrepareForPrompt();
+}
+void TMainWin::HideApplication() {
+  if (tray_) tray_->HideProgram();
+}
+void TMainWin::SetRecordingIcon(bool on) {
+  if (tray_) tray_->SetRecordingIcon(on);
+}
+void TMainWin::SuppressNextFocusLoss() {
+  if (tray_) tray_->SuppressNextFocusLoss();
+}
 
 void TMainWin::SwapMacroFile(std::string_view path) {
   const std::string file(path);
@@ -615,9 +651,8 @@ void TMainWin::DoAMessage(std::string_view title, std::string_view text) {
 }
 
 void TMainWin::ActivateMe() {
-  if (IsIconic(Handle()) != 0) ShowWindow(Handle(), SW_RESTORE);
-  ShowWindow(Handle(), SW_SHOW);
-  platform_->windows.ForceForeground(FromHwnd(Handle()));
+  // Restored, shown (also out of the tray) and brought to the front.
+  if (tray_) tray_->ShowProgram();
 }
 
 void TMainWin::StartACapture() {

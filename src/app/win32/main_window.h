@@ -17,6 +17,7 @@
 #include "app/command_line.h"
 #include "app/settings.h"
 #include "app/win32/hook_exports.h"
+#include "app/win32/tray_controller.h"
 #include "engine/player.h"
 #include "engine/win32/playback_prompts.h"
 #include "platform/program.h"
@@ -62,14 +63,20 @@ class TMainWin final : public platform::win32::WindowBase,
   // null when it could not be loaded.
   HACCEL Accelerators() const { return accelerators_; }
 
+  // For the capture: "Macro Is Recording" in the notification area while a capture records
+  // (it comes back by itself after Explorer restarts), and the one-shot flag that keeps the
+  // main window up through the focus loss right after a capture ends.
+  void SetRecordingIcon(bool on);
+  void SuppressNextFocusLoss();
+
   // IAppWindow
   platform::WindowHandle MainWindow() override;
-  bool UseTray() override { return false; }
+  bool UseTray() override { return context_.settings.useTray; }
   bool IsApplicationMinimized() override;
   void RestoreApplication() override;
   void MinimizeApplication() override;
-  void ShowApplication() override {}
-  void HideApplication() override {}
+  void ShowApplication() override;
+  void HideApplication() override;
   void ShowMainWindow() override;
   void HideMainWindow() override;
 
@@ -112,6 +119,8 @@ class TMainWin final : public platform::win32::WindowBase,
   void OpenSystemKeys(activation::SystemKeyField field);
 
   bool FormCreate();
+  // The tray icons and tray mode (FormCreate's last step).
+  void StartTray(bool trayCapable);
   void FormClose();
   bool CreateSmallBlocks();
   void InstallTableHooks();
@@ -151,6 +160,7 @@ class TMainWin final : public platform::win32::WindowBase,
   std::unique_ptr<activation::HotkeyActivation> activation_;
   std::unique_ptr<scheduler::win32::SchedulerTimers> scheduler_;
   std::unique_ptr<activation::TypletActivation> typlets_;
+  std::unique_ptr<TrayController> tray_;
 };
 
 }  // namespace quindle::app::win32

@@ -125,7 +125,20 @@ class Pad:
 
     def window(self, title_part):
         """Another top-level window whose title contains `title_part`, with its children."""
-        answer = self.request("window " + title_part)
+        return self._window_answer(self.request("window " + title_part))
+
+    def class_window(self, class_name):
+        """A top-level window of this class (one without a title, like the notification
+        area's), as window() gives it; None when there is none."""
+        return self._window_answer(self.request("classwindow " + class_name))
+
+    def post(self, hwnd, message, wparam=0, lparam=0):
+        """Posts a message to a window, as another program would."""
+        answer = self.request("post %d %d %d %d" % (int(hwnd), message, wparam, lparam))[0]
+        return answer.fields.get("posted") == "1"
+
+    @staticmethod
+    def _window_answer(answer):
         head = answer[0]
         if head.fields.get("found") != "1":
             return None

@@ -26,6 +26,7 @@
 //   window id=ID found=0|1 hwnd=H style=HEX exstyle=HEX topmost=0|1 visible=0|1 fg=0|1
 //         rect=L,T,R,B title=TEXT
 //   child id=ID class=NAME visible=0|1 rect=L,T,R,B text=TEXT  (one per child of that window)
+//   post id=ID posted=0|1
 //   foreground id=ID hwnd=H class=CLASS pid=P active=H focus=H focuspid=P capture=H
 //              menuowner=H guiflags=N title=TEXT
 //   font id=ID found=0|1 name=NAME                         (an installed font family)
@@ -38,7 +39,9 @@
 //
 // Requests come as a file LOGFILE.req holding "ID COMMAND [ARGUMENT]", polled by a timer, so a
 // test never has to put a message into this program's input: COMMAND is text, state,
-// window (ARGUMENT: a part of a top-level window's title, case-sensitive), foreground,
+// window (ARGUMENT: a part of a top-level window's title, case-sensitive), classwindow
+// (ARGUMENT: a window class; answered as window), post (ARGUMENT: HWND MESSAGE WPARAM LPARAM,
+// decimal), foreground,
 // tableprogram or font (ARGUMENT: a font family name). The
 // request file is deleted once read; every answer ends with its done line. On closing, the text
 // is written with id=close.
@@ -220,15 +223,11 @@ BOOL CALLBACK ReportChild(HWND child, LPARAM data) {
   return TRUE;
 }
 
-void AnswerWindow(const std::string& id, const std::string& part) {
-  WindowSearch search{part, nullptr};
-  // EnumWindows reports FALSE when the callback stops it early, which is the found case.
-  EnumWindows(FindByTitlePart, reinterpret_cast<LPARAM>(&search));
-  if (!search.found) {
+void ReportWindow(const std::string& id, HWND w) {
+  if (w == nullptr) {
     gPad->log.Write("window id=" + id + " found=0");
     return;
   }
-  HWND w = search.found;
   RECT r{};
   if (!GetWindowRect(w, &r)) r = RECT{};
   const LONG_PTR exStyle = GetWindowLongPtrA(w, GWL_EXSTYLE);
@@ -243,6 +242,34 @@ void AnswerWindow(const std::string& id, const std::string& part) {
                   " title=" + Escape(WindowTitle(w)));
   ChildReport report{id};
   EnumChildWindows(w, ReportChild, reinterpret_cast<LPARAM>(&report));
+}
+
+void AnswerWindow(const std::string& id, const std::string& part) {
+  WindowSearch search{part, nullptr};
+  // EnumWindows reports FALSE when the callback stops it early, which is the found case.
+  EnumWindows(FindByTitlePart, reinterpret_cast<LPARAM>(&search));
+  ReportWindow(id, search.found);
+}
+
+// A window without a title (the notification area's) is found by its class.
+void AnswerClassWindow(const std::string& id, const std::string& className) {
+  ReportWindow(id, FindWindowA(className.c_str(), nullptr));
+}
+
+// Posts a message to a window as another program would: "HWND MESSAGE WPARAM LPARAM", decimal
+// (a tray icon's callback message, which the notification area sends on a click).
+void AnswerPost(const std::string& id, const std::string& arguments) {
+  unsigned long long handle = 0;
+  unsigned int message = 0;
+  unsigned long long wParam = 0;
+  long long lParam = 0;
+  const bool parsed =
+      std::sscanf(arguments.c_str(), "%llu %u %llu %lld", &handle, &message, &wParam, &lParam) == 4;
+  HWND window = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(handle));
+  const bool posted = parsed && IsWindow(window) &&
+                      PostMessageA(window, message, static_cast<WPARAM>(wParam),
+                                   static_cast<LPARAM>(lParam)) != FALSE;
+  gPad->log.Write("post id=" + id + " posted=" + (posted ? "1" : "0"));
 }
 
 // A message box has no title to look for (the "already running" box has an empty one): find the
@@ -408,6 +435,10 @@ void PollRequest() {
     AnswerState(id);
   } else if (command == "window") {
     AnswerWindow(id, argument);
+  } else if (command == "classwindow") {
+    AnswerClassWindow(id, argument);
+  } else if (command == "post") {
+    AnswerPost(id, argument);
   } else if (command == "message") {
     AnswerMessage(id, argument);
   } else if (command == "font") {
