@@ -7,8 +7,6 @@
 namespace quindle::app {
 
 inline constexpr std::string_view kNoticeTitle = "Notice";
-inline constexpr std::string_view kQuickCaptureUnavailable =
-    "Quick capture is not available in this version of Quindle 98.";
 inline constexpr std::string_view kMenuTopWindowUnavailable =
     "The menu of macros for the window in front is not available in this version of Quindle 98.";
 

@@ -209,7 +209,7 @@ bool TMainWin::OnHookMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       typlets_->OnTypletChar(static_cast<std::uintptr_t>(wParam), static_cast<char>(lParam));
       return true;
     default:
-      return false;
+      return OnCaptureMessage(message, wParam, lParam);
   }
 }
 
@@ -268,6 +268,7 @@ bool TMainWin::FormCreate() {
   CreateList();
   FillList();
   StartScheduler();
+  StartCapture();
   UpdateCaption();
   StartTray(version.windows95Family || isNT);
   return true;
@@ -510,6 +511,12 @@ void TMainWin::OnMenu(int id) {
     case IDM_OPTIONS_CAPTURE:
       OpenCaptureDefaults();
       break;
+    case IDM_MACROS_RECAPTURE:
+      DoCapture();
+      break;
+    case IDM_MACROS_END_CAPTURE:
+      EndCapture();
+      break;
     case IDM_MACROS_SCRIPTING:
       DoTheScript(platform::win32::ListView(list_).Selected());
       break;
@@ -653,10 +660,6 @@ void TMainWin::DoAMessage(std::string_view title, std::string_view text) {
 void TMainWin::ActivateMe() {
   // Restored, shown (also out of the tray) and brought to the front.
   if (tray_) tray_->ShowProgram();
-}
-
-void TMainWin::StartACapture() {
-  DoAMessage(kNoticeTitle, kQuickCaptureUnavailable);
 }
 
 void TMainWin::MenuTopWindow() {

@@ -18,9 +18,12 @@
 #include "app/settings.h"
 #include "app/win32/hook_exports.h"
 #include "app/win32/tray_controller.h"
+#include "capture/capture_session.h"
+#include "capture/capture_types.h"
 #include "engine/player.h"
 #include "engine/win32/playback_prompts.h"
 #include "platform/program.h"
+#include "platform/std_file_io.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/window_base.h"
 #include "scheduler/win32/scheduler_timers.h"
@@ -92,7 +95,7 @@ class TMainWin final : public platform::win32::WindowBase,
   void StartACapture() override;
   void MenuTopWindow() override;
   int ShowPopupMenu(const storage::MacroRecord& macro) override;
-  bool CaptureRunning() override { return false; }
+  bool CaptureRunning() override;
   bool SharedFileChanged() override { return false; }
   void ReloadSharedFile() override {}
 
@@ -117,6 +120,14 @@ class TMainWin final : public platform::win32::WindowBase,
   // "&Options" > "&Capture": "Capture Defaults", stored in the settings at "&Ok".
   void OpenCaptureDefaults();
   void OpenSystemKeys(activation::SystemKeyField field);
+
+  // The capture (main_window_capture.cpp): the session, the hook library's capture messages
+  // and the two capture entries of "&Macros".
+  class CaptureHost;
+  void StartCapture();
+  bool OnCaptureMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void DoCapture();
+  void EndCapture();
 
   bool FormCreate();
   // The tray icons and tray mode (FormCreate's last step).
@@ -161,6 +172,10 @@ class TMainWin final : public platform::win32::WindowBase,
   std::unique_ptr<scheduler::win32::SchedulerTimers> scheduler_;
   std::unique_ptr<activation::TypletActivation> typlets_;
   std::unique_ptr<TrayController> tray_;
+  platform::StdBinaryFiles captureFiles_;
+  std::unique_ptr<capture::ICaptureHost> captureHost_;
+  std::unique_ptr<capture::ICaptureDialogs> captureDialogs_;
+  std::unique_ptr<capture::CaptureSession> capture_;
 };
 
 }  // namespace quindle::app::win32

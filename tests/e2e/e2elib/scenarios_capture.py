@@ -39,13 +39,20 @@ def text_of(stored):
 
 
 def name_the_typlet(box, pad, name):
-    """In "Capture Complete": "&Typlets", then the name. "&Ok" without a name puts the focus
-    into the name field, with its message, which is the one way there by keys alone."""
+    """In "Capture Complete": "&Typlets", then the name. The dialog opens in its hotkey field,
+    where every combination (Alt+T too) is taken as the hotkey being defined: Tab leaves it
+    first. "&Ok" without a name puts the focus into the name field, with its message."""
     pad.wait_window("Capture Complete", ("&Hot Keys", "&Typlets", "&Ok"), limit=40)
     waiting.until(lambda: pad.window("Capture Complete")["fg"] == "1", 20, "the dialog in front")
+    box.session.settled_screenshot("capture_complete_after_capture.png")
+    box.key("Tab")
     box.key("alt+t")
     box.key("Return")
-    waiting.until(lambda: pad.message("No Typlet name entered."), 20, "the no-name message")
+    try:
+        waiting.until(lambda: pad.message("No Typlet name entered."), 20, "the no-name message")
+    except AssertionError:
+        box.session.screenshot("capture_complete_no_message.png")
+        raise
     box.key("Return")
     waiting.until(lambda: not pad.message("No Typlet name entered."), 20, "the message to close")
     box.type_keys(name)

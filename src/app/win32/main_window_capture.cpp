@@ -1,0 +1,114 @@
+// The main window's side of a capture: it gives the capture session (capture/capture_session.h)
+// what it asks of the program's window, and routes the hook library's capture messages, the
+// quick-capture hotkey and the two capture menu entries to it.
+#include "app/capture_settings.h"
+#include "app/win32/main_window.h"
+#include "app/win32/main_window_res.h"
+#include "capture/capture_session.h"
+#include "capture/win32/capture_dialogs.h"
+#include "hooklib/hook_messages.h"
+#include "platform/win32/controls/list_view.h"
+#include "platform/win32/menu.h"
+
+namespace quindle::app::win32 {
+
+class TMainWin::CaptureHost final : public capture::ICaptureHost {
+ public:
+  explicit CaptureHost(TMainWin& window) : window_(window) {}
+
+  bool BrowseMode() override { return window_.options_.browse || window_.options_.browseAll; }
+  // The macro file is not shared on a network yet: nothing else can be changing it.
+  bool SharedFileInUse() override { return false; }
+  void ReleaseSharedFile() override {}
+  void DoAMessage(std::string_view title, std::string_view text) override {
+    window_.DoAMessage(title, text);
+  }
+  std::string ProgramInFront() override {
+    platform::win32::Win32Platform& p = *window_.platform_;
+    const platform::WindowHandle front = p.windows.Foreground();
+    return front == 0 ? std::string() : p.processes.ExeName(p.windows.ProcessOf(front));
+  }
+  capture::CaptureOptions CaptureDefaults() override {
+    return CaptureOptionsOf(window_.context_.settings);
+  }
+  void HideForCapture() override {
+    if (!window_.UseTray()) {
+      window_.MinimizeApplication();
+      return;
+    }
+    window_.HideApplication();
+    const platform::WindowHandle last = window_.activation_->LastForeignWindow();
+    if (last != 0) window_.platform_->windows.ForceForeground(last);
+  }
+  void ShowForCompletion() override {
+    if (window_.UseTray()) window_.ShowApplication();
+    if (window_.IsApplicationMinimized()) window_.RestoreApplication();
+    window_.ShowMainWindow();
+  }
+  void HideAfterCompletion() override {
+    if (window_.UseTray()) window_.HideApplication();
+  }
+  void SetRecordingIcon(bool on) override {
+    window_.SetRecordingIcon(on);
+    platform::win32::EnableMenuCommand(GetMenu(window_.Handle()), IDM_MACROS_END_CAPTURE, on);
+  }
+  void RestoreMainWindow() override {
+    window_.SuppressNextFocusLoss();
+    if (window_.UseTray()) window_.ShowApplication();
+    if (window_.IsApplicationMinimized()) window_.RestoreApplication();
+    window_.ShowMainWindow();
+    window_.platform_->windows.ForceForeground(window_.MainWindow());
+  }
+  void RefillListAndSelect(int n) override {
+    window_.FillList();
+    if (n > 0) platform::win32::ListView(window_.list_).Select(n - 1);
+  }
+  int SelectedMacro() override {
+    const int row = platform::win32::ListView(window_.list_).Selected();
+    return row < 0 ? 0 : row + 1;
+  }
+  int ListRowCount() override { return platform::win32::ListView(window_.list_).RowCount(); }
+
+ private:
+  TMainWin& window_;
+};
+
+void TMainWin::StartCapture() {
+  captureHost_ = std::make_unique<CaptureHost>(*this);
+  captureDialogs_ = std::make_unique<capture::win32::CaptureDialogs>(Handle(), context_.lock);
+  capture_ = std::make_unique<capture::CaptureSession>(capture::CaptureServices{
+      context_.store, context_.lock, captureFiles_, platform_->files, platform_->clock,
+      platform_->prompts, *captureDialogs_, *captureHost_, context_.programDir});
+}
+
+bool TMainWin::OnCaptureMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!capture_) return false;
+  if (message == hooklib::WM_CAPTURE_CHAR) {
+    capture_->OnCaptureChar(static_cast<std::uintptr_t>(wParam),
+                            static_cast<std::intptr_t>(lParam));
+    return true;
+  }
+  if (message == hooklib::WM_CAPTURE_STOP) {
+    capture_->OnCaptureStop(static_cast<std::uintptr_t>(wParam));
+    return true;
+  }
+  return false;
+}
+
+void TMainWin::StartACapture() {
+  if (capture_) capture_->StartACapture();
+}
+
+bool TMainWin::CaptureRunning() {
+  return capture_ && capture_->CaptureRunning();
+}
+
+void TMainWin::DoCapture() {
+  if (capture_) capture_->DoCapture();
+}
+
+void TMainWin::EndCapture() {
+  if (capture_) capture_->EndCaptureCommand();
+}
+
+}  // namespace quindle::app::win32
