@@ -212,6 +212,10 @@ class Pad:
         answer = self.request("tableprogram")[0]
         return unescape(answer.rest.split(" name=", 1)[1])
 
+    def move(self, x, y):
+        """Moves this TESTPAD so that its top left corner stands at the screen point x, y."""
+        return self.request("move %d %d" % (x, y))[0].fields.get("moved") == "1"
+
     def table_capturing(self):
         """Whether a running QUINDL.EXE has a capture recording (CaptureActive)."""
         return self.request("tableprogram")[0].fields.get("capture") == "1"

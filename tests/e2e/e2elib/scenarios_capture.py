@@ -174,3 +174,55 @@ def capture_killed_leaves_the_file_whole(box):
     pad.wait_text("abckept")
     settle(0.5)
     time.sleep(0)
+
+
+def near(actual, expected, tolerance=2):
+    return abs(actual - expected) <= tolerance
+
+
+@scenario("capture_dialog_window_relative_click")
+def capture_dialog_window_relative_click(box):
+    """"Re&capture Macro" on a hotkey macro with the mouse captured relative to the window: a
+    click into TESTPAD's client area, ended by the macro's own hotkey, is stored as a move
+    relative to the window; after TESTPAD has moved, the hotkey clicks at the same client
+    point again."""
+    pad = box.start_pad("TestPad Recapture", geometry=(120, 100, 480, 320))
+    code = hotkey("ctrl+alt+shift+m")
+    box.write_file("QUINX.INI", capture_settings(keys=False, mouse=True, timing=False,
+                                                 screen=False))
+    box.start_quindl_with(macros.macro_file(record("Clicker", "", code)), pad)
+    box.click(570 + 220, 560 + 110)
+    box.key("End")
+    box.key("alt+m", "c")
+    pad.wait_window("Capture Macro", ("Or Press Ctrl+Alt+Shift+M to end capture",
+                                      "&Start Capture"), limit=30)
+    box.session.settled_screenshot("capture_recapture_dialog.png")
+    box.key("alt+s")
+    wait_recording(pad)
+    try:
+        pad.wait_state(lambda s: s["fg"] == "1", 10, "TESTPAD in front after the start")
+    except AssertionError:
+        bring_to_front(box, pad)
+    state = pad.state()
+    box.click(state["client"][0] + 100, state["client"][1] + 80)
+    first = pad.wait_event(lambda e: e.name == "WM_LBUTTONDOWN", 20, "the captured click")
+    pad.wait_event(lambda e: e.name == "WM_LBUTTONUP", 20, "its release")
+    box.key("ctrl+alt+shift+m")
+    done = waiting.until(lambda: pad.message("capture is complete for Ctrl+Alt+Shift+M."), 30,
+                         "the completion message")
+    expect_equal(done["title"], "Capture", "the completion message's title")
+    box.session.settled_screenshot("capture_recapture_complete.png")
+    pad.close_handle(done["hwnd"])
+    waiting.until(lambda: not pad.message("capture is complete"), 20, "the message to close")
+    text = text_of(stored_record(box, FIRST_OWN))
+    expect("<MMW:" in text and "<MMS:" not in text, "moves relative to the window: %r" % text)
+    expect(pad.move(300, 220), "TESTPAD moved")
+    bring_to_front(box, pad)
+    clicks = len(pad.named("WM_LBUTTONDOWN"))
+    box.rest_pointer_on_desktop(pad)
+    box.key("ctrl+alt+shift+m")
+    again = pad.wait_event(lambda e: e.name == "WM_LBUTTONDOWN" and
+                           len(pad.named("WM_LBUTTONDOWN")) > clicks, 30, "the played click")
+    again = pad.named("WM_LBUTTONDOWN")[-1]
+    expect(near(again.int("x"), first.int("x")) and near(again.int("y"), first.int("y")),
+           "the same client point: captured at %r, played at %r" % (first, again))

@@ -41,8 +41,8 @@
 // test never has to put a message into this program's input: COMMAND is text, state,
 // window (ARGUMENT: a part of a top-level window's title, case-sensitive), classwindow
 // (ARGUMENT: a window class; answered as window), post (ARGUMENT: HWND MESSAGE WPARAM LPARAM,
-// decimal), foreground,
-// tableprogram or font (ARGUMENT: a font family name). The
+// decimal), foreground, tableprogram, move (ARGUMENT: "X Y", the new top left corner) or font
+// (ARGUMENT: a font family name). The
 // request file is deleted once read; every answer ends with its done line. On closing, the text
 // is written with id=close.
 #include <windows.h>
@@ -318,6 +318,16 @@ void AnswerClose(const std::string& id, const std::string& part) {
   gPad->log.Write("close id=" + id + " posted=" + (posted ? "1" : "0"));
 }
 
+// Moves this TESTPAD's window so its top left corner is at the screen point "X Y".
+void AnswerMove(const std::string& id, const std::string& argument) {
+  int x = 0;
+  int y = 0;
+  const bool parsed = std::sscanf(argument.c_str(), "%d %d", &x, &y) == 2;
+  const bool moved = parsed && SetWindowPos(gPad->window, nullptr, x, y, 0, 0,
+                                            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
+  gPad->log.Write("move id=" + id + " moved=" + (moved ? "1" : "0"));
+}
+
 // Closes the window with this handle (a message box has no title to look for).
 void AnswerCloseHandle(const std::string& id, const std::string& handle) {
   char* end = nullptr;
@@ -447,6 +457,8 @@ void PollRequest() {
     AnswerCloseHandle(id, argument);
   } else if (command == "close") {
     AnswerClose(id, argument);
+  } else if (command == "move") {
+    AnswerMove(id, argument);
   } else if (command == "tableprogram") {
     AnswerTableProgram(id);
   } else if (command == "foreground") {
