@@ -114,7 +114,8 @@ class TMainWin final : public platform::win32::WindowBase,
   void OpenListEntry(int row);
   // "&Scripting Editor" on the macro of list row `row`, written back when it is accepted.
   void DoTheScript(int row);
-  // Off while a keystroke editor is open, so that what the user types there starts nothing.
+  // Off while an editor is open, so that what the user types there starts nothing; the
+  // editors nest, and the hook comes back when the last one closes.
   void SwitchKeyboardHook(bool on);
   void OpenTypletOptions();
   // "&Options" > "&Capture": "Capture Defaults", stored in the settings at "&Ok".
@@ -172,6 +173,7 @@ class TMainWin final : public platform::win32::WindowBase,
   std::unique_ptr<scheduler::win32::SchedulerTimers> scheduler_;
   std::unique_ptr<activation::TypletActivation> typlets_;
   std::unique_ptr<TrayController> tray_;
+  int keyboardHookOff_ = 0;  // editors open that have the keyboard hook off
   platform::StdBinaryFiles captureFiles_;
   std::unique_ptr<capture::ICaptureHost> captureHost_;
   std::unique_ptr<capture::ICaptureDialogs> captureDialogs_;

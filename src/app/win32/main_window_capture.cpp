@@ -31,14 +31,18 @@ class TMainWin::CaptureHost final : public capture::ICaptureHost {
   capture::CaptureOptions CaptureDefaults() override {
     return CaptureOptionsOf(window_.context_.settings);
   }
+  // The user goes on in the window they worked in before. It is brought up first, while the
+  // program still is in front and may hand the front on: a minimised window can stay the
+  // active one (Wine keeps it so), and the first click of the capture would then be recorded
+  // relative to the program's own minimised window.
   void HideForCapture() override {
-    if (!window_.UseTray()) {
-      window_.MinimizeApplication();
-      return;
-    }
-    window_.HideApplication();
     const platform::WindowHandle last = window_.activation_->LastForeignWindow();
     if (last != 0) window_.platform_->windows.ForceForeground(last);
+    if (window_.UseTray()) {
+      window_.HideApplication();
+    } else {
+      window_.MinimizeApplication();
+    }
   }
   void ShowForCompletion() override {
     if (window_.UseTray()) window_.ShowApplication();

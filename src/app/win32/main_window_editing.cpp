@@ -39,7 +39,11 @@ bool SharedWithAGlobal(const storage::SharedMacroTable& table, std::size_t slot)
 
 }  // namespace
 
+// The editors nest (the keystroke editor opens from the scripting editor): the hook comes back
+// only when the last of them has closed.
 void TMainWin::SwitchKeyboardHook(bool on) {
+  if (!on && keyboardHookOff_++ > 0) return;
+  if (on && (keyboardHookOff_ == 0 || --keyboardHookOff_ > 0)) return;
   storage::TableGuard guard(context_.lock);
   if (!guard) return;
   storage::SharedMacroTable& table = guard.Table();
@@ -99,7 +103,10 @@ void TMainWin::DoTheScript(int row) {
         .Run(owner);
   };
   editors::win32::TDoScripting editor(current, std::move(setup));
+  // No hotkey or Typlet fires while the user works in the editor.
+  SwitchKeyboardHook(false);
   const bool accepted = editor.Run(Handle());
+  SwitchKeyboardHook(true);
   const editors::win32::EditorPlacement& place = editor.Placement();
   Settings& settings = context_.settings;
   settings.scriptLeft = place.left;

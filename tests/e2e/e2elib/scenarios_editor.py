@@ -3,8 +3,8 @@ the keystroke editor of a Text line, and the macro it writes back."""
 
 from . import macros, waiting
 from .macros import hotkey, record
-from .registry import expect_equal, scenario
-from .scenarios_typlets import bring_to_front
+from .registry import expect, expect_equal, scenario
+from .scenarios_typlets import bring_to_front, settle
 
 
 def open_last_row(box):
@@ -33,6 +33,7 @@ def editor_text_line_edited_and_played(box):
     box.key("Down")
     box.key("Return")
     pad.wait_window("Enter Keystrokes", controls=("Keystrokes", "&Update", "E&nter", "ok"))
+    waiting.until(lambda: pad.window("Enter Keystrokes")["fg"] == "1", 20, "the dialog in front")
     box.session.settled_screenshot("editor_enter_keystrokes.png")
     box.type_keys("cd")
     box.key("alt+n")
@@ -72,3 +73,25 @@ def editor_cancel_leaves_the_macro(box):
     waiting.until(lambda: pad.window("Macro Scripting Editor") is None, 20, "the editor to close")
     expect_equal(open(box.host_path("SCEN.QNL"), "rb").read() == before, True,
                  "the macro file unchanged")
+
+
+@scenario("editor_open_keeps_hotkeys_quiet")
+def editor_open_keeps_hotkeys_quiet(box):
+    """While the scripting editor is open, a macro's hotkey pressed in TESTPAD plays nothing;
+    once the editor has closed it plays again."""
+    pad = box.start_pad("TestPad Editor Quiet")
+    code = hotkey("ctrl+alt+shift+q")
+    box.start_quindl_with(macros.macro_file(record("Quiet", "played", code)), pad)
+    open_last_row(box)
+    pad.wait_window("Macro Scripting Editor", controls=("&Cancel",))
+    bring_to_front(box, pad)
+    box.key("ctrl+alt+shift+q")
+    pad.wait_event(lambda e: e.name in ("WM_KEYDOWN", "WM_SYSKEYDOWN") and e.int("vk") == ord("Q"),
+                   20, "the Q of the hotkey to reach TESTPAD")
+    settle()
+    expect_equal(pad.text(), "", "TESTPAD's text while the editor is open")
+    expect(pad.close_window("Macro Scripting Editor"), "the editor asked to close")
+    waiting.until(lambda: pad.window("Macro Scripting Editor") is None, 20, "the editor to close")
+    bring_to_front(box, pad)
+    box.key("ctrl+alt+shift+q")
+    pad.wait_text("played")
