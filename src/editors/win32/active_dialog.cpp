@@ -113,6 +113,9 @@ void TDoActive::Enabledisable(ActiveKind kind, bool centre) {
     MoveItem(kButtons[i], r.left, r.top - (buttons_[0].top - row), r.right - r.left,
              r.bottom - r.top);
   }
+  // Moved controls leave their old places unpainted beneath the transparent group boxes.
+  static_cast<void>(
+      ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN));
   const int height = pixels(UnitsOfFormPixels(layout.clientHeight));
   if (centre) {
     CentreWithClientSize(clientWidth_, height);
