@@ -235,3 +235,21 @@ def command_dialog_mouse_by_keyboard(box):
     refuse(box, pad, "Invalid X Position specified.  Please correct.", "command_mouse_refused.png")
     box.type_keys("300")
     handed_back(box, process, "mouse", "<MMS:00300,00005>")
+
+
+@scenario("command_dialog_system_help_by_f1")
+def command_dialog_system_help_by_f1(box):
+    """F1 in "System Commands" opens the help at the page of the command dialogs ("Help" has no
+    mnemonic there: the letter H belongs to "&Hide Window")."""
+    chm = os.path.join(box.session.build_dir, "src", "app", "win32", "QUINDL.CHM")
+    expect(os.path.isfile(chm), "no QUINDL.CHM in the build")
+    shutil.copy2(chm, box.host_path("QUINDL.CHM"))
+    pad, process = open_dialog(box, "system", "System Commands", ("&Hide Window", "Help"))
+    box.key("F1")
+    pad.wait_window("Quindle 98 Help", limit=40)
+    box.session.settled_screenshot("command_system_help.png")
+    pad.close_window("Quindle 98 Help")
+    pad.close_window("System Commands")
+    waiting.until(lambda: process.poll() is not None, 60, "the showcase to end")
+    output = open(box.host_path("showcase.out"), encoding="cp1252", errors="replace").read()
+    expect("showcase system text=(none)" in output, "closed without a command:\n" + output)
