@@ -41,6 +41,17 @@ inline constexpr std::string_view kTopicTextInsertion = "Text Insertion";
 inline constexpr std::string_view kTopicCaptureDefaults = "Capture Defaults";
 inline constexpr std::string_view kTopicCaptureMacro = "Capture Macro";
 inline constexpr std::string_view kTopicCaptureComplete = "Capture Complete";
+// The command dialogs of activating, sounds, delays, pauses, repeats, speeds, windows and the
+// mouse, by the topic names their models give.
+inline constexpr std::string_view kTopicActivatingWindows = "Activating Windows";
+inline constexpr std::string_view kTopicSetSound = "Set Sound";
+inline constexpr std::string_view kTopicDelays = "Delays";
+inline constexpr std::string_view kTopicMacroPause = "Macro Pause";
+inline constexpr std::string_view kTopicRepeatOptions = "Repeat Options";
+inline constexpr std::string_view kTopicKeyboardAndMouseSpeed = "Keyboard and Mouse Speed";
+inline constexpr std::string_view kTopicSizeOrPosition = "Size or Position";
+inline constexpr std::string_view kTopicSystemCommands = "System Commands";
+inline constexpr std::string_view kTopicMouseCommands = "Mouse Commands";
 
 // The compiled help file beside QUINDL.EXE, and the page an unknown topic falls back to.
 inline constexpr std::string_view kHelpFileName = "QUINDL.CHM";
