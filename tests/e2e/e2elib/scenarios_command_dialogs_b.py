@@ -119,11 +119,20 @@ def command_dialogs_b_keys_remark_web(box):
 
 @scenario("command_dialogs_b_macro_and_text_file")
 def command_dialogs_b_macro_and_text_file(box):
-    """"Load A New Macro File" refuses a missing file and takes an existing one; "Load Text
+    """"Load A New Macro File" browses for macro files, refuses a missing file and takes an
+    existing one; "Load Text
     from a Text File" asks about a missing file, and No takes the path as typed."""
     pad = box.start_pad("TestPad Showcase Files")
     process, _ = open_dialog(box, pad, "swap", "Load A New Macro File", (
         "Swap Macro File", "File Path/Name", "&Browse") + OK_CANCEL_HELP, "cmd_swap.png")
+    # "&Browse" opens the file dialog on macro files; Escape leaves the field as it was.
+    box.key("alt+b")
+    pad.wait_window("Open", limit=30)
+    box.session.settled_screenshot("cmd_swap_browse.png")
+    box.key("Escape")
+    waiting.until(lambda: pad.window("Load A New Macro File")["fg"] == "1", 20,
+                  "the dialog in front again")
+    box.key("shift+Tab")  # from "&Browse" back to the path
     box.type_keys("C:\\MISSING.QNL")
     box.key("Return")
     answer_message(box, pad, "Specified Macro File does not exist.  Please correct.", "Error",
