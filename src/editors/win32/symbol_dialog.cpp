@@ -34,10 +34,20 @@ bool TDoSpecial::OnInit() {
   SetItemText(IDC_SY_ALT, kAltSequenceText);
   platform::win32::ListBox grid(Handle(), IDC_SY_GRID);
   RECT client{};
-  if (GetClientRect(grid.Handle(), &client) != FALSE) {
-    // Exactly eight rows fit a column, so that the ninth character starts the next one.
-    grid.Send(LB_SETITEMHEIGHT, 0, (client.bottom - client.top) / kSymbolRows);
-    grid.Send(LB_SETCOLUMNWIDTH, (client.right - client.left) / kSymbolColumns);
+  RECT outer{};
+  if (GetClientRect(grid.Handle(), &client) != FALSE &&
+      GetWindowRect(grid.Handle(), &outer) != FALSE) {
+    // Exactly eight rows fit a column, so that the ninth character starts the next one; the
+    // list is then shrunk to the cells, without a strip of nothing at its right or bottom.
+    const int cellHeight = (client.bottom - client.top) / kSymbolRows;
+    const int cellWidth = (client.right - client.left) / kSymbolColumns;
+    grid.Send(LB_SETITEMHEIGHT, 0, cellHeight);
+    grid.Send(LB_SETCOLUMNWIDTH, cellWidth);
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&outer), 2);
+    const int borderX = (outer.right - outer.left) - (client.right - client.left);
+    const int borderY = (outer.bottom - outer.top) - (client.bottom - client.top);
+    MoveItem(IDC_SY_GRID, outer.left, outer.top, cellWidth * kSymbolColumns + borderX,
+             cellHeight * kSymbolRows + borderY);
   }
   for (int row = 0; row < kSymbolCount; ++row) {
     grid.Send(LB_ADDSTRING, 0, static_cast<LPARAM>(row));
