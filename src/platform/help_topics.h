@@ -52,6 +52,20 @@ inline constexpr std::string_view kTopicKeyboardAndMouseSpeed = "Keyboard and Mo
 inline constexpr std::string_view kTopicSizeOrPosition = "Size or Position";
 inline constexpr std::string_view kTopicSystemCommands = "System Commands";
 inline constexpr std::string_view kTopicMouseCommands = "Mouse Commands";
+// The command dialogs of clipboard, files, held keys, remark, web address, macro file, text
+// file and date/time, and the window/program chooser of a macro's scope.
+inline constexpr std::string_view kTopicClipboardOptions = "Clipboard Options";
+inline constexpr std::string_view kTopicFileCommands = "File Commands";
+inline constexpr std::string_view kTopicKeysUpOrDown = "Keys Up Or Down";
+inline constexpr std::string_view kTopicRemarks = "Remarks";
+inline constexpr std::string_view kTopicWebSiteUrl = "Web Site URL";
+inline constexpr std::string_view kTopicWebFtp = "Web FTP";
+inline constexpr std::string_view kTopicSwapMacroFile = "Swap Macro File";
+inline constexpr std::string_view kTopicInsertTextFile = "Insert Text File";
+inline constexpr std::string_view kTopicDateFormat = "Date Format";
+inline constexpr std::string_view kTopicTimeFormat = "Time Format";
+inline constexpr std::string_view kTopicSetWindowTitle = "Set Window Title";
+inline constexpr std::string_view kTopicSetProgramName = "Set Program Name";
 
 // The compiled help file beside QUINDL.EXE, and the page an unknown topic falls back to.
 inline constexpr std::string_view kHelpFileName = "QUINDL.CHM";

@@ -9,8 +9,8 @@
 #include <optional>
 
 #include "editors/command_dialog.h"
-#include "editors/text_dialog_models.h"
 #include "editors/script_line.h"
+#include "editors/text_dialog_models.h"
 
 namespace quindle::editors::win32 {
 
@@ -26,20 +26,21 @@ using CommandOutcome = std::optional<CommandResult>;
 CommandOutcome RunActiveDialog(HWND owner, const CommandDialogRequest& request,
                                IPathChecks& paths);  // TDoActive
 CommandOutcome RunSoundDialog(HWND owner, const CommandDialogRequest& request,
-                              IPathChecks& paths);  // TDoSound
-CommandOutcome RunDelayDialog(HWND owner, const CommandDialogRequest& request);     // TDoDelay2
-CommandOutcome RunPauseDialog(HWND owner, const CommandDialogRequest& request);     // TDoPausePos
-CommandOutcome RunRepeatDialog(HWND owner, const CommandDialogRequest& request);    // TDoRepeat
-CommandOutcome RunSpeedDialog(HWND owner, const CommandDialogRequest& request);     // TDoSpeed
-CommandOutcome RunSizeItDialog(HWND owner, const CommandDialogRequest& request);    // TDoSizeIt
-CommandOutcome RunSystemDialog(HWND owner, const CommandDialogRequest& request);    // TDoSystemCommand
-CommandOutcome RunMouseDialog(HWND owner, const CommandDialogRequest& request);     // TDoMouse
+                              IPathChecks& paths);                                // TDoSound
+CommandOutcome RunDelayDialog(HWND owner, const CommandDialogRequest& request);   // TDoDelay2
+CommandOutcome RunPauseDialog(HWND owner, const CommandDialogRequest& request);   // TDoPausePos
+CommandOutcome RunRepeatDialog(HWND owner, const CommandDialogRequest& request);  // TDoRepeat
+CommandOutcome RunSpeedDialog(HWND owner, const CommandDialogRequest& request);   // TDoSpeed
+CommandOutcome RunSizeItDialog(HWND owner, const CommandDialogRequest& request);  // TDoSizeIt
+CommandOutcome RunSystemDialog(HWND owner,
+                               const CommandDialogRequest& request);             // TDoSystemCommand
+CommandOutcome RunMouseDialog(HWND owner, const CommandDialogRequest& request);  // TDoMouse
 
 // Families of the second part.
 CommandOutcome RunClipboardDialog(HWND owner, const CommandDialogRequest& request,
                                   IPathChecks& paths);  // TDoClipboard
 CommandOutcome RunFilesDialog(HWND owner, const CommandDialogRequest& request,
-                              IPathChecks& paths);  // TDoDOSFiles
+                              IPathChecks& paths);                                // TDoDOSFiles
 CommandOutcome RunKeysDialog(HWND owner, const CommandDialogRequest& request);    // TDoKeyUpDown
 CommandOutcome RunRemarkDialog(HWND owner, const CommandDialogRequest& request);  // TDoRemark
 CommandOutcome RunWebDialog(HWND owner, const CommandDialogRequest& request);     // TDoWebStuff
