@@ -117,6 +117,7 @@ class TMainWin final : public platform::win32::WindowBase,
   // Off while an editor is open, so that what the user types there starts nothing; the
   // editors nest, and the hook comes back when the last one closes.
   void SwitchKeyboardHook(bool on);
+  std::vector<std::string> RunningNames(bool windows);
   void OpenTypletOptions();
   // "&Options" > "&Capture": "Capture Defaults", stored in the settings at "&Ok".
   void OpenCaptureDefaults();

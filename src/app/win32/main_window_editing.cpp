@@ -1,5 +1,7 @@
 // The main window's editing operations: a macro of the list opened in the scripting editor and
 // written back when the editor is accepted. TMainWin only routes to them.
+#include <algorithm>
+
 #include "activation/macro_names.h"
 #include "activation/system_keys.h"
 #include "app/win32/main_window.h"
@@ -38,6 +40,25 @@ bool SharedWithAGlobal(const storage::SharedMacroTable& table, std::size_t slot)
 }
 
 }  // namespace
+
+// What the scope chooser lists: the titles of the windows on the screen, or the file names of
+// the programs running, each once and sorted.
+std::vector<std::string> TMainWin::RunningNames(bool windows) {
+  std::vector<std::string> names;
+  if (windows) {
+    for (const platform::WindowHandle window : platform_->windows.TopLevelWindows()) {
+      std::string title = platform_->windows.Title(window);
+      if (!title.empty()) names.push_back(std::move(title));
+    }
+  } else {
+    for (const platform::ProcessEntry& process : platform_->processes.List()) {
+      if (!process.exeName.empty()) names.push_back(process.exeName);
+    }
+  }
+  std::sort(names.begin(), names.end());
+  names.erase(std::unique(names.begin(), names.end()), names.end());
+  return names;
+}
 
 // The editors nest (the keystroke editor opens from the scripting editor): the hook comes back
 // only when the last of them has closed.
@@ -95,6 +116,9 @@ void TMainWin::DoTheScript(int row) {
   if (!context_.store.ReadMacro(n, current)) return;
   const Settings& s = context_.settings;
   setup.placement = {s.scriptLeft, s.scriptTop, s.scriptWidth, s.scriptHeight};
+  setup.dateTime = {s.lastDateFormat + 1, s.lastTimeFormat + 1, s.suppressZerosInDate,
+                    s.suppressZerosInTime};
+  setup.runningNames = [this](bool windows) { return RunningNames(windows); };
   setup.keyboardHook = [this](bool on) { SwitchKeyboardHook(on); };
   setup.now = [this] { return platform_->clock.Now(); };
   setup.setSchedule = [this](storage::MacroRecord& record, HWND owner) {
@@ -113,6 +137,11 @@ void TMainWin::DoTheScript(int row) {
   settings.scriptTop = place.top;
   settings.scriptWidth = place.width;
   settings.scriptHeight = place.height;
+  const editors::DateTimeMemory& chosen = editor.DateTime();
+  settings.lastDateFormat = chosen.dateFormat - 1;
+  settings.lastTimeFormat = chosen.timeFormat - 1;
+  settings.suppressZerosInDate = chosen.dateNoLeadingZeros;
+  settings.suppressZerosInTime = chosen.timeNoLeadingZeros;
   SaveSettings(settings, context_.profile);
   if (!accepted || !context_.store.WriteMacro(n, current)) return;
   storage::SetHotKeys(context_.lock);

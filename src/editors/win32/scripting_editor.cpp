@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "editors/win32/editor_dialogs_res.h"
+#include "editors/win32/family_dialogs.h"
+#include "editors/win32/scope_chooser_dialog.h"
 #include "platform/help_topics.h"
 #include "platform/win32/controls/check_box.h"
 #include "platform/win32/controls/edit_field.h"
@@ -24,9 +26,7 @@ static_assert(InRange(kEditorDialogIds, IDD_SCRIPTING_EDITOR) &&
 constexpr int kMinimumWidth = 320;
 constexpr std::size_t kNicknameMax = 50;
 constexpr std::size_t kTypletMax = 10;
-constexpr std::string_view kNoDialogYet =
-    "This command is edited in a dialog that this version of Quindle 98 does not have yet.  "
-    "The line stays as it is.";
+constexpr std::size_t kScopeTextMax = 30;
 
 // How each control follows the window's size: the lists grow, the buttons beside the script
 // keep their distance to the right edge, the header and the middle buttons stay.
@@ -116,11 +116,28 @@ void TDoScripting::ShowHeader() {
   platform::win32::CheckBox(Handle(), IDC_SE_GLOBAL).SetChecked(scope == storage::ScopeGlobal);
   platform::win32::CheckBox(Handle(), IDC_SE_WINDOW).SetChecked(scope == storage::ScopeWindow);
   platform::win32::CheckBox(Handle(), IDC_SE_PROGRAM).SetChecked(scope == storage::ScopeProgram);
-  // The scope is changed together with its window or program, which the chooser names; until
-  // it is here the scope stays the one the macro has.
-  for (const int id : {IDC_SE_GLOBAL, IDC_SE_WINDOW, IDC_SE_PROGRAM, IDC_SE_SELECT}) {
-    platform::win32::Control(Handle(), id).Enable(false);
-  }
+  platform::win32::Control(Handle(), IDC_SE_GLOBAL).Enable(!setup_.forcedWindow);
+  platform::win32::Control(Handle(), IDC_SE_SELECT).Enable(scope != storage::ScopeGlobal);
+}
+
+// "&Global" needs no name; "&Window" and "&Program" are given theirs with "&Select".
+void TDoScripting::ScopeClick(std::int16_t scope) {
+  model_.Header().scopeKind = scope;
+  platform::win32::Control(Handle(), IDC_SE_SELECT).Enable(scope != storage::ScopeGlobal);
+  SetCaption(model_.Caption());
+}
+
+void TDoScripting::SelectScope() {
+  EditorHeader& header = model_.Header();
+  const bool windows = header.scopeKind == storage::ScopeWindow;
+  std::vector<std::string> names;
+  if (setup_.runningNames) names = setup_.runningNames(windows);
+  const std::optional<ScopeChoice> chosen =
+      RunScopeChooser(Handle(), windows, header.scopeText, header.topMostOnly, std::move(names));
+  if (!chosen || chosen->name.empty()) return;
+  header.scopeText = chosen->name.substr(0, kScopeTextMax);
+  header.topMostOnly = chosen->onTop;
+  SetCaption(model_.Caption());
 }
 
 void TDoScripting::FillCommands() {
@@ -204,6 +221,18 @@ void TDoScripting::OnCommand(int id, int notifyCode) {
       if (const auto refused = model_.Delete()) return Complain(*refused, IDC_SE_SCRIPT);
       RefreshScript();
       return;
+    case IDC_SE_GLOBAL:
+    case IDC_SE_WINDOW:
+    case IDC_SE_PROGRAM:
+      if (notifyCode == BN_CLICKED) {
+        ScopeClick(id == IDC_SE_GLOBAL   ? storage::ScopeGlobal
+                   : id == IDC_SE_WINDOW ? storage::ScopeWindow
+                                         : storage::ScopeProgram);
+      }
+      return;
+    case IDC_SE_SELECT:
+      SelectScope();
+      return;
     case IDC_SE_SCHEDULE:
       if (setup_.setSchedule) setup_.setSchedule(macro_, Handle());
       return;
@@ -232,7 +261,7 @@ void TDoScripting::Add(InsertMode mode) {
   if (const auto refused = model_.BeginAdd(command, mode)) {
     return Complain(*refused, IDC_SE_COMMANDS);
   }
-  std::optional<ScriptLine> line = RunFamilyDialog(command, nullptr);
+  std::optional<ScriptLine> line = RunFamily(command, nullptr);
   if (!line) return;
   model_.InsertLine(std::move(*line));
   RefreshScript();
@@ -243,29 +272,16 @@ void TDoScripting::EditLine() {
   int command = 0;
   if (const auto refused = model_.BeginEdit(command)) return Complain(*refused, IDC_SE_SCRIPT);
   const ScriptLine& current = model_.Lines()[static_cast<std::size_t>(model_.Selected())];
-  std::optional<ScriptLine> line = RunFamilyDialog(command, &current);
+  std::optional<ScriptLine> line = RunFamily(command, &current);
   if (!line) return;
   model_.ReplaceSelected(std::move(*line));
   RefreshScript();
   FocusItem(IDC_SE_SCRIPT);
 }
 
-std::optional<ScriptLine> TDoScripting::RunFamilyDialog(int command, const ScriptLine* line) {
-  if (FamilyOf(command) != CommandFamily::Text || (command != kCmdText && line == nullptr)) {
-    Complain(kNoDialogYet, line != nullptr ? IDC_SE_SCRIPT : IDC_SE_COMMANDS);
-    return std::nullopt;
-  }
-  const TextData* text = line != nullptr ? std::get_if<TextData>(&line->data) : nullptr;
-  if (line != nullptr && text == nullptr) {
-    Complain(kNoDialogYet, IDC_SE_SCRIPT);
-    return std::nullopt;
-  }
-  TModText dialog(text != nullptr ? text->text : std::string(), setup_.keyboardHook);
-  std::optional<std::string> typed = dialog.Run(Handle());
-  if (!typed || typed->empty()) return std::nullopt;
-  TextData data{std::move(*typed)};
-  std::string shown = LineText(kCmdText, data, true);
-  return ScriptLine{std::move(shown), std::move(data)};
+std::optional<ScriptLine> TDoScripting::RunFamily(int command, const ScriptLine* line) {
+  FamilyDialogContext context{setup_.keyboardHook, paths_, setup_.dateTime};
+  return RunFamilyDialog(Handle(), command, line, context);
 }
 
 void TDoScripting::Complain(std::string_view message, int focus) {

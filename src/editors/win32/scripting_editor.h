@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "editors/script_editor.h"
+#include "editors/text_dialog_models.h"
 #include "editors/win32/mod_text_dialog.h"
+#include "editors/win32/path_checks.h"
 #include "platform/win32/dialog_base.h"
 #include "storage/macro_record.h"
 
@@ -37,6 +39,10 @@ struct ScriptingEditorSetup {
   // dialog owned by the editor.
   std::function<void(storage::MacroRecord&, HWND owner)> setSchedule;
   std::function<double()> now;  // the date and time stored as LastModified
+  // The titles of the windows (true) or the names of the programs (false) running now, for the
+  // scope chooser of "&Select".
+  std::function<std::vector<std::string>(bool windows)> runningNames;
+  DateTimeMemory dateTime;  // the date and time dialog's remembered choices, in and out
 };
 
 class TDoScripting final : public platform::win32::DialogBase {
@@ -46,6 +52,7 @@ class TDoScripting final : public platform::win32::DialogBase {
   // Runs the editor modally; true after "&Ok", when `macro` holds the edited macro.
   bool Run(HWND owner);
   const EditorPlacement& Placement() const { return setup_.placement; }
+  const DateTimeMemory& DateTime() const { return setup_.dateTime; }
 
  protected:
   bool OnInit() override;
@@ -63,8 +70,9 @@ class TDoScripting final : public platform::win32::DialogBase {
   void Add(InsertMode mode);
   void EditLine();
   void Complain(std::string_view message, int focus);
-  // The family dialog of `command`, filled from `line` when one is given; the accepted line.
-  std::optional<ScriptLine> RunFamilyDialog(int command, const ScriptLine* line);
+  std::optional<ScriptLine> RunFamily(int command, const ScriptLine* line);
+  void ScopeClick(std::int16_t scope);
+  void SelectScope();
   void Accept();
 
   struct Anchored {
@@ -75,6 +83,7 @@ class TDoScripting final : public platform::win32::DialogBase {
   storage::MacroRecord& macro_;
   ScriptingEditorSetup setup_;
   ScriptEditorModel model_;
+  Win32PathChecks paths_;
   bool accepted_ = false;
   SIZE initialClient_{};
   std::vector<Anchored> anchored_;

@@ -95,3 +95,68 @@ def editor_open_keeps_hotkeys_quiet(box):
     bring_to_front(box, pad)
     box.key("ctrl+alt+shift+q")
     pad.wait_text("played")
+
+
+COMMAND_ROW = {"Delay": 13, "Repeat End": 33, "Repeat Start": 35}  # rows of the sorted list
+
+
+def choose_command(box, name):
+    box.key("alt+m", "Home")
+    box.key(*(["Down"] * COMMAND_ROW[name]))
+
+
+def wait_front(pad, caption, controls=()):
+    pad.wait_window(caption, controls=controls)
+    waiting.until(lambda: pad.window(caption)["fg"] == "1", 20, "%s in front" % caption)
+
+
+@scenario("editor_repeat_around_lines_through_dialogs")
+def editor_repeat_around_lines_through_dialogs(box):
+    """On a macro holding Hello<DELAY:01.50>World: 60.01 seconds is refused in "Set Delay" with
+    the focus kept in the field; a "Repeat Start" of 3 inserted before the first line and a
+    "Repeat End" after the last, each through "Repeat Options", give
+    <REPEAT:0003>Hello<DELAY:01.50>World<ENDREP>, and the hotkey types HelloWorld three
+    times."""
+    pad = box.start_pad("TestPad Editor Repeat")
+    code = hotkey("ctrl+alt+shift+h")
+    data = macros.macro_file(record("Three", "Hello<DELAY:01.50>World", code))
+    box.start_quindl_with(data, pad)
+    open_last_row(box)
+    wait_front(pad, "Macro Scripting Editor", ("Co&mmands", "Macro &Script", "&Ok"))
+    box.session.settled_screenshot("editor_three_lines.png")
+    box.key("alt+s", "Home", "Down", "Return")
+    wait_front(pad, "Set Delay", ("Delay Time", "&Ok"))
+    box.session.settled_screenshot("editor_set_delay.png")
+    box.type_keys("60.01")
+    box.key("Return")
+    refused = "Value must be greater than zero and no larger than 60."
+    waiting.until(lambda: pad.message(refused), 20, "the delay's message")
+    box.key("Return")
+    waiting.until(lambda: not pad.message(refused), 20, "the message to close")
+    box.type_keys("1.5")
+    box.key("Return")
+    waiting.until(lambda: pad.window("Set Delay") is None, 20, "Set Delay to close")
+    box.key("alt+s", "Home")
+    choose_command(box, "Repeat Start")
+    box.key("alt+n")
+    wait_front(pad, "Repeat Options", ("&Start Repeat", "&Ok"))
+    box.key("alt+s", "Tab")
+    box.type_keys("3")
+    box.key("Return")
+    waiting.until(lambda: pad.window("Repeat Options") is None, 20, "Repeat Options to close")
+    box.key("alt+s", "End")
+    choose_command(box, "Repeat End")
+    box.key("alt+i")
+    wait_front(pad, "Repeat Options", ("&End Repeat", "&Ok"))
+    box.key("Return")
+    waiting.until(lambda: pad.window("Repeat Options") is None, 20, "Repeat Options to close")
+    box.session.settled_screenshot("editor_repeated_lines.png")
+    box.key("alt+o")
+    waiting.until(lambda: pad.window("Macro Scripting Editor") is None, 20, "the editor to close")
+    with open(box.host_path("SCEN.QNL"), "rb") as f:
+        stored = f.read()[4 * macros.RECORD_SIZE:5 * macros.RECORD_SIZE]
+    text = stored[100:stored.index(b"\0", 100)].decode("cp1252")
+    expect_equal(text, "<REPEAT:0003>Hello<DELAY:01.50>World<ENDREP>", "the stored macro text")
+    bring_to_front(box, pad)
+    box.key("ctrl+alt+shift+h")
+    pad.wait_text("HelloWorld" * 3, limit=40)
