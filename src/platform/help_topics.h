@@ -37,6 +37,7 @@ inline constexpr std::string_view kTopicSystemHotKeys = "System Hot Keys";
 // The scripting editor and the keystroke editor of its Text lines.
 inline constexpr std::string_view kTopicScriptingEditor = "Scripting Editor";
 inline constexpr std::string_view kTopicTextInsertion = "Text Insertion";
+inline constexpr std::string_view kTopicCommandWizard = "Command Wizard";
 // The capture dialogs, by their captions.
 inline constexpr std::string_view kTopicCaptureDefaults = "Capture Defaults";
 inline constexpr std::string_view kTopicCaptureMacro = "Capture Macro";

@@ -26,6 +26,7 @@
 #define IDC_SE_COPY 3629
 #define IDC_SE_DELETE 3630
 #define IDC_SE_HELP 3631
+#define IDC_SE_WIZARD 3632
 
 #define IDD_MOD_TEXT 3651
 #define IDR_MOD_TEXT_MENU 3652
@@ -44,3 +45,10 @@
 #define IDM_MT_COPY 3771
 #define IDM_MT_PASTE 3772
 #define IDM_MT_DELETE 3773
+
+#define IDD_WIZARD 3780
+#define IDC_WZ_QUESTION 3781
+/* The 16 tasks, in the order of editors::kWizardTasks */
+#define IDC_WZ_TASK_FIRST 3782
+#define IDC_WZ_TASK_LAST 3797
+#define IDC_WZ_HELP 3798

@@ -5,6 +5,7 @@
 #include "editors/win32/editor_dialogs_res.h"
 #include "editors/win32/family_dialogs.h"
 #include "editors/win32/scope_chooser_dialog.h"
+#include "editors/win32/wizard_dialog.h"
 #include "platform/help_topics.h"
 #include "platform/win32/controls/check_box.h"
 #include "platform/win32/controls/edit_field.h"
@@ -233,6 +234,9 @@ void TDoScripting::OnCommand(int id, int notifyCode) {
     case IDC_SE_SELECT:
       SelectScope();
       return;
+    case IDC_SE_WIZARD:
+      OpenWizard();
+      return;
     case IDC_SE_SCHEDULE:
       if (setup_.setSchedule) setup_.setSchedule(macro_, Handle());
       return;
@@ -282,6 +286,24 @@ void TDoScripting::EditLine() {
 std::optional<ScriptLine> TDoScripting::RunFamily(int command, const ScriptLine* line) {
   FamilyDialogContext context{setup_.keyboardHook, paths_, setup_.dateTime};
   return RunFamilyDialog(Handle(), command, line, context);
+}
+
+void TDoScripting::OpenWizard() {
+  TDoWizard wizard([this](const WizardTask& task) { return RunWizardTask(task); });
+  wizard.Run(Handle());
+  FocusItem(IDC_SE_SCRIPT);
+}
+
+// A task appends at the end of the list, whatever line is selected.
+bool TDoScripting::RunWizardTask(const WizardTask& task) {
+  if (model_.BeginAdd(task.command, InsertMode::Append)) return false;
+  const std::optional<CommandData> preset = WizardPreset(task);
+  const ScriptLine presetLine{std::string(), preset.value_or(CommandData{})};
+  std::optional<ScriptLine> line = RunFamily(task.command, preset ? &presetLine : nullptr);
+  if (!line) return false;
+  model_.InsertLine(std::move(*line));
+  RefreshScript();
+  return true;
 }
 
 void TDoScripting::Complain(std::string_view message, int focus) {

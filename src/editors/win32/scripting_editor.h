@@ -14,6 +14,7 @@
 #include "editors/text_dialog_models.h"
 #include "editors/win32/mod_text_dialog.h"
 #include "editors/win32/path_checks.h"
+#include "editors/wizard_tasks.h"
 #include "platform/win32/dialog_base.h"
 #include "storage/macro_record.h"
 
@@ -72,6 +73,8 @@ class TDoScripting final : public platform::win32::DialogBase {
   void Complain(std::string_view message, int focus);
   std::optional<ScriptLine> RunFamily(int command, const ScriptLine* line);
   void ScopeClick(std::int16_t scope);
+  void OpenWizard();
+  bool RunWizardTask(const WizardTask& task);
   void SelectScope();
   void Accept();
 

@@ -160,3 +160,48 @@ def editor_repeat_around_lines_through_dialogs(box):
     bring_to_front(box, pad)
     box.key("ctrl+alt+shift+h")
     pad.wait_text("HelloWorld" * 3, limit=40)
+
+
+@scenario("editor_wizard_appends_with_its_question")
+def editor_wizard_appends_with_its_question(box):
+    """Alt+Z opens the "Scripting Wizard"; a Remark and then a Delay added through it are
+    appended at the end, with the first line selected, and "Added" asks after each; No returns
+    to the editor, whose Ok stores both."""
+    pad = box.start_pad("TestPad Wizard")
+    data = macros.macro_file(record("Wizard", "a<CLIPC>b", hotkey("ctrl+alt+shift+j")))
+    box.start_quindl_with(data, pad)
+    open_last_row(box)
+    wait_front(pad, "Macro Scripting Editor", ("Wi&zard", "&Ok"))
+    box.key("alt+s", "Home")
+    box.key("alt+z")
+    try:
+        wait_front(pad, "Scripting Wizard", ("What would you like to do?", "E&xit", "&Help"))
+    except AssertionError:
+        box.session.screenshot("editor_wizard_missing.png")
+        raise
+    box.session.settled_screenshot("editor_wizard.png")
+    box.key("alt+n")
+    wait_front(pad, "Remark", ("&Ok",))
+    box.type_keys("note")
+    box.key("Return")
+    question = "Macro object successfully added.  Continue with wizard?"
+    added = waiting.until(lambda: pad.message(question), 20, "the Added question")
+    expect_equal(added["title"], "Added", "the question's title")
+    box.key("y")
+    waiting.until(lambda: not pad.message(question), 20, "the question to close")
+    wait_front(pad, "Scripting Wizard")
+    box.key("alt+i")
+    wait_front(pad, "Set Delay", ("&Ok",))
+    box.type_keys("2")
+    box.key("Return")
+    waiting.until(lambda: pad.message(question), 20, "the Added question again")
+    box.key("n")
+    waiting.until(lambda: pad.window("Scripting Wizard") is None, 20, "the wizard to close")
+    wait_front(pad, "Macro Scripting Editor")
+    box.session.settled_screenshot("editor_after_wizard.png")
+    box.key("alt+o")
+    waiting.until(lambda: pad.window("Macro Scripting Editor") is None, 20, "the editor to close")
+    with open(box.host_path("SCEN.QNL"), "rb") as f:
+        stored = f.read()[4 * macros.RECORD_SIZE:5 * macros.RECORD_SIZE]
+    text = stored[100:stored.index(b"\0", 100)].decode("cp1252")
+    expect_equal(text, "a<CLIPC>b<REM:note><DELAY:02.00>", "the stored macro text")
