@@ -118,6 +118,8 @@ class TMainWin final : public platform::win32::WindowBase,
   // editors nest, and the hook comes back when the last one closes.
   void SwitchKeyboardHook(bool on);
   std::vector<std::string> RunningNames(bool windows);
+  // "&Scheduler" > "&Timer Interval": how many seconds apart the timed macros are checked.
+  void OpenTimerInterval();
   void OpenTypletOptions();
   // "&Options" > "&Capture": "Capture Defaults", stored in the settings at "&Ok".
   void OpenCaptureDefaults();

@@ -6,6 +6,7 @@
 #include "activation/system_keys.h"
 #include "app/win32/main_window.h"
 #include "editors/win32/scripting_editor.h"
+#include "editors/win32/timer_interval_dialog.h"
 #include "hooklib/hotkey_names.h"
 #include "platform/date_time.h"
 #include "platform/win32/controls/list_view.h"
@@ -150,6 +151,17 @@ void TMainWin::DoTheScript(int row) {
   if (current.HotkeyNumber == storage::kActivationTimed && scheduler_) {
     scheduler_->CheckAndSetTime();
   }
+}
+
+void TMainWin::OpenTimerInterval() {
+  Settings& settings = context_.settings;
+  const std::optional<int> seconds =
+      editors::win32::TDoTimerInterval(settings.timerSeconds).Run(Handle());
+  if (!seconds) return;
+  settings.timerSeconds = static_cast<std::uint16_t>(*seconds);
+  SaveSettings(settings, context_.profile);
+  // The check timer takes the new interval when it is set again.
+  if (scheduler_) scheduler_->CheckAndSetTime();
 }
 
 }  // namespace quindle::app::win32

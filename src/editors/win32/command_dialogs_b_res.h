@@ -85,3 +85,9 @@
 #define IDC_SC_ON_TOP 4265
 #define IDC_SC_RUNNING 4266
 #define IDC_SC_HELP 4267
+
+/* TDoDelay in its scheduler mode: "Timer Seconds" */
+#define IDD_TIMER_INTERVAL 4280
+#define IDC_TI_LABEL 4281
+#define IDC_TI_VALUE 4282
+#define IDC_TI_TRAILER 4283

@@ -140,3 +140,29 @@ def sched_show_date_caption_and_menu(box):
         ini = open(box.host_path("QUINX.INI"), encoding="cp1252").read().lower()
         return "show date=no" in ini
     waiting.until(saved_off, 20, "Show Date=No in QUINX.INI")
+
+
+@scenario("sched_timer_interval_by_keyboard")
+def sched_timer_interval_by_keyboard(box):
+    """"&Scheduler" > "&Timer Interval" opens "Scheduler Frequency" on the current "Timer
+    Seconds"; 61 is refused with its message, 5 is stored in QUINX.INI."""
+    pad = box.start_pad("TestPad Interval")
+    box.write_file("QUINX.INI", SETTINGS)
+    box.start_quindl_with(macros.macro_file(), pad)
+    box.key("alt+o", "s", "t")
+    pad.wait_window("Scheduler Frequency", controls=("Check Every", "Seconds", "&Ok", "&Cancel"))
+    waiting.until(lambda: pad.window("Scheduler Frequency")["fg"] == "1", 20, "the dialog in front")
+    box.session.settled_screenshot("sched_timer_interval.png")
+    box.key("ctrl+a")
+    box.type_keys("61")
+    box.key("Return")
+    refused = "Value must be between 1 and 60."
+    waiting.until(lambda: pad.message(refused), 20, "the range message")
+    box.key("Return")
+    waiting.until(lambda: not pad.message(refused), 20, "the message to close")
+    box.type_keys("5")
+    box.key("Return")
+    waiting.until(lambda: pad.window("Scheduler Frequency") is None, 20, "the dialog to close")
+    waiting.until(lambda: "timer seconds=5" in open(box.host_path("QUINX.INI"),
+                                                    encoding="cp1252").read().lower(),
+                  20, "Timer Seconds stored in QUINX.INI")
