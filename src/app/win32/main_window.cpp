@@ -511,6 +511,9 @@ void TMainWin::OnMenu(int id) {
     case IDM_OPTIONS_CAPTURE:
       OpenCaptureDefaults();
       break;
+    case IDM_OPTIONS_ALARM:
+      OpenAlarm();
+      break;
     case IDM_OPTIONS_TIMER_INTERVAL:
       OpenTimerInterval();
       break;

@@ -120,6 +120,8 @@ class TMainWin final : public platform::win32::WindowBase,
   std::vector<std::string> RunningNames(bool windows);
   // "&Scheduler" > "&Timer Interval": how many seconds apart the timed macros are checked.
   void OpenTimerInterval();
+  // "&Scheduler" > "&Alarm": the sound a timed macro gives when it starts.
+  void OpenAlarm();
   void OpenTypletOptions();
   // "&Options" > "&Capture": "Capture Defaults", stored in the settings at "&Ok".
   void OpenCaptureDefaults();

@@ -5,6 +5,8 @@
 #include "activation/macro_names.h"
 #include "activation/system_keys.h"
 #include "app/win32/main_window.h"
+#include "editors/win32/command_dialogs.h"
+#include "editors/win32/path_checks.h"
 #include "editors/win32/scripting_editor.h"
 #include "editors/win32/timer_interval_dialog.h"
 #include "hooklib/hotkey_names.h"
@@ -162,6 +164,28 @@ void TMainWin::OpenTimerInterval() {
   SaveSettings(settings, context_.profile);
   // The check timer takes the new interval when it is set again.
   if (scheduler_) scheduler_->CheckAndSetTime();
+}
+
+// The alarm is edited in "Set Sound" as a sound command would be: a beep, or a wave file with
+// or without waiting for its end.
+void TMainWin::OpenAlarm() {
+  Settings& settings = context_.settings;
+  const editors::CommandData alarm =
+      editors::SoundData{settings.useWaveFile ? 2 : 1, settings.waveFile, settings.waveFileWait};
+  editors::win32::CommandDialogRequest request;
+  request.command = settings.useWaveFile ? editors::kCmdSoundWaveFile : editors::kCmdSoundBeep;
+  request.edit = &alarm;
+  editors::win32::Win32PathChecks paths;
+  const editors::win32::CommandOutcome chosen =
+      editors::win32::RunSoundDialog(Handle(), request, paths);
+  const auto* sound = chosen ? std::get_if<editors::SoundData>(&chosen->data) : nullptr;
+  if (sound == nullptr) return;
+  settings.useWaveFile = sound->kind == 2;
+  if (settings.useWaveFile) {
+    settings.waveFile = sound->path;
+    settings.waveFileWait = sound->wait;
+  }
+  SaveSettings(settings, context_.profile);
 }
 
 }  // namespace quindle::app::win32

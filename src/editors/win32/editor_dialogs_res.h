@@ -36,6 +36,7 @@
 #define IDC_MT_MISC 3663
 #define IDC_MT_MISC_OK 3664
 #define IDC_MT_HELP 3665
+#define IDC_MT_SYMBOLS 3666
 /* The 30 key buttons, in the order of editors::kKeyButtons, and their menu entries */
 #define IDC_MT_KEY_FIRST 3700
 #define IDC_MT_KEY_LAST 3729

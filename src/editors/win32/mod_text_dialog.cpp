@@ -5,6 +5,7 @@
 #include "editors/keystroke_editor.h"
 #include "editors/script_editor.h"
 #include "editors/win32/editor_dialogs_res.h"
+#include "editors/win32/symbol_dialog.h"
 #include "platform/help_topics.h"
 #include "platform/win32/controls/combo_box.h"
 #include "platform/win32/controls/edit_field.h"
@@ -76,6 +77,9 @@ void TModText::OnCommand(int id, int notifyCode) {
     EditCommand(WM_PASTE);
   } else if (id == IDM_MT_DELETE) {
     EditCommand(WM_CLEAR);
+  } else if (id == IDC_MT_SYMBOLS) {
+    // A character 128..255, or the ALT tag of a keypad sequence.
+    if (const std::optional<std::string> symbol = RunSymbolDialog(Handle())) Insert(*symbol);
   } else if (id == IDC_MT_HELP) {
     platform::win32::ShowHelpTopic(Handle(), platform::kTopicTextInsertion);
   } else {

@@ -166,3 +166,28 @@ def sched_timer_interval_by_keyboard(box):
     waiting.until(lambda: "timer seconds=5" in open(box.host_path("QUINX.INI"),
                                                     encoding="cp1252").read().lower(),
                   20, "Timer Seconds stored in QUINX.INI")
+
+
+@scenario("sched_alarm_sound_by_keyboard")
+def sched_alarm_sound_by_keyboard(box):
+    """"&Scheduler" > "&Alarm" opens "Set Sound" on the alarm; a wave file chosen there, with
+    "Wait for wave file to &finish", becomes the alarm in QUINX.INI."""
+    box.write_file("ding.wav", "RIFF")
+    pad = box.start_pad("TestPad Alarm")
+    box.write_file("QUINX.INI", SETTINGS)
+    box.start_quindl_with(macros.macro_file(), pad)
+    box.key("alt+o", "s", "a")
+    pad.wait_window("Set Sound", controls=("&Beep", "&Wave File", "&Ok"))
+    waiting.until(lambda: pad.window("Set Sound")["fg"] == "1", 20, "the dialog in front")
+    box.key("alt+w", "Tab")
+    box.type_keys(box.windows_path("ding.wav"))
+    box.key("alt+f")
+    box.session.settled_screenshot("sched_alarm.png")
+    box.key("Return")
+    waiting.until(lambda: pad.window("Set Sound") is None, 20, "the dialog to close")
+
+    def alarm():
+        text = open(box.host_path("QUINX.INI"), encoding="cp1252").read().lower()
+        return ("use wave file=yes" in text and "wave file wait=yes" in text and
+                ("wave file=" + box.windows_path("ding.wav")).lower() in text)
+    waiting.until(alarm, 20, "the alarm stored in QUINX.INI")
