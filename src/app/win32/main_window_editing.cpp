@@ -122,6 +122,7 @@ void TMainWin::DoTheScript(int row) {
   setup.dateTime = {s.lastDateFormat + 1, s.lastTimeFormat + 1, s.suppressZerosInDate,
                     s.suppressZerosInTime};
   setup.runningNames = [this](bool windows) { return RunningNames(windows); };
+  setup.programDir = context_.programDir;
   setup.keyboardHook = [this](bool on) { SwitchKeyboardHook(on); };
   setup.now = [this] { return platform_->clock.Now(); };
   setup.setSchedule = [this](storage::MacroRecord& record, HWND owner) {

@@ -87,6 +87,9 @@ bool TDoScripting::OnInit() {
       anchored_.push_back({anchor.id, rect});
     }
   }
+  icon_ = std::make_unique<IconButton>(Handle(), IDC_SE_ICON, setup_.programDir + "\\Icons");
+  model_.Header().iconName = icon_->Opened(model_.Header().iconName);
+  icon_->Show(model_.Header().iconName);
   ShowHeader();
   FillCommands();
   RefreshScript();
@@ -237,6 +240,9 @@ void TDoScripting::OnCommand(int id, int notifyCode) {
     case IDC_SE_WIZARD:
       OpenWizard();
       return;
+    case IDC_SE_ICON:
+      if (const std::optional<std::string> name = icon_->Choose()) model_.Header().iconName = *name;
+      return;
     case IDC_SE_SCHEDULE:
       if (setup_.setSchedule) setup_.setSchedule(macro_, Handle());
       return;
@@ -358,7 +364,16 @@ void TDoScripting::OnSize(UINT kind, int clientWidth, int clientHeight) {
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-bool TDoScripting::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM lParam, INT_PTR& result) {
+bool TDoScripting::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+  // The right button released on the icon offers the program's own icon again.
+  if (message == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == Item(IDC_SE_ICON)) {
+    if (icon_ && icon_->AskReset()) {
+      model_.Header().iconName = std::string(kMainIcon);
+      icon_->Show(kMainIcon);
+    }
+    result = 0;
+    return true;
+  }
   if (message != WM_GETMINMAXINFO) return false;
   auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
   info->ptMinTrackSize.x = kMinimumWidth;

@@ -7,11 +7,13 @@
 #include "platform/win32/win32_api.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "editors/script_editor.h"
 #include "editors/text_dialog_models.h"
+#include "editors/win32/icon_button.h"
 #include "editors/win32/mod_text_dialog.h"
 #include "editors/win32/path_checks.h"
 #include "editors/wizard_tasks.h"
@@ -44,6 +46,7 @@ struct ScriptingEditorSetup {
   // scope chooser of "&Select".
   std::function<std::vector<std::string>(bool windows)> runningNames;
   DateTimeMemory dateTime;  // the date and time dialog's remembered choices, in and out
+  std::string programDir;   // its Icons folder holds the macros' icons
 };
 
 class TDoScripting final : public platform::win32::DialogBase {
@@ -87,6 +90,7 @@ class TDoScripting final : public platform::win32::DialogBase {
   ScriptingEditorSetup setup_;
   ScriptEditorModel model_;
   Win32PathChecks paths_;
+  std::unique_ptr<IconButton> icon_;
   bool accepted_ = false;
   SIZE initialClient_{};
   std::vector<Anchored> anchored_;

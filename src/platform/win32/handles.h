@@ -109,6 +109,13 @@ struct MenuTraits {
   static void Close(Type value) noexcept { static_cast<void>(::DestroyMenu(value)); }
 };
 
+// Icons loaded with LoadImageA without LR_SHARED: the loader owns each one.
+struct IconTraits {
+  using Type = HICON;
+  static Type Invalid() noexcept { return nullptr; }
+  static void Close(Type value) noexcept { static_cast<void>(::DestroyIcon(value)); }
+};
+
 // The access with which the main program and the hook DLL open the blocks' named mutexes.
 inline constexpr DWORD kMutexAllAccess = MUTEX_ALL_ACCESS;
 
@@ -120,6 +127,7 @@ using GlobalMemory = UniqueResource<GlobalMemoryTraits>;
 using MappedView = UniqueResource<MappedViewTraits>;
 using WindowOwner = UniqueResource<WindowTraits>;
 using MenuOwner = UniqueResource<MenuTraits>;
+using IconOwner = UniqueResource<IconTraits>;
 
 // The clipboard is a per-thread open state rather than a handle: this owner closes it if Open
 // succeeded. Another program may hold the clipboard for a moment, so Open tries again a few

@@ -44,7 +44,7 @@ def schedule(kind, hour24=12, minute=0, days=(True,) * 7, year=2000, month=1, da
 
 
 def record(name, text, hotkey_number, scope=GLOBAL, scope_text="", enabled=True,
-           top_most_only=False, schedule=None, typlet_name=""):
+           top_most_only=False, schedule=None, typlet_name="", icon_name=""):
     body = text.encode("cp1252")
     if len(body) > 5000:
         raise ValueError("a macro text holds at most 5000 characters")
@@ -55,7 +55,7 @@ def record(name, text, hotkey_number, scope=GLOBAL, scope_text="", enabled=True,
     struct.pack_into("<Hh", data, 93, hotkey_number, scope)
     data[97] = 1 if enabled else 0
     data[100:100 + len(body)] = body
-    data[5101:5114] = _pstring("", 12)
+    data[5101:5114] = _pstring(icon_name, 12)
     if schedule is not None:
         struct.pack_into("<h7BBBBBBHBHB", data, 5114, schedule["kind"],
                          *[1 if d else 0 for d in schedule["days"]], schedule["hour"],

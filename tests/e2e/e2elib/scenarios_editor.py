@@ -205,3 +205,40 @@ def editor_wizard_appends_with_its_question(box):
         stored = f.read()[4 * macros.RECORD_SIZE:5 * macros.RECORD_SIZE]
     text = stored[100:stored.index(b"\0", 100)].decode("cp1252")
     expect_equal(text, "a<CLIPC>b<REM:note><DELAY:02.00>", "the stored macro text")
+
+
+@scenario("editor_icon_reset_to_the_programs_own")
+def editor_icon_reset_to_the_programs_own(box):
+    """A macro's icon from the Icons folder shows on the editor's icon button; the right button
+    on it asks "Reset icon to program default?", and Yes and "&Ok" store "MAIN"."""
+    import os
+    import shutil
+    here = os.path.dirname(os.path.abspath(__file__))
+    icon = os.path.join(here, "..", "..", "..", "src", "app", "win32", "recording.ico")
+    os.makedirs(box.host_path("Icons"), exist_ok=True)
+    shutil.copy2(icon, box.host_path("Icons\\STAR.ICO"))
+    pad = box.start_pad("TestPad Editor Icon")
+    data = macros.macro_file(record("Iconic", "x", hotkey("ctrl+alt+shift+i"),
+                                    icon_name="STAR.ICO"))
+    box.start_quindl_with(data, pad)
+    open_last_row(box)
+    editor = pad.wait_window("Macro Scripting Editor", controls=("&Ok",))
+    waiting.until(lambda: pad.window("Macro Scripting Editor")["fg"] == "1", 20,
+                  "the editor in front")
+    box.session.settled_screenshot("editor_icon.png")
+    button = [c for c in editor["children"] if c["class"].lower() == "button" and not c["text"]]
+    expect(len(button) == 1, "one icon button: %r" % button)
+    left, top, right, bottom = button[0]["rect"]
+    box.xdotool("mousemove", (left + right) // 2, (top + bottom) // 2)
+    box.xdotool("click", 3)
+    question = waiting.until(lambda: pad.message("Reset icon to program default?"), 20,
+                             "the reset question")
+    expect_equal(question["title"], "", "the question's title")
+    box.key("y")
+    waiting.until(lambda: not pad.message("Reset icon to program default?"), 20,
+                  "the question to close")
+    box.key("alt+o")
+    waiting.until(lambda: pad.window("Macro Scripting Editor") is None, 20, "the editor to close")
+    with open(box.host_path("SCEN.QNL"), "rb") as f:
+        stored = f.read()[4 * macros.RECORD_SIZE:5 * macros.RECORD_SIZE]
+    expect_equal(stored[5101:5106], b"\x04MAIN", "the stored icon name")
