@@ -33,9 +33,9 @@ enum class ScopeChoice { Global, Program };
 
 // What "Capture Macro" (TCaptureKeys) shows.
 struct CaptureKeysRequest {
-  std::string stopText1;  // "Press " + name + " to end capture"
-  std::string stopText2;  // "Or Press " + name + " to end capture"; empty for a Typlet macro
-  std::string nickname;   // the macro's nickname, empty for a new macro
+  std::string stopText1;      // "Press " + name + " to end capture"
+  std::string stopText2;      // "Or Press " + name + " to end capture"; empty for a Typlet macro
+  std::string nickname;       // the macro's nickname, empty for a new macro
   bool forceProgram = false;  // "&Global" disabled and "&Program" chosen
   CaptureOptions options;     // the capture defaults
 };
