@@ -203,6 +203,25 @@ class Box:
             raise AssertionError("qnl.exe play failed: " + played.describe())
         return played
 
+    # -- the unit test program's showcases --------------------------------------------------
+    def start_showcase(self, variable, which, test_filter):
+        """Starts the unit test program on one of its showcases: the tests named by
+        `test_filter` open the dialog that the environment variable `variable` names, for a
+        scenario to work by keyboard and look at."""
+        program = os.path.join(self.session.build_dir, "tests", "unit", "unit_tests.exe")
+        if not os.path.isfile(program):
+            raise AssertionError("no unit_tests.exe in " + self.session.build_dir)
+        if not os.path.exists(self.host_path("UNITTEST.EXE")):
+            shutil.copy2(program, self.host_path("UNITTEST.EXE"))
+        env = dict(self.env, **{variable: which})
+        out = open(self.host_path("showcase.out"), "w+b")
+        process = subprocess.Popen(
+            ["wine", self.host_path("UNITTEST.EXE"), "--gtest_filter=" + test_filter],
+            env=env, cwd=self.drive, stdout=out, stderr=subprocess.STDOUT)
+        process.outputs = (out,)
+        self.processes.append(process)
+        return process
+
     # -- QUINDL.EXE -----------------------------------------------------------------------------
     def start_quindl(self, arguments=(), wait_with=None, caption="Quindle 98 (", limit=60):
         """Starts QUINDL.EXE from the box's folder (so QUINX.INI and QUINX.QNL live there) and,

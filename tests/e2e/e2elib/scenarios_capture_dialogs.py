@@ -1,10 +1,9 @@
 """The capture dialogs by keyboard: "Capture Defaults" from "&Options" > "&Capture", stored in
 QUINX.INI at "&Ok"; "Capture Macro" and "Capture Complete" opened by the unit test program's
-showcase (the capture session does not open them from the program yet)."""
+showcase, one at a time (the capture scenarios reach them from QUINDL.EXE)."""
 
 import os
 import shutil
-import subprocess
 import time
 
 from . import macros, waiting
@@ -62,18 +61,7 @@ def capture_defaults_by_keyboard(box):
 
 
 def start_showcase(box, which):
-    """Starts the unit test program on its showcase of one capture dialog."""
-    program = os.path.join(box.session.build_dir, "tests", "unit", "unit_tests.exe")
-    expect(os.path.isfile(program), "no unit_tests.exe in " + box.session.build_dir)
-    shutil.copy2(program, box.host_path("UNITTEST.EXE"))
-    env = dict(box.env, QNL_SHOW_CAPTURE_DIALOG=which)
-    out = open(box.host_path("showcase.out"), "w+b")
-    process = subprocess.Popen(
-        ["wine", box.host_path("UNITTEST.EXE"), "--gtest_filter=CaptureDialogsShowcase.*"],
-        env=env, cwd=box.drive, stdout=out, stderr=subprocess.STDOUT)
-    process.outputs = (out,)
-    box.processes.append(process)
-    return process
+    return box.start_showcase("QNL_SHOW_CAPTURE_DIALOG", which, "CaptureDialogsShowcase.*")
 
 
 def refuse(box, pad, text, screenshot):

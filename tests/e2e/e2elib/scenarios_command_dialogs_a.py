@@ -1,30 +1,18 @@
 """The command dialogs of activating, sounds, delays, pauses, repeats, speeds, windows and the
-mouse by keyboard alone: the unit test program's showcase opens each as the keystroke editor does
-(the editors do not open them yet); mnemonics and Tab reach every field, Enter on a wrong entry
+mouse by keyboard alone: the unit test program's showcase opens each as the keystroke editor does,
+one at a time (the scripting editor's scenarios open them from QUINDL.EXE); mnemonics and Tab reach every field, Enter on a wrong entry
 gives the model's message titled "Error" and puts the user back on the field, and Enter on a
 right one hands back the command's MacroText."""
 
 import os
 import shutil
-import subprocess
 
 from . import waiting
 from .registry import expect, expect_equal, scenario
 
 
 def start_showcase(box, which):
-    """Starts the unit test program on its showcase of one command dialog."""
-    program = os.path.join(box.session.build_dir, "tests", "unit", "unit_tests.exe")
-    expect(os.path.isfile(program), "no unit_tests.exe in " + box.session.build_dir)
-    shutil.copy2(program, box.host_path("UNITTEST.EXE"))
-    env = dict(box.env, QNL_SHOW_COMMAND_DIALOG=which)
-    out = open(box.host_path("showcase.out"), "w+b")
-    process = subprocess.Popen(
-        ["wine", box.host_path("UNITTEST.EXE"), "--gtest_filter=CommandDialogsAShowcase.*"],
-        env=env, cwd=box.drive, stdout=out, stderr=subprocess.STDOUT)
-    process.outputs = (out,)
-    box.processes.append(process)
-    return process
+    return box.start_showcase("QNL_SHOW_COMMAND_DIALOG", which, "CommandDialogsAShowcase.*")
 
 
 def open_dialog(box, which, caption, controls):

@@ -1,11 +1,8 @@
 """The command dialogs of clipboard, files, held keys, remark, web address, macro file, text file
 and date/time, "Insert Symbol" and the window/program chooser, by keyboard alone: each opened by
-the unit test program's showcase (the editors do not open them yet), looked at in a settled
+the unit test program's showcase, one dialog at a time, looked at in a settled
 screenshot, driven by its mnemonics, arrows, Tab and Enter, and its result read back."""
 
-import os
-import shutil
-import subprocess
 
 from . import waiting
 from .registry import expect, expect_equal, scenario
@@ -16,19 +13,7 @@ OK_CANCEL_HELP = OK_CANCEL + ("&Help",)
 
 
 def start_showcase(box, which):
-    """Starts the unit test program on its showcase of one dialog."""
-    program = os.path.join(box.session.build_dir, "tests", "unit", "unit_tests.exe")
-    expect(os.path.isfile(program), "no unit_tests.exe in " + box.session.build_dir)
-    if not os.path.exists(box.host_path("UNITTEST.EXE")):
-        shutil.copy2(program, box.host_path("UNITTEST.EXE"))
-    env = dict(box.env, QNL_SHOW_COMMAND_DIALOG=which)
-    out = open(box.host_path("showcase.out"), "w+b")
-    process = subprocess.Popen(
-        ["wine", box.host_path("UNITTEST.EXE"), "--gtest_filter=CommandDialogsBShowcase.*"],
-        env=env, cwd=box.drive, stdout=out, stderr=subprocess.STDOUT)
-    process.outputs = (out,)
-    box.processes.append(process)
-    return process
+    return box.start_showcase("QNL_SHOW_COMMAND_DIALOG", which, "CommandDialogsBShowcase.*")
 
 
 def open_dialog(box, pad, which, caption, controls, screenshot):
