@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "platform/date_time.h"
-#include "scheduler/win32/schedule_dialog.h"
 
 namespace quindle::scheduler::win32 {
 
@@ -92,22 +91,6 @@ std::string CaptionDateTime() {
   if (GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, nullptr, nullptr, time, sizeof time) == 0)
     time[0] = '\0';
   return std::string(date) + "  " + time;
-}
-
-bool EditSchedule(HWND owner, storage::MacroStore& store, int n, SchedulerTimers& timers,
-                  platform::IClock& clock) {
-  // The dialog works on the macro's own record, read afresh: the CurrentMacro may be another
-  // editor's.
-  storage::MacroRecord record{};
-  if (!store.ReadMacro(n, record) || record.HotkeyNumber.Get() != storage::kActivationTimed)
-    return false;
-  const platform::CivilDateTime now = platform::FromDateTime(clock.Now());
-  TDoSchedule dialog(record, Today{now.year, now.month, now.day});
-  if (!dialog.Run(owner)) return false;
-  record.LastModified = clock.Now();
-  if (!store.WriteMacro(n, record)) return false;  // the store has told the user
-  timers.CheckAndSetTime();
-  return true;
 }
 
 }  // namespace quindle::scheduler::win32

@@ -67,9 +67,4 @@ class SchedulerTimers {
 // clock.
 std::string CaptionDateTime();
 
-// Opens "Set Schedule" on macro n of `store` (a timed macro); on "&Update" writes the record
-// back and rebuilds the table. Any other macro is left alone. True when the schedule changed.
-bool EditSchedule(HWND owner, storage::MacroStore& store, int n, SchedulerTimers& timers,
-                  platform::IClock& clock);
-
 }  // namespace quindle::scheduler::win32
