@@ -50,24 +50,28 @@ std::string ClassOf(HWND window) {
 
 constexpr std::string_view kDialogClass = "#32770";
 
+struct WindowSearch {
+  HWND main;
+  std::vector<HWND> found;
+};
+
+// A callback of the system's own calling convention (stdcall on 32-bit Windows), which a lambda
+// does not convert to.
+BOOL CALLBACK CollectOtherWindow(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<WindowSearch*>(data);
+  if (window == search->main || IsWindowVisible(window) == FALSE) return TRUE;
+  const std::string name = ClassOf(window);
+  if (name == "#32768" || name.rfind("tooltips_class", 0) == 0) return TRUE;
+  search->found.push_back(window);
+  return TRUE;
+}
+
 // The program's visible top-level windows beside the main window, not counting menus and tool
 // tips, which come and go with the main window's own use.
 std::vector<HWND> OtherWindows(HWND mainWindow) {
-  struct Search {
-    HWND main;
-    std::vector<HWND> found;
-  } search{mainWindow, {}};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (window == s->main || IsWindowVisible(window) == FALSE) return TRUE;
-        const std::string name = ClassOf(window);
-        if (name == "#32768" || name.rfind("tooltips_class", 0) == 0) return TRUE;
-        s->found.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  WindowSearch search{mainWindow, {}};
+  static_cast<void>(EnumThreadWindows(GetCurrentThreadId(), CollectOtherWindow,
+                                      reinterpret_cast<LPARAM>(&search)));
   return search.found;
 }
 
