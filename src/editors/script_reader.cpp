@@ -411,9 +411,9 @@ void Scanner::ReadWindowSize(const CommandTag& entry, std::size_t argument, std:
   data.kind = entry.arg;
   data.first = ReadInt(Field(first, 4, close));
   data.second = ReadInt(Field(first + 5, 4, close));
-  const std::string_view spec = Slice(at_ + static_cast<std::size_t>(first + 9 - 1), close);
-  data.current = spec == kCurrentWindow;
-  if (!data.current) data.title = std::string(spec);
+  const std::string_view windowSpec = Slice(at_ + static_cast<std::size_t>(first + 9 - 1), close);
+  data.current = windowSpec == kCurrentWindow;
+  if (!data.current) data.title = std::string(windowSpec);
   Add(entry.arg == 1 ? kCmdResizeWindow : kCmdRepositionWindow, std::move(data));
 }
 
