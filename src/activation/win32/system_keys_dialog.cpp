@@ -60,6 +60,7 @@ std::optional<SystemKeysResult> TSystemKeys::Run(HWND owner) {
 }
 
 bool TSystemKeys::OnInit() {
+  AnswerF1With(IDC_SYSTEM_KEYS_HELP);
   SetCaption(kSystemKeysCaption);
   for (std::size_t i = 0; i < kSystemKeyCount; ++i) {
     const auto field = static_cast<SystemKeyField>(i);

@@ -10,6 +10,7 @@
 #include "app/win32/tray_res.h"
 #include "platform/help_topics.h"
 #include "platform/win32/controls/list_view.h"
+#include "platform/win32/dialog_base.h"
 #include "platform/win32/help.h"
 #include "platform/win32/menu.h"
 #include "platform/win32/resource_ranges.h"
@@ -78,7 +79,9 @@ std::vector<HWND> OtherWindows(HWND mainWindow) {
 }  // namespace
 
 bool ProgramDialogOpen(HWND mainWindow) {
-  return !OtherWindows(mainWindow).empty();
+  // The program's own dialogs count themselves, also while they are not shown yet; message
+  // boxes and the system's common dialogs are found as windows of the UI thread.
+  return platform::win32::DialogBase::OpenCount() > 0 || !OtherWindows(mainWindow).empty();
 }
 
 int CloseProgramDialogs(HWND mainWindow) {

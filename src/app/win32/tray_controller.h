@@ -102,9 +102,9 @@ class TrayController {
   int hiddenRow_ = -1;
 };
 
-// Whether a dialog, message box or other window of the program is on the screen beside the
-// main window (its own menus and tool tips do not count). Only the user-interface thread has
-// windows, so its windows are the program's.
+// Whether a dialog of the program exists (shown or about to be), or a message box or other
+// window of the program is on the screen beside the main window (its own menus and tool tips do
+// not count). Only the user-interface thread has windows, so its windows are the program's.
 bool ProgramDialogOpen(HWND mainWindow);
 // Closes every such window: a dialog as its Cancel button or Esc would (IDCANCEL), any other
 // window as its close box would (WM_CLOSE). Returns how many were asked to close.

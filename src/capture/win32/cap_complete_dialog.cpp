@@ -16,6 +16,7 @@
 #include "platform/win32/controls/edit_field.h"
 #include "platform/win32/controls/field_focus.h"
 #include "platform/win32/controls/list_box.h"
+#include "platform/win32/controls/owner_drawn_row.h"
 #include "platform/win32/help.h"
 #include "platform/win32/prompts.h"
 #include "platform/win32/resource_ranges.h"
@@ -117,32 +118,11 @@ void TCapComplete::FillKeyList() {
 
 bool TCapComplete::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (item.CtlID != IDC_CC_KEY_LIST) return false;
-  if (item.itemID == static_cast<UINT>(-1)) {
-    // An empty list still shows where the focus is.
-    if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(item.hDC, &item.rcItem);
-    return true;
-  }
-  if (item.itemAction == ODA_FOCUS) {
-    DrawFocusRect(item.hDC, &item.rcItem);
-    return true;
-  }
-  const bool selected = (item.itemState & ODS_SELECTED) != 0;
-  FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-  SetBkMode(item.hDC, TRANSPARENT);
-  SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  const int row = static_cast<int>(item.itemID);
   const std::string line =
-      platform::win32::ListBox(Handle(), IDC_CC_KEY_LIST).RowText(static_cast<int>(item.itemID));
+      row < 0 ? std::string() : platform::win32::ListBox(Handle(), IDC_CC_KEY_LIST).RowText(row);
   const KeyLineColumns columns = SplitKeyLine(line);
-  RECT name = item.rcItem;
-  name.left += kTextIndent;
-  name.right = std::min(item.rcItem.right, item.rcItem.left + useColumn_);
-  DrawTextA(item.hDC, columns.name.data(), static_cast<int>(columns.name.size()), &name,
-            DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-  RECT use = item.rcItem;
-  use.left += useColumn_;
-  DrawTextA(item.hDC, columns.use.data(), static_cast<int>(columns.use.size()), &use,
-            DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-  if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(item.hDC, &item.rcItem);
+  platform::win32::DrawTwoColumnRow(item, columns.name, columns.use, kTextIndent, useColumn_);
   return true;
 }
 

@@ -160,13 +160,8 @@ void TDoActive::ShowHelp() {
 
 CommandOutcome RunActiveDialog(HWND owner, const CommandDialogRequest& request,
                                IPathChecks& paths) {
-  ActiveForm form;
-  if (const LaunchData* data = EditedData<LaunchData>(request))
-    form = ActiveFormOf(request.command, *data);
-  else if (request.direct)
-    form = DirectActiveForm();
-  else
-    form = ActiveFormForCommand(request.command);
+  ActiveForm form =
+      OpeningForm<LaunchData>(request, ActiveFormOf, DirectActiveForm, ActiveFormForCommand);
   TDoActive dialog(std::move(form), paths);
   return dialog.Run(owner);
 }

@@ -15,10 +15,8 @@ static_assert(IDC_CB_KIND_LAST - IDC_CB_KIND_FIRST + 1 == std::size(kClipboardKi
 static_assert(platform::kTopicClipboardOptions == kClipboardHelpTopic);
 
 ClipboardForm FormOf(const CommandDialogRequest& request) {
-  if (const ClipData* data = EditedData<ClipData>(request)) {
-    return ClipboardFormOf(request.command, *data);
-  }
-  return request.direct ? DirectClipboardForm() : ClipboardFormForCommand(request.command);
+  return OpeningForm<ClipData>(request, ClipboardFormOf, DirectClipboardForm,
+                               ClipboardFormForCommand);
 }
 
 }  // namespace
@@ -30,6 +28,7 @@ CommandOutcome TDoClipboard::Run(HWND owner) {
 }
 
 bool TDoClipboard::OnInit() {
+  AnswerF1With(IDC_CB_HELP);
   const ClipboardForm form = FormOf(request_);
   CheckKind(Handle(), IDC_CB_KIND_FIRST, IDC_CB_KIND_LAST, form.kind);
   SetItemText(IDC_CB_PATH, form.path);

@@ -13,6 +13,7 @@
 #include <variant>
 
 #include "editors/command_dialog.h"
+#include "editors/win32/command_dialog_support.h"
 #include "editors/win32/command_dialogs.h"
 #include "platform/win32/dialog_base.h"
 
@@ -20,13 +21,6 @@ namespace quindle::editors::win32 {
 
 // The most characters a path field takes: a path of the system's longest.
 inline constexpr std::size_t kPathFieldLimit = MAX_PATH - 1;
-
-// The arguments of the edited line when they are of the family's kind; null for a new command
-// (and for a line of another family, which the dialog then treats as new).
-template <typename Data>
-const Data* EditedData(const CommandDialogRequest& request) {
-  return request.edit != nullptr ? std::get_if<Data>(request.edit) : nullptr;
-}
 
 class CommandDialog : public platform::win32::DialogBase {
  public:
@@ -39,7 +33,6 @@ class CommandDialog : public platform::win32::DialogBase {
   virtual void ShowHelp() = 0;
 
   void OnCommand(int id, int notifyCode) override;
-  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
   // After "&Ok": closes with the result, or shows the refusal and focuses `focusId`.
   template <typename Field>
@@ -52,21 +45,25 @@ class CommandDialog : public platform::win32::DialogBase {
     Refuse(outcome.caption, outcome.message, focusId);
   }
   // Shows `message` (when there is one) titled `caption` and puts the user on `focusId`.
-  void Refuse(std::string_view caption, std::string_view message, int focusId);
+  void Refuse(std::string_view caption, std::string_view message, int focusId) {
+    ShowRefusal(Handle(), caption, message, focusId);
+  }
 
   // "&Browse": the file chosen in an open-file dialog, put into `pathId`. A dialog that could
   // not be shown is reported.
   void Browse(int pathId, std::string_view title, std::string_view filter,
-              std::string_view defaultExt);
+              std::string_view defaultExt) {
+    BrowseInto(Handle(), pathId, {filter, defaultExt, title});
+  }
 
   // Checks `id` of the radio buttons `first`..`last`.
   void CheckRadio(int first, int last, int id);
   // The checked radio button of `first`..`last` counted from 1; 0 when none is.
-  int CheckedRadio(int first, int last) const;
+  int CheckedRadio(int first, int last) const { return CheckedKind(Handle(), first, last); }
   bool IsChecked(int id) const;
   void SetChecked(int id, bool checked);
   void Enable(int id, bool enabled);
-  void SetLimit(int id, std::size_t characters);
+  void SetLimit(int id, std::size_t characters) { LimitField(Handle(), id, characters); }
 
  private:
   std::optional<CommandResult> result_;

@@ -44,8 +44,9 @@ bool AskQuestion(HWND dialog, std::string_view caption, std::string_view questio
 
 void BrowseInto(HWND dialog, int fieldId, const BrowseFilter& filter) {
   platform::win32::EditField field(dialog, fieldId);
-  const std::string current = field.Text();
+  const std::string current = Trimmed(field.Text());
   platform::win32::FileDialogOptions options;
+  options.title = filter.title;
   options.filter = filter.filter;
   options.defaultExt = filter.extension;
   options.initialFile = current;
@@ -53,12 +54,12 @@ void BrowseInto(HWND dialog, int fieldId, const BrowseFilter& filter) {
   const std::optional<std::string> chosen = platform::win32::AskOpenFile(dialog, options, error);
   if (chosen) {
     field.SetText(*chosen);
-    platform::win32::FocusFieldInError(dialog, fieldId);
   } else if (error != 0) {
     platform::win32::Win32Prompts(platform::win32::FromHwnd(dialog))
-        .ShowMessage(kErrorCaption,
+        .ShowMessage("System Error",
                      "The file dialog could not be opened (error " + std::to_string(error) + ").");
   }
+  platform::win32::FocusFieldInError(dialog, fieldId);
 }
 
 }  // namespace quindle::editors::win32

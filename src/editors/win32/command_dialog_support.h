@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 
 #include "editors/command_dialog.h"
@@ -27,6 +28,27 @@ constexpr bool InFamilyRange(int id) {
 template <typename T>
 const T* EditedData(const CommandDialogRequest& request) {
   return request.edit != nullptr ? std::get_if<T>(request.edit) : nullptr;
+}
+
+// The form a dialog opens on: the edited line's (`fromLine`, given the command and the line's
+// arguments, or the arguments alone), the keystroke editor's preset in direct mode (`direct`),
+// else the scripting editor's new command (`fresh`, given the command or nothing).
+template <typename Data, typename FromLine, typename Direct, typename Fresh>
+auto OpeningForm(const CommandDialogRequest& request, FromLine fromLine, Direct direct, Fresh fresh)
+    -> decltype(direct()) {
+  if (const Data* data = EditedData<Data>(request)) {
+    if constexpr (std::is_invocable_v<FromLine, int, const Data&>) {
+      return fromLine(request.command, *data);
+    } else {
+      return fromLine(*data);
+    }
+  }
+  if (request.direct) return direct();
+  if constexpr (std::is_invocable_v<Fresh, int>) {
+    return fresh(request.command);
+  } else {
+    return fresh();
+  }
 }
 
 // The 1-based kind of the checked button among `first`..`last`; 0 when none is checked.
@@ -57,11 +79,12 @@ auto Decide(HWND dialog, Check check) {
 }
 
 struct BrowseFilter {
-  std::string_view filter;     // "Text Files (*.TXT)|*.TXT"
-  std::string_view extension;  // added to a name typed without one; empty for none
+  std::string_view filter;      // "Text Files (*.TXT)|*.TXT"
+  std::string_view extension;   // added to a name typed without one; empty for none
+  std::string_view title = {};  // the file dialog's caption; empty for the system's own
 };
 // "&Browse": a file dialog that starts from the field's text; the chosen file replaces it. A
-// dialog that fails to open says so.
+// dialog that fails to open says so. The user is back in the field either way.
 void BrowseInto(HWND dialog, int fieldId, const BrowseFilter& filter);
 
 }  // namespace quindle::editors::win32

@@ -8,6 +8,7 @@
 #include "platform/help_topics.h"
 #include "platform/win32/controls/check_box.h"
 #include "platform/win32/controls/list_box.h"
+#include "platform/win32/controls/owner_drawn_row.h"
 #include "platform/win32/help.h"
 
 namespace quindle::editors::win32 {
@@ -56,6 +57,7 @@ CommandOutcome TDateOrTime::Run(HWND owner) {
 }
 
 bool TDateOrTime::OnInit() {
+  AnswerF1With(IDC_DT_HELP);
   SetCaption(form_.date ? kDateCaption : kTimeCaption);
   SetItemText(IDC_DT_GROUP, form_.date ? kDateGroup : kTimeGroup);
   FillFormats();
@@ -95,27 +97,10 @@ void TDateOrTime::FillFormats() {
 
 bool TDateOrTime::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (item.CtlID != IDC_DT_FORMATS) return false;
-  if (item.itemID == static_cast<UINT>(-1) || item.itemAction == ODA_FOCUS) {
-    DrawFocusRect(item.hDC, &item.rcItem);
-    return true;
-  }
-  const bool selected = (item.itemState & ODS_SELECTED) != 0;
-  FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-  SetBkMode(item.hDC, TRANSPARENT);
-  SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   const int format = static_cast<int>(item.itemID) + 1;
-  const std::string_view name = FormatName(form_.date, format);
-  const std::string sample = FormatSample(form_.date, format);
-  RECT left = item.rcItem;
-  left.left += kTextIndent;
-  left.right = std::min(item.rcItem.right, item.rcItem.left + sampleColumn_);
-  DrawTextA(item.hDC, name.data(), static_cast<int>(name.size()), &left,
-            DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-  RECT right = item.rcItem;
-  right.left += sampleColumn_;
-  DrawTextA(item.hDC, sample.data(), static_cast<int>(sample.size()), &right,
-            DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-  if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(item.hDC, &item.rcItem);
+  const std::string sample = format > 0 ? FormatSample(form_.date, format) : std::string();
+  platform::win32::DrawTwoColumnRow(item, FormatName(form_.date, format), sample, kTextIndent,
+                                    sampleColumn_);
   return true;
 }
 

@@ -13,10 +13,7 @@ static_assert(IDC_FM_KIND_LAST - IDC_FM_KIND_FIRST + 1 == std::size(kFilesKindTe
 static_assert(platform::kTopicFileCommands == kFilesHelpTopic);
 
 FilesForm FormOf(const CommandDialogRequest& request) {
-  if (const FileData* data = EditedData<FileData>(request)) {
-    return FilesFormOf(request.command, *data);
-  }
-  return request.direct ? DirectFilesForm() : FilesFormForCommand(request.command);
+  return OpeningForm<FileData>(request, FilesFormOf, DirectFilesForm, FilesFormForCommand);
 }
 
 }  // namespace
@@ -28,6 +25,7 @@ CommandOutcome TDoDOSFiles::Run(HWND owner) {
 }
 
 bool TDoDOSFiles::OnInit() {
+  AnswerF1With(IDC_FM_HELP);
   const FilesForm form = FormOf(request_);
   CheckKind(Handle(), IDC_FM_KIND_FIRST, IDC_FM_KIND_LAST, static_cast<int>(form.kind));
   SetItemText(IDC_FM_PATH, form.path);

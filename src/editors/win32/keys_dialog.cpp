@@ -26,6 +26,7 @@ CommandOutcome TDoKeyUpDown::Run(HWND owner) {
 }
 
 bool TDoKeyUpDown::OnInit() {
+  AnswerF1With(IDC_KU_HELP);
   const int code = CodeOf(request_);
   CheckKind(Handle(), IDC_KU_FIRST, IDC_KU_LAST, code);
   FocusItem(code >= 1 && code <= IDC_KU_LAST - IDC_KU_FIRST + 1 ? IDC_KU_FIRST + code - 1

@@ -37,6 +37,7 @@ std::optional<std::string> TModText::Run(HWND owner) {
 }
 
 bool TModText::OnInit() {
+  AnswerF1With(IDC_MT_HELP);
   if (keyboardHook_) {
     keyboardHook_(false);
     hookOff_ = true;

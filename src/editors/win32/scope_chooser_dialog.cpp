@@ -25,6 +25,7 @@ std::optional<ScopeChoice> TDoSpecWind::Run(HWND owner) {
 }
 
 bool TDoSpecWind::OnInit() {
+  AnswerF1With(IDC_SC_HELP);
   const SpecWindTexts texts = TextsOfSpecWind(mode_);
   SetCaption(texts.caption);
   SetItemText(IDC_SC_NAME_LABEL, texts.nameLabel);

@@ -76,6 +76,7 @@ bool TDoScripting::Run(HWND owner) {
 }
 
 bool TDoScripting::OnInit() {
+  AnswerF1With(IDC_SE_HELP);
   model_.Open(macro_);
   RECT client{};
   GetClientRect(Handle(), &client);

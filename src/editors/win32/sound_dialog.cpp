@@ -89,13 +89,8 @@ void TDoSound::ShowHelp() {
 }
 
 CommandOutcome RunSoundDialog(HWND owner, const CommandDialogRequest& request, IPathChecks& paths) {
-  SoundForm form;
-  if (const SoundData* data = EditedData<SoundData>(request))
-    form = SoundFormOf(*data);
-  else if (request.direct)
-    form = DirectSoundForm();
-  else
-    form = SoundFormForCommand(request.command);
+  SoundForm form =
+      OpeningForm<SoundData>(request, SoundFormOf, DirectSoundForm, SoundFormForCommand);
   platform::win32::Win32Sound sound;
   TDoSound dialog(std::move(form), paths, sound);
   return dialog.Run(owner);

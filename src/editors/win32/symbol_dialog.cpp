@@ -4,6 +4,7 @@
 #include "editors/win32/command_dialog_support.h"
 #include "editors/win32/command_dialogs_b_res.h"
 #include "platform/win32/controls/list_box.h"
+#include "platform/win32/controls/owner_drawn_row.h"
 
 namespace quindle::editors::win32 {
 namespace {
@@ -59,12 +60,7 @@ bool TDoSpecial::OnInit() {
 
 bool TDoSpecial::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (item.CtlID != IDC_SY_GRID) return false;
-  if (item.itemID == static_cast<UINT>(-1) || item.itemAction == ODA_FOCUS) {
-    DrawFocusRect(item.hDC, &item.rcItem);
-    return true;
-  }
-  const bool selected = (item.itemState & ODS_SELECTED) != 0;
-  FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  if (!platform::win32::BeginOwnerDrawnRow(item)) return true;
   // The lines of the grid: the right and bottom edge of every cell.
   HGDIOBJ old = SelectObject(item.hDC, GetStockObject(DC_PEN));
   SetDCPenColor(item.hDC, GetSysColor(COLOR_BTNSHADOW));
@@ -76,12 +72,10 @@ bool TDoSpecial::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const std::optional<unsigned char> symbol = SymbolAt(cell.column, cell.row);
   if (symbol) {
     const char text = static_cast<char>(*symbol);
-    SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     RECT box = item.rcItem;
     DrawTextA(item.hDC, &text, 1, &box, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
   }
-  if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(item.hDC, &item.rcItem);
+  platform::win32::EndOwnerDrawnRow(item);
   return true;
 }
 

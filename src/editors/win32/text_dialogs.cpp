@@ -48,6 +48,7 @@ CommandOutcome TDoRemark::Run(HWND owner) {
 }
 
 bool TDoRemark::OnInit() {
+  AnswerF1With(IDC_RM_HELP);
   SetCaption(kRemarkCaption);
   SetItemText(IDC_RM_LABEL, kRemarkLabel);
   LimitField(Handle(), IDC_RM_TEXT, kRemarkLimit);
@@ -84,6 +85,7 @@ CommandOutcome TDoWebStuff::Run(HWND owner) {
 }
 
 bool TDoWebStuff::OnInit() {
+  AnswerF1With(IDC_WB_HELP);
   const WebTexts texts = TextsOfWebMode(mode_);
   SetCaption(texts.caption);
   SetItemText(IDC_WB_LABEL, texts.label);
@@ -126,6 +128,7 @@ CommandOutcome TDoSwap::Run(HWND owner) {
 }
 
 bool TDoSwap::OnInit() {
+  AnswerF1With(IDC_SW_HELP);
   SetItemText(IDC_SW_PATH, EditedText(request_));
   FocusItem(IDC_SW_PATH);
   return false;
@@ -160,6 +163,7 @@ CommandOutcome TDoTextInsert::Run(HWND owner) {
 }
 
 bool TDoTextInsert::OnInit() {
+  AnswerF1With(IDC_TF_HELP);
   SetItemText(IDC_TF_PATH, EditedText(request_));
   FocusItem(IDC_TF_PATH);
   return false;

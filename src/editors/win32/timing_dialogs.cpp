@@ -129,13 +129,8 @@ void TDoPausePos::ShowHelp() {
 }
 
 CommandOutcome RunPauseDialog(HWND owner, const CommandDialogRequest& request) {
-  PauseForm form;
-  if (const PauseData* data = EditedData<PauseData>(request))
-    form = PauseFormOf(*data);
-  else if (request.direct)
-    form = DirectPauseForm();
-  else
-    form = PauseFormForCommand();
+  PauseForm form =
+      OpeningForm<PauseData>(request, PauseFormOf, DirectPauseForm, PauseFormForCommand);
   TDoPausePos dialog(std::move(form));
   return dialog.Run(owner);
 }
@@ -190,13 +185,8 @@ void TDoRepeat::ShowHelp() {
 }
 
 CommandOutcome RunRepeatDialog(HWND owner, const CommandDialogRequest& request) {
-  RepeatForm form;
-  if (const RepeatData* data = EditedData<RepeatData>(request))
-    form = RepeatFormOf(request.command, *data);
-  else if (request.direct)
-    form = DirectRepeatForm();
-  else
-    form = RepeatFormForCommand(request.command);
+  RepeatForm form =
+      OpeningForm<RepeatData>(request, RepeatFormOf, DirectRepeatForm, RepeatFormForCommand);
   TDoRepeat dialog(std::move(form));
   return dialog.Run(owner);
 }
@@ -243,13 +233,8 @@ void TDoSpeed::ShowHelp() {
 }
 
 CommandOutcome RunSpeedDialog(HWND owner, const CommandDialogRequest& request) {
-  SpeedForm form;
-  if (const SpeedData* data = EditedData<SpeedData>(request))
-    form = SpeedFormOf(request.command, *data);
-  else if (request.direct)
-    form = DirectSpeedForm();
-  else
-    form = SpeedFormForCommand(request.command);
+  SpeedForm form =
+      OpeningForm<SpeedData>(request, SpeedFormOf, DirectSpeedForm, SpeedFormForCommand);
   TDoSpeed dialog(std::move(form));
   return dialog.Run(owner);
 }

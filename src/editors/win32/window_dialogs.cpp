@@ -108,13 +108,8 @@ void TDoSizeIt::ShowHelp() {
 }
 
 CommandOutcome RunSizeItDialog(HWND owner, const CommandDialogRequest& request) {
-  SizeItForm form;
-  if (const WindowSizeData* data = EditedData<WindowSizeData>(request))
-    form = SizeItFormOf(request.command, *data);
-  else if (request.direct)
-    form = DirectSizeItForm();
-  else
-    form = SizeItFormForCommand(request.command);
+  SizeItForm form =
+      OpeningForm<WindowSizeData>(request, SizeItFormOf, DirectSizeItForm, SizeItFormForCommand);
   TDoSizeIt dialog(std::move(form));
   return dialog.Run(owner);
 }
@@ -165,13 +160,8 @@ void TDoSystemCommand::ShowHelp() {
 }
 
 CommandOutcome RunSystemDialog(HWND owner, const CommandDialogRequest& request) {
-  SystemCommandForm form;
-  if (const WindowData* data = EditedData<WindowData>(request))
-    form = SystemCommandFormOf(request.command, *data);
-  else if (request.direct)
-    form = DirectSystemCommandForm();
-  else
-    form = SystemCommandFormForCommand(request.command);
+  SystemCommandForm form = OpeningForm<WindowData>(
+      request, SystemCommandFormOf, DirectSystemCommandForm, SystemCommandFormForCommand);
   TDoSystemCommand dialog(std::move(form));
   return dialog.Run(owner);
 }
@@ -235,13 +225,8 @@ void TDoMouse::ShowHelp() {
 }
 
 CommandOutcome RunMouseDialog(HWND owner, const CommandDialogRequest& request) {
-  MouseForm form;
-  if (const MouseData* data = EditedData<MouseData>(request))
-    form = MouseFormOf(*data);
-  else if (request.direct)
-    form = DirectMouseForm();
-  else
-    form = MouseFormForCommand(request.command);
+  MouseForm form =
+      OpeningForm<MouseData>(request, MouseFormOf, DirectMouseForm, MouseFormForCommand);
   TDoMouse dialog(std::move(form));
   return dialog.Run(owner);
 }

@@ -22,6 +22,7 @@ void TDoWizard::Run(HWND owner) {
 }
 
 bool TDoWizard::OnInit() {
+  AnswerF1With(IDC_WZ_HELP);
   SetCaption(kWizardCaption);
   SetItemText(IDC_WZ_QUESTION, kWizardQuestion);
   for (std::size_t i = 0; i < kWizardTasks.size(); ++i) {

@@ -13,6 +13,8 @@ DialogBase::~DialogBase() {
     SetWindowLongPtrA(window_, DWLP_USER, 0);
     DestroyWindow(window_);
   }
+  // Cut off from its window above, the dialog no longer sees WM_NCDESTROY: uncount it here.
+  if (counted_) --openCount_;
 }
 
 std::optional<INT_PTR> DialogBase::RunModal(HWND owner, int templateId) {
@@ -58,6 +60,8 @@ INT_PTR CALLBACK DialogBase::Procedure(HWND window, UINT message, WPARAM wParam,
       return FALSE;
     }
     self->window_ = window;
+    self->counted_ = true;
+    ++openCount_;
   } else {
     self = reinterpret_cast<DialogBase*>(GetWindowLongPtrA(window, DWLP_USER));
     if (self == nullptr) return FALSE;  // messages before WM_INITDIALOG or after WM_NCDESTROY
@@ -111,13 +115,24 @@ INT_PTR DialogBase::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       loop_ = nullptr;
       modeless_ = false;
       window_ = nullptr;
+      if (counted_) --openCount_;
+      counted_ = false;
       return FALSE;
-    default: {
-      INT_PTR result = FALSE;
-      if (OnMessage(message, wParam, lParam, result)) return result;
-      return FALSE;
-    }
+    case WM_HELP:
+      if (helpButton_ != 0) {
+        HWND button = Item(helpButton_);
+        if (button != nullptr && IsWindowEnabled(button) != FALSE) {
+          OnCommand(helpButton_, BN_CLICKED);
+          return TRUE;
+        }
+      }
+      break;
+    default:
+      break;
   }
+  INT_PTR result = FALSE;
+  if (OnMessage(message, wParam, lParam, result)) return result;
+  return FALSE;
 }
 
 void DialogBase::OnCommand(int id, int /*notifyCode*/) {

@@ -55,6 +55,11 @@ class DialogBase {
   // otherwise.
   INT_PTR EndCode() const { return endCode_; }
 
+  // How many of the program's dialogs exist right now, modal or modeless, shown or not yet:
+  // the program-wide "a dialog is open" fact that the tray and the focus-loss handling read.
+  // Dialogs live on the UI thread only, so a plain count is enough.
+  static int OpenCount() { return openCount_; }
+
  protected:
   DialogBase() = default;
 
@@ -117,6 +122,10 @@ class DialogBase {
   // for failure); a modeless one is destroyed, and `result` is kept in EndCode().
   bool End(INT_PTR result);
 
+  // Makes F1 anywhere in the dialog do what a click on button `buttonId` does, while that
+  // button is enabled. Called from OnInit by dialogs with a "&Help" button.
+  void AnswerF1With(int buttonId) { helpButton_ = buttonId; }
+
  private:
   static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
@@ -125,6 +134,9 @@ class DialogBase {
   bool modeless_ = false;
   MessageLoop* loop_ = nullptr;
   INT_PTR endCode_ = 0;
+  int helpButton_ = 0;
+  bool counted_ = false;
+  static inline int openCount_ = 0;
 };
 
 }  // namespace quindle::platform::win32

@@ -106,6 +106,7 @@ bool TDoSchedule::Run(HWND owner) {
 }
 
 bool TDoSchedule::OnInit() {
+  AnswerF1With(IDC_HELP_BUTTON);
   const ScheduleFields f = FieldsOfRecord(record_);
   const auto spin = [this](int id, int low, int high) {
     SendItem(id, UDM_SETRANGE32, static_cast<WPARAM>(low), static_cast<LPARAM>(high));

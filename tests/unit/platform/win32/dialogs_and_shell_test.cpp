@@ -27,10 +27,12 @@ using testing::FindShown;
 class Modeless final : public DialogBase {
  public:
   bool initRan = false;
+  int f1Button = 0;
 
  protected:
   bool OnInit() override {
     initRan = true;
+    if (f1Button != 0) AnswerF1With(f1Button);
     SetCaption(testing::TestWindows::Unique("modeless"));
     return true;
   }
@@ -64,6 +66,61 @@ TEST(ModelessDialogTest, TheLoopRoutesItsKeysAndForgetsItOnceClosed) {
   EXPECT_EQ(loop.DialogCount(), 0u);
   EXPECT_FALSE(dialog.CreateModeless(nullptr, 1, &loop));  // no such template
   EXPECT_EQ(loop.DialogCount(), 0u);
+}
+
+LRESULT PressF1(HWND dialog) {
+  HELPINFO info{};
+  info.cbSize = sizeof(info);
+  info.iContextType = HELPINFO_WINDOW;
+  info.hItemHandle = dialog;
+  return SendMessageA(dialog, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+TEST(DialogBaseTest, EveryOpenDialogCountsUntilItsWindowOrItsObjectIsGone) {
+  const int before = DialogBase::OpenCount();
+  {
+    Modeless first;
+    Modeless second;
+    ASSERT_TRUE(first.CreateModeless(nullptr, IDD_ON_TOP_MESSAGE, nullptr));
+    EXPECT_EQ(DialogBase::OpenCount(), before + 1);
+    ASSERT_TRUE(second.CreateModeless(nullptr, IDD_ON_TOP_MESSAGE, nullptr));
+    EXPECT_EQ(DialogBase::OpenCount(), before + 2);
+    SendMessageA(first.Handle(), WM_COMMAND, IDOK, 0);
+    EXPECT_FALSE(first.IsOpen());
+    EXPECT_EQ(DialogBase::OpenCount(), before + 1);
+    // `second` dies with its window still there.
+  }
+  EXPECT_EQ(DialogBase::OpenCount(), before);
+  Modeless failed;
+  EXPECT_FALSE(failed.CreateModeless(nullptr, 1, nullptr));  // no such template: never counted
+  EXPECT_EQ(DialogBase::OpenCount(), before);
+}
+
+TEST(DialogBaseTest, F1DoesWhatTheHelpButtonDoesWhileItIsEnabled) {
+  struct Case {
+    const char* name;
+    int f1Button;
+    bool buttonEnabled;
+    bool ended;
+  };
+  const Case cases[] = {
+      {"no help button named", 0, true, false},
+      {"the named button is disabled", IDOK, false, false},
+      {"the named button is enabled", IDOK, true, true},
+      {"a button the template lacks", 4999, true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Modeless dialog;
+    dialog.f1Button = c.f1Button;
+    ASSERT_TRUE(dialog.CreateModeless(nullptr, IDD_ON_TOP_MESSAGE, nullptr));
+    EnableWindow(GetDlgItem(dialog.Handle(), IDOK), c.buttonEnabled ? TRUE : FALSE);
+    PressF1(dialog.Handle());
+    EXPECT_EQ(!dialog.IsOpen(), c.ended);
+    if (c.ended) {
+      EXPECT_EQ(dialog.EndCode(), IDOK);
+    }
+  }
 }
 
 TEST(MenuResourceTest, LoadsTheMainMenuAndSaysWhatIsMissing) {
