@@ -1,1 +1,1 @@
-"""The end-to-end harness: real Win32 binaries under Wine on a private Xvfb with openbox."""
+"""The end-to-end harness: real Win32 binaries under Wine on a private Xvfb."""

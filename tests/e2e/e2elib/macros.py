@@ -2,6 +2,8 @@
 
 import struct
 
+from . import waiting
+
 RECORD_SIZE = 5165
 
 GLOBAL, WINDOW, PROGRAM, POPUP, SYSTEM = 1, 2, 3, 4, 5
@@ -92,3 +94,32 @@ def typlet_settings(solitary=False, case_sensitive=True, suffix=False, prefix=""
     return MAIN_WINDOW_SETTINGS + (
         "[Typlets]\r\nSolitary Usage=%s\r\nCase Sensative=%s\r\nUse Suffix=%s\r\n"
         "Prefix Keys=%s\r\n" % (yes(solitary), yes(case_sensitive), yes(suffix), prefix))
+
+
+# -- reading the macro file back -------------------------------------------------------------
+def stored_record(box, index, name="SCEN.QNL"):
+    """Record `index` (0-based, the system macros first) of a macro file in the box."""
+    with open(box.host_path(name), "rb") as f:
+        data = f.read()
+    return data[index * RECORD_SIZE:(index + 1) * RECORD_SIZE]
+
+
+def text_of(stored):
+    """The MacroText of a stored record."""
+    end = stored.index(b"\0", 100)
+    return stored[100:end].decode("cp1252")
+
+
+def wait_stored(box, index, read, expected, what, name="SCEN.QNL", limit=20):
+    """Waits until `read(record)` of record `index` gives `expected`, and fails naming what it
+    gave last. An editor's window is gone before the program writes what it accepted, so the
+    file is read until the write has come."""
+    last = [None]
+
+    def written():
+        last[0] = read(stored_record(box, index, name))
+        return last[0] == expected
+    try:
+        waiting.until(written, limit, what)
+    except waiting.Timeout:
+        raise AssertionError("%s: got %r, expected %r" % (what, last[0], expected)) from None

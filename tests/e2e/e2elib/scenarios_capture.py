@@ -4,7 +4,7 @@ into TESTPAD, and the captured macro then plays them back."""
 import time
 
 from . import macros, waiting
-from .macros import hotkey, record
+from .macros import hotkey, record, stored_record, text_of
 from .registry import expect, expect_equal, scenario
 from .scenarios_typlets import bring_to_front, settle
 
@@ -22,20 +22,9 @@ def capture_settings(keys=True, mouse=False, timing=True, prompt=False, screen=T
             yes(keys), yes(mouse), yes(timing), yes(prompt), yes(screen), yes(window_size)))
 
 
-def stored_record(box, index, name="SCEN.QNL"):
-    with open(box.host_path(name), "rb") as f:
-        data = f.read()
-    return data[index * macros.RECORD_SIZE:(index + 1) * macros.RECORD_SIZE]
-
-
 def record_count(box, name="SCEN.QNL"):
     with open(box.host_path(name), "rb") as f:
         return len(f.read()) // macros.RECORD_SIZE
-
-
-def text_of(stored):
-    end = stored.index(b"\0", 100)
-    return stored[100:end].decode("cp1252")
 
 
 def name_the_typlet(box, pad, name):

@@ -3,6 +3,8 @@ and date/time, "Insert Symbol" and the window/program chooser, by keyboard alone
 the unit test program's showcase, one dialog at a time, looked at in a settled
 screenshot, driven by its mnemonics, arrows, Tab and Enter, and its result read back."""
 
+import os
+import shutil
 
 from . import waiting
 from .registry import expect, expect_equal, scenario
@@ -199,5 +201,25 @@ def command_dialogs_b_symbol_and_scope(box):
         "Program Name (may be partial name)", "List of Programs currently running",
         "Run Macro If Program On Top", "Run Macro If Program Running") + OK_CANCEL_HELP,
         "cmd_set_program.png")
+    box.key("Escape")
+    expect_output(box, process, "showcase cancelled")
+
+
+@scenario("command_dialogs_b_help_by_f1")
+def command_dialogs_b_help_by_f1(box):
+    """F1 in "Remark", with the focus in its comment field, opens the same help page as its
+    "&Help" button; the dialog stays open and Escape then cancels it."""
+    chm = os.path.join(box.session.build_dir, "src", "app", "win32", "QUINDL.CHM")
+    expect(os.path.isfile(chm), "no QUINDL.CHM in the build")
+    shutil.copy2(chm, box.host_path("QUINDL.CHM"))
+    pad = box.start_pad("TestPad Showcase Help")
+    process, _ = open_dialog(box, pad, "remark", "Remark", ("Comment",) + OK_CANCEL_HELP,
+                             "cmd_remark_before_f1.png")
+    box.key("F1")
+    pad.wait_window("Quindle 98 Help", limit=40)
+    box.session.settled_screenshot("cmd_remark_help.png")
+    pad.close_window("Quindle 98 Help")
+    waiting.until(lambda: pad.window("Remark"), 20, "\"Remark\" still open")
+    waiting.until(lambda: pad.window("Remark")["fg"] == "1", 20, "\"Remark\" in front again")
     box.key("Escape")
     expect_output(box, process, "showcase cancelled")

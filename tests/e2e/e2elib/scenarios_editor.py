@@ -41,10 +41,7 @@ def editor_text_line_edited_and_played(box):
     waiting.until(lambda: pad.window("Enter Keystrokes") is None, 20, "Enter Keystrokes to close")
     box.key("alt+o")
     waiting.until(lambda: pad.window("Macro Scripting Editor") is None, 20, "the editor to close")
-    with open(box.host_path("SCEN.QNL"), "rb") as f:
-        stored = f.read()[4 * macros.RECORD_SIZE:5 * macros.RECORD_SIZE]
-    text = stored[100:stored.index(b"\0", 100)].decode("cp1252")
-    expect_equal(text, "<REPEAT:0002>abcd<ENTER><ENDREP>", "the stored macro text")
+    macros.wait_stored(box, 4, macros.text_of, "<REPEAT:0002>abcd<ENTER><ENDREP>", "the stored macro text")
     bring_to_front(box, pad)
     box.key("ctrl+alt+shift+e")
     pad.wait_text("abcd\r\nabcd\r\n")
@@ -153,10 +150,7 @@ def editor_repeat_around_lines_through_dialogs(box):
     box.session.settled_screenshot("editor_repeated_lines.png")
     box.key("alt+o")
     waiting.until(lambda: pad.window("Macro Scripting Editor") is None, 20, "the editor to close")
-    with open(box.host_path("SCEN.QNL"), "rb") as f:
-        stored = f.read()[4 * macros.RECORD_SIZE:5 * macros.RECORD_SIZE]
-    text = stored[100:stored.index(b"\0", 100)].decode("cp1252")
-    expect_equal(text, "<REPEAT:0003>Hello<DELAY:01.50>World<ENDREP>", "the stored macro text")
+    macros.wait_stored(box, 4, macros.text_of, "<REPEAT:0003>Hello<DELAY:01.50>World<ENDREP>", "the stored macro text")
     bring_to_front(box, pad)
     box.key("ctrl+alt+shift+h")
     pad.wait_text("HelloWorld" * 3, limit=40)
@@ -201,10 +195,7 @@ def editor_wizard_appends_with_its_question(box):
     box.session.settled_screenshot("editor_after_wizard.png")
     box.key("alt+o")
     waiting.until(lambda: pad.window("Macro Scripting Editor") is None, 20, "the editor to close")
-    with open(box.host_path("SCEN.QNL"), "rb") as f:
-        stored = f.read()[4 * macros.RECORD_SIZE:5 * macros.RECORD_SIZE]
-    text = stored[100:stored.index(b"\0", 100)].decode("cp1252")
-    expect_equal(text, "a<CLIPC>b<REM:note><DELAY:02.00>", "the stored macro text")
+    macros.wait_stored(box, 4, macros.text_of, "a<CLIPC>b<REM:note><DELAY:02.00>", "the stored macro text")
 
 
 @scenario("editor_icon_reset_to_the_programs_own")
@@ -239,6 +230,5 @@ def editor_icon_reset_to_the_programs_own(box):
                   "the question to close")
     box.key("alt+o")
     waiting.until(lambda: pad.window("Macro Scripting Editor") is None, 20, "the editor to close")
-    with open(box.host_path("SCEN.QNL"), "rb") as f:
-        stored = f.read()[4 * macros.RECORD_SIZE:5 * macros.RECORD_SIZE]
-    expect_equal(stored[5101:5106], b"\x04MAIN", "the stored icon name")
+    macros.wait_stored(box, 4, lambda stored: stored[5101:5106], b"\x04MAIN",
+                       "the stored icon name")

@@ -112,11 +112,9 @@ def sched_set_schedule_dialog_by_keyboard(box):
     waiting.until(lambda: pad.window("Set Schedule") is None, 20, "the dialog to close")
     box.key("alt+o")
     waiting.until(lambda: pad.window("Macro Scripting Editor") is None, 20, "the editor to close")
-    with open(box.host_path("SCEN.QNL"), "rb") as f:
-        stored = f.read()[4 * macros.RECORD_SIZE:5 * macros.RECORD_SIZE]
-    kind, = struct.unpack_from("<h", stored, 5114)
-    expect_equal(kind, macros.HOURLY, "the stored schedule kind")
-    expect_equal(stored[5127], 45, "the stored hourly minute")
+    macros.wait_stored(box, 4, lambda stored: (struct.unpack_from("<h", stored, 5114)[0],
+                                               stored[5127]),
+                       (macros.HOURLY, 45), "the stored schedule kind and hourly minute")
 
 
 @scenario("sched_show_date_caption_and_menu")

@@ -259,10 +259,11 @@ def syskeys_change_activate_program(box):
     waiting.until(lambda: pad.window("Quindle 98 (")["fg"] == "1", 20,
                   "the main window in front after the new key")
     box.session.settled_screenshot("system_hot_keys_list_after.png")
-    data = open(box.host_path("SCEN.QNL"), "rb").read()
-    expect_equal(struct.unpack_from("<H", data, 93)[0], hotkey("ctrl+alt+shift+q"),
-                 "the Activate Program entry's HotkeyNumber in the file")
-    expect_equal(struct.unpack_from("<H", data, macros.RECORD_SIZE + 93)[0], 263,
+    def hotkey_number(stored):
+        return struct.unpack_from("<H", stored, 93)[0]
+    macros.wait_stored(box, 0, hotkey_number, hotkey("ctrl+alt+shift+q"),
+                       "the Activate Program entry's HotkeyNumber in the file")
+    expect_equal(hotkey_number(macros.stored_record(box, 1)), 263,
                  "the Start/Stop Capture entry, unchanged")
     ini = open(box.host_path("QUINX.INI"), encoding="cp1252").read()
     expect("system menu=1" in ini.lower(), "System Menu written:\n" + ini)

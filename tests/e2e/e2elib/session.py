@@ -1,4 +1,4 @@
-"""One run of the end-to-end suite: its own X server, window manager and template Wine prefix.
+"""One run of the end-to-end suite: its own X server and template Wine prefix.
 
 Everything started here is remembered by PID and ended by that PID; the Wine processes of a
 prefix are ended with `wineserver -k` under that prefix, never by name.
@@ -20,9 +20,14 @@ SCREEN_HEIGHT = 768
 
 # Wine shows every window inside one desktop window as large as the screen, as Windows does.
 # With one X window per Wine window, the X focus (where real key presses go) and Wine's window
-# in front drift apart: a program that brings a window to the front moves only Wine's, and
-# openbox may later focus a window Wine has already left. Inside the desktop window Wine alone
-# decides where keys go, as Windows does.
+# in front drift apart: a program that brings a window to the front moves only Wine's. Inside
+# the desktop window Wine alone decides where keys go, as Windows does.
+#
+# No window manager runs: the desktop window is the only X window, and the X server's own
+# focus (the window under the pointer, which is always the desktop) is all it needs. A window
+# manager took the X focus away and back now and then around a click, most often on a loaded
+# machine; Wine then made its desktop the window in front, and the keys typed next reached no
+# program.
 VIRTUAL_DESKTOP = [
     ["HKCU\\Software\\Wine\\Explorer", "/v", "Desktop", "/d", "Default"],
     ["HKCU\\Software\\Wine\\Explorer\\Desktops", "/v", "Default", "/d",
@@ -77,11 +82,11 @@ def stop_wineserver(env):
 
 
 class Session:
-    """Xvfb + openbox + one booted template prefix, shared by all scenarios of a run."""
+    """Xvfb + one booted template prefix, shared by all scenarios of a run."""
 
     def __init__(self, build_dir, out_dir, verbose=False, display=None):
         """With `display` given, the programs show on that X display (the user's) and no X
-        server or window manager of our own is started."""
+        server of our own is started."""
         self.build_dir = os.path.abspath(build_dir)
         self.user_display = display
         self.out_dir = out_dir
@@ -89,7 +94,6 @@ class Session:
         self.work = None
         self.display = None
         self.xvfb = None
-        self.openbox = None
         self.template = None
         self.testpad = self._find_binary(["tests/e2e/TESTPAD.EXE", "tests/e2e/TESTPAD.exe"])
         # Missing qnl.exe fails the scenarios that play, not the harness's own check.
@@ -118,7 +122,6 @@ class Session:
                 self.display = self.user_display
             else:
                 self._start_x(self._keyboard_as_on_a_pc())
-                self._start_window_manager()
             self._make_template()
         except BaseException:
             self.close()
@@ -131,9 +134,8 @@ class Session:
 
     def _start_x(self, xkb_rules):
         read_end, write_end = os.pipe()
-        # -noreset: by default the server starts afresh whenever its last client leaves. The
-        # first probe for the window manager could leave before openbox had connected, and
-        # the reset cut openbox off mid-start (it died of SIGPIPE: "openbox ended at once").
+        # -noreset: by default the server starts afresh whenever its last client leaves, and
+        # the harness's own short-lived clients (xdotool, import) come and go between Wine's.
         self.xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-xkbdir", xkb_rules, "-screen", "0",
              "%dx%dx24" % (SCREEN_WIDTH, SCREEN_HEIGHT), "-nolisten", "tcp", "-noreset"],
@@ -181,20 +183,6 @@ class Session:
         env["DISPLAY"] = self.display
         return env
 
-    def _start_window_manager(self):
-        self.openbox = subprocess.Popen(["openbox", "--sm-disable"], env=self.x_env(),
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-
-        def running():
-            if self.openbox.poll() is not None:
-                raise RuntimeError("openbox ended at once")
-            probe = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
-                                   env=self.x_env(), capture_output=True, text=True, check=False)
-            return "window id" in probe.stdout
-
-        waiting.until(running, 30, "openbox to manage the screen")
-        self.log("openbox (pid %d)" % self.openbox.pid)
-
     def _make_template(self):
         self.template = os.path.join(self.work, "template")
         env = wine_environment(self.template, self.display)
@@ -241,7 +229,6 @@ class Session:
         return self.screenshot(name)
 
     def close(self):
-        end_process(self.openbox)
         end_process(self.xvfb)
         if self.work and os.path.isdir(self.work):
             shutil.rmtree(self.work, ignore_errors=True)
