@@ -10,6 +10,10 @@ from . import waiting
 from .pad import Pad
 
 FOLDER = "e2e"  # C:\e2e inside the prefix
+# Windows' defaults: two clicks within 500 ms and 4 pixels of each other are a double click.
+# The margins are wider, so no two clicks of the harness ever count as one double click.
+DOUBLE_CLICK_SECONDS = 0.6
+DOUBLE_CLICK_PIXELS = 8
 
 
 class Played:
@@ -31,6 +35,8 @@ class Box:
         self.prefix = os.path.join(session.work, "prefix-" + name)
         self.processes = []
         self.pads = []
+        self.last_click = None  # ((x, y), time.monotonic()) of the harness's last left click
+        self.desktop_xwindow = None
         started = time.monotonic()
         subprocess.run(["cp", "-a", session.template, self.prefix], check=True)
         self.env = session_module.wine_environment(self.prefix, session.display)
@@ -89,6 +95,27 @@ class Box:
         return pad
 
     # -- the X side ----------------------------------------------------------------------------
+    def sync_x_focus(self):
+        """Gives the X focus to the X window of Wine's window in front. No window manager
+        runs, so each Wine program sets the X focus itself when one of its windows comes to
+        the front, and two programs doing so at once can leave it on the window of the one
+        that is not in front; Wine then drops every key pressed, as if typed into nowhere. A
+        window manager would settle that; here the harness does it before it types, asking a
+        running TESTPAD which window is in front."""
+        asked = next((pad for pad in self.pads if pad.process is not None and
+                      pad.process.poll() is None and not pad.exited()), None)
+        if asked is None:
+            return
+        xwindow = asked.foreground().get("xwindow", "0")
+        if xwindow == "0":  # nothing in front but the desktop
+            if self.desktop_xwindow is None:
+                found = self.xdotool("search", "--name", "Wine desktop", check=False).split()
+                self.desktop_xwindow = found[0] if found else None
+            xwindow = self.desktop_xwindow
+        if xwindow and self.xdotool("getwindowfocus", check=False) != xwindow:
+            # The window may have gone meanwhile; the keys then show where they went.
+            self.xdotool("windowfocus", xwindow, check=False)
+
     def xdotool(self, *args, check=True):
         result = subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env,
                                 capture_output=True, text=True, timeout=60, check=False)
@@ -141,18 +168,29 @@ class Box:
 
     def type_keys(self, text):
         """Real key presses through XTEST into the window that has the focus."""
+        self.sync_x_focus()
         self.xdotool("type", "--delay", "30", text)
 
     def key(self, *keys):
+        self.sync_x_focus()
         self.xdotool("key", "--delay", "30", *keys)
 
     def click(self, x, y):
-        """A real left click at a screen point (pointer moved there first)."""
+        """A real left click at a screen point (pointer moved there first). It is always a
+        single click: two clicks at one spot within the system's double-click time make a
+        double click, which on a title bar maximises the window, so a click that follows the
+        last one there too soon waits until that time has passed."""
         # Not "mousemove --sync": it waits for a motion event, which never comes when the
         # pointer already stands there.
         self.xdotool("mousemove", x, y)
         waiting.until(lambda: self.pointer() == (x, y), 20, "the pointer at %d,%d" % (x, y))
+        if self.last_click is not None:
+            (last_x, last_y), at = self.last_click
+            if abs(last_x - x) <= DOUBLE_CLICK_PIXELS and abs(last_y - y) <= DOUBLE_CLICK_PIXELS:
+                waiting.until(lambda: time.monotonic() - at > DOUBLE_CLICK_SECONDS,
+                              DOUBLE_CLICK_SECONDS + 1, "the double-click time to pass")
         self.xdotool("click", 1)
+        self.last_click = ((x, y), time.monotonic())
 
     def pointer(self):
         fields = dict(part.split(":") for part in self.xdotool("getmouselocation").split())

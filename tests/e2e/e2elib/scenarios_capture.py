@@ -122,6 +122,7 @@ def capture_2000_characters_without_loss(box):
     bring_to_front(box, pad)
     box.key(QUICK_CAPTURE)
     wait_recording(pad)
+    box.sync_x_focus()
     box.xdotool("type", "--delay", "12", typed)
     pad.wait_text(typed, limit=120)
     box.key(QUICK_CAPTURE)

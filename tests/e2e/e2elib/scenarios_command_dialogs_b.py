@@ -116,10 +116,11 @@ def command_dialogs_b_macro_and_text_file(box):
     box.key("alt+b")
     pad.wait_window("Open", limit=30)
     box.session.settled_screenshot("cmd_swap_browse.png")
+    # Escape leaves the field as it was, and the dialog gives the path field the focus back.
     box.key("Escape")
-    waiting.until(lambda: pad.window("Load A New Macro File")["fg"] == "1", 20,
-                  "the dialog in front again")
-    box.key("shift+Tab")  # from "&Browse" back to the path
+    waiting.until(lambda: pad.window("Load A New Macro File")["fg"] == "1" and
+                  pad.foreground()["focusclass"] == "Edit", 20,
+                  "the dialog in front again with the path field focused")
     box.type_keys("C:\\MISSING.QNL")
     box.key("Return")
     answer_message(box, pad, "Specified Macro File does not exist.  Please correct.", "Error",

@@ -142,6 +142,7 @@ def hotkey_abort_keys_end_macro(box):
     box.activate(pad)
     box.key(HOTKEY)
     pad.wait_text("a")
+    box.sync_x_focus()
     box.xdotool("keydown", "Pause")
     box.xdotool("keydown", "Scroll_Lock")
     box.xdotool("keyup", "Scroll_Lock")
@@ -248,6 +249,7 @@ def hotkey_mouse_ctrl_right_click(box):
     x, y = state["client"][0] + 40, state["client"][1] + 40
     box.xdotool("mousemove", x, y)
     waiting.until(lambda: box.pointer() == (x, y), 20, "the pointer over TESTPAD")
+    box.sync_x_focus()
     box.xdotool("keydown", "ctrl")
     box.xdotool("click", 3)
     box.xdotool("keyup", "ctrl")

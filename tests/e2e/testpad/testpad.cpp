@@ -27,8 +27,8 @@
 //         rect=L,T,R,B title=TEXT
 //   child id=ID class=NAME visible=0|1 rect=L,T,R,B text=TEXT  (one per child of that window)
 //   post id=ID posted=0|1
-//   foreground id=ID hwnd=H class=CLASS pid=P active=H focus=H focuspid=P capture=H
-//              menuowner=H guiflags=N title=TEXT
+//   foreground id=ID hwnd=H class=CLASS pid=P active=H focus=H focuspid=P focusclass=CLASS
+//              capture=H menuowner=H guiflags=N xwindow=X title=TEXT
 //   font id=ID found=0|1 name=NAME                         (an installed font family)
 //   tableprogram id=ID capture=0|1 name=NAME|<none>  (from the shared table: whether a capture
 //                records, and QUINDL's program in front)
@@ -47,6 +47,7 @@
 // is written with id=close.
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -146,6 +147,18 @@ std::string Handle(HWND window) {
 std::string RectText(const RECT& r) {
   return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
          "," + std::to_string(r.bottom);
+}
+
+// The X window that Wine shows a top-level window in (0 for none, or on Windows itself): Wine
+// keeps it in a property of the window, readable from any process. Key presses reach only the
+// X window that has the X focus, and Wine drops them when that window is not the one in front,
+// so the harness gives the X focus to this window before it types.
+std::string XWindowOf(HWND window) {
+  if (window == nullptr) return "0";
+  HWND top = GetAncestor(window, GA_ROOT);
+  const auto xwindow = reinterpret_cast<std::uintptr_t>(
+      GetPropA(top != nullptr ? top : window, "__wine_x11_whole_window"));
+  return std::to_string(xwindow);
 }
 
 std::string WindowTitle(HWND window) {
@@ -473,13 +486,18 @@ void PollRequest() {
     gui.cbSize = sizeof gui;
     if (!GetGUIThreadInfo(0, &gui)) gui = GUITHREADINFO{};
     DWORD focusPid = 0;
-    if (gui.hwndFocus != nullptr) GetWindowThreadProcessId(gui.hwndFocus, &focusPid);
+    char focusClass[64] = "";
+    if (gui.hwndFocus != nullptr) {
+      GetWindowThreadProcessId(gui.hwndFocus, &focusPid);
+      if (GetClassNameA(gui.hwndFocus, focusClass, sizeof focusClass) == 0) focusClass[0] = 0;
+    }
     gPad->log.Write("foreground id=" + id + " hwnd=" + Handle(w) + " class=" + Escape(className) +
                     " pid=" + std::to_string(pid) + " active=" + Handle(gui.hwndActive) +
                     " focus=" + Handle(gui.hwndFocus) + " focuspid=" + std::to_string(focusPid) +
-                    " capture=" + Handle(gui.hwndCapture) +
+                    " focusclass=" + Escape(focusClass) + " capture=" + Handle(gui.hwndCapture) +
                     " menuowner=" + Handle(gui.hwndMenuOwner) +
-                    " guiflags=" + std::to_string(gui.flags) + " title=" + Escape(WindowTitle(w)));
+                    " guiflags=" + std::to_string(gui.flags) + " xwindow=" + XWindowOf(w) +
+                    " title=" + Escape(WindowTitle(w)));
   } else {
     gPad->log.Write("unknown id=" + id + " " + Escape(command));
   }
