@@ -23,11 +23,12 @@ SCREEN_HEIGHT = 768
 # in front drift apart: a program that brings a window to the front moves only Wine's. Inside
 # the desktop window Wine alone decides where keys go, as Windows does.
 #
-# No window manager runs: the desktop window is the only X window, and the X server's own
-# focus (the window under the pointer, which is always the desktop) is all it needs. A window
-# manager took the X focus away and back now and then around a click, most often on a loaded
-# machine; Wine then made its desktop the window in front, and the keys typed next reached no
-# program.
+# No window manager runs. Each Wine window still has an X window of its own inside the
+# desktop window, and each Wine program gives the X focus to its window when that comes to
+# the front; the harness settles the X focus on the window in front before it types
+# (Box.sync_x_focus). A window manager took the X focus away and back now and then around a
+# click, most often on a loaded machine; Wine then made its desktop the window in front, and
+# the keys typed next reached no program.
 VIRTUAL_DESKTOP = [
     ["HKCU\\Software\\Wine\\Explorer", "/v", "Desktop", "/d", "Default"],
     ["HKCU\\Software\\Wine\\Explorer\\Desktops", "/v", "Default", "/d",
