@@ -88,6 +88,11 @@ class Box:
             self.activate(pad)
         return pad
 
+    def running_pad(self):
+        """A TESTPAD of this box that still runs and can answer, or None."""
+        return next((pad for pad in self.pads if pad.process is not None and
+                     pad.process.poll() is None and not pad.exited()), None)
+
     def pad_for_log(self, title, log_name):
         """A TESTPAD that something else started (a launch tag) with this log."""
         pad = Pad(self, title, log_name, None)
@@ -102,8 +107,7 @@ class Box:
         that is not in front; Wine then drops every key pressed, as if typed into nowhere. A
         window manager would settle that; here the harness does it before it types, asking a
         running TESTPAD which window is in front."""
-        asked = next((pad for pad in self.pads if pad.process is not None and
-                      pad.process.poll() is None and not pad.exited()), None)
+        asked = self.running_pad()
         if asked is None:
             return
         xwindow = asked.foreground().get("xwindow", "0")
