@@ -21,7 +21,7 @@ SCREEN_HEIGHT = 768
 # Wine shows every window inside one desktop window as large as the screen, as Windows does.
 # With one X window per Wine window, the X focus (where real key presses go) and Wine's window
 # in front drift apart: a program that brings a window to the front moves only Wine's. Inside
-# the desktop window Wine alone decides where keys go, as Windows does.
+# the desktop window the screen looks and stacks as on Windows.
 #
 # No window manager runs. Each Wine window still has an X window of its own inside the
 # desktop window, and each Wine program gives the X focus to its window when that comes to
