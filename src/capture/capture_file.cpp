@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "storage/macro_tags.h"
+
 namespace quindle::capture {
 
 std::string InProgramDirectory(std::string_view programDir, std::string_view name) {
@@ -21,7 +23,7 @@ std::optional<std::string> FreeOverflowName(platform::IBinaryFiles& files,
 }
 
 std::string TFileTag(std::string_view programDir, std::string_view name) {
-  return "<TFILE:" + InProgramDirectory(programDir, name) + ">";
+  return std::string(storage::tags::kTFile) + InProgramDirectory(programDir, name) + ">";
 }
 
 bool CaptureFile::Create() {

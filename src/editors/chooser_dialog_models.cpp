@@ -28,11 +28,10 @@ DialogOutcome<SymbolField> AcceptSymbol(int column, int row) {
   const std::optional<unsigned char> symbol = SymbolAt(column, row);
   if (!symbol) return Refusal("", SymbolField::SymbolGrid);
   CommandResult result;
-  result.text = std::string(1, static_cast<char>(*symbol));
   result.kind = 1;
   result.command = kCmdText;
-  result.data = TextData{result.text};
-  return Acceptance<SymbolField>(std::move(result));
+  result.data = TextData{std::string(1, static_cast<char>(*symbol))};
+  return Accepted<SymbolField>(std::move(result));
 }
 
 // ---- "Set Title" / "Set Program"

@@ -121,17 +121,13 @@ bool HoldsTagEnd(std::string_view text) noexcept {
   return text.find('>') != std::string_view::npos;
 }
 
-CommandResult StringCommand(int command, std::string_view head, std::string text) {
+CommandResult StringCommand(int command, std::string text) {
   CommandResult result;
-  result.text = std::string(head) + text + ">";
   result.kind = 1;
   result.command = command;
   result.data = StringData{std::move(text)};
+  result.text = CommandTag(result.command, result.data);
   return result;
-}
-
-std::string WindowSpecOf(std::string_view title, bool current) {
-  return current ? std::string("\"CURRENT\"") : std::string(title);
 }
 
 std::string FieldText(int value) {

@@ -86,6 +86,14 @@ DialogOutcome<Field, Result> Acceptance(Result result) {
   return outcome;
 }
 
+// The finished command with its MacroText written from its data, exactly as WriteBack writes
+// the line the scripting editor makes of it: the keystroke editor inserts the same text.
+template <typename Field>
+DialogOutcome<Field> Accepted(CommandResult result) {
+  result.text = CommandTag(result.command, result.data);
+  return Acceptance<Field>(std::move(result));
+}
+
 // A text field as the dialogs use it: without spaces and tabs at either end.
 std::string Trimmed(std::string_view text);
 
@@ -114,12 +122,9 @@ std::optional<std::string> ExistingShortPath(IPathChecks& checks, std::string_vi
 // Whether `text` holds a ">", which would end its tag's free-text argument early.
 bool HoldsTagEnd(std::string_view text) noexcept;
 
-// The command of one string argument (macro file, text file, remark, web or FTP address):
-// `head` + `text` + ">", with the text as its StringData.
-CommandResult StringCommand(int command, std::string_view head, std::string text);
-
-// The window argument of the window tags: the title, or "CURRENT" in double quotes.
-std::string WindowSpecOf(std::string_view title, bool current);
+// The command of one string argument (macro file, text file, remark, web or FTP address), with
+// the text as its StringData.
+CommandResult StringCommand(int command, std::string text);
 
 // The number's text as a field shows it when a line is edited.
 std::string FieldText(int value);

@@ -32,20 +32,6 @@ std::optional<std::string> ExistingDirectory(IPathChecks& checks, const std::str
   return directory;
 }
 
-std::string FilesTag(FilesKind kind, const FileData& data) {
-  switch (kind) {
-    case FilesKind::ChangeDirectory:
-      return "<CHDIR:" + data.first + ">";
-    case FilesKind::Copy:
-      return "<COPYFILE:" + data.first + ";" + data.second + ">";
-    case FilesKind::Rename:
-      return "<RENFILE:" + data.first + ";" + data.second + ">";
-    case FilesKind::Delete:
-      break;
-  }
-  return "<DELFILE:" + data.first + ">";
-}
-
 }  // namespace
 
 // ---- "Set Sound"
@@ -80,19 +66,17 @@ DialogOutcome<SoundField> AcceptSound(const SoundForm& form, IPathChecks& checks
   using F = SoundField;
   CommandResult result;
   if (!form.wave) {
-    result.text = "<BEEP>";
     result.kind = 1;
     result.command = kCmdSoundBeep;
     result.data = SoundData{};
-    return Acceptance<F>(std::move(result));
+    return Accepted<F>(std::move(result));
   }
   DialogOutcome<F, std::string> tested = TestSound(form, checks);
   if (!tested.Accepted()) return Refusal(tested.message, F::ProgPath);
-  result.text = std::string(form.wait ? "<WAV1:" : "<WAV2:") + *tested.result + ">";
   result.kind = 2;
   result.command = kCmdSoundWaveFile;
   result.data = SoundData{2, std::move(*tested.result), form.wait};
-  return Acceptance<F>(std::move(result));
+  return Accepted<F>(std::move(result));
 }
 
 // ---- "Clipboard"
@@ -125,16 +109,11 @@ DialogOutcome<ClipboardField> AcceptClipboard(const ClipboardForm& form, IPathCh
     const std::optional<std::string> path = ExistingShortPath(checks, Trimmed(form.path));
     if (!path) return Refusal(kNoSuchTextFile, F::ProgPath);
     data.path = *path;
-    result.text = "<CLIPF:" + data.path + ">";
-  } else {
-    static constexpr std::string_view kTags[] = {"<BEGCLIP>", "<ENDCLIP>", "", "<CLIPC>",
-                                                 "<CLIPP>"};
-    result.text = std::string(kTags[form.kind - 1]);
   }
   result.kind = form.kind;
   result.command = CommandOfClipboardKind(form.kind);
   result.data = std::move(data);
-  return Acceptance<F>(std::move(result));
+  return Accepted<F>(std::move(result));
 }
 
 // ---- "File Manipulation"
@@ -210,11 +189,10 @@ DialogOutcome<FilesField> AcceptFiles(const FilesForm& form, IPathChecks& checks
     data.first = *shortPath;
   }
   CommandResult result;
-  result.text = FilesTag(form.kind, data);
   result.kind = data.kind;
   result.command = CommandOfFilesKind(form.kind);
   result.data = std::move(data);
-  return Acceptance<F>(std::move(result));
+  return Accepted<F>(std::move(result));
 }
 
 // ---- "Load A New Macro File"
@@ -222,7 +200,7 @@ DialogOutcome<FilesField> AcceptFiles(const FilesForm& form, IPathChecks& checks
 DialogOutcome<PathField> AcceptSwap(std::string_view path, IPathChecks& checks) {
   const std::optional<std::string> shortPath = ExistingShortPath(checks, Trimmed(path));
   if (!shortPath) return Refusal(kNoSuchMacroFile, PathField::ProgPath);
-  return Acceptance<PathField>(StringCommand(kCmdLoadMacroFile, "<SWAP:", *shortPath));
+  return Acceptance<PathField>(StringCommand(kCmdLoadMacroFile, *shortPath));
 }
 
 // ---- "Load Text from a Text File"
@@ -241,7 +219,7 @@ DialogOutcome<PathField> AcceptTextInsert(std::string_view path, IPathChecks& ch
     // Yes: back to the path to correct it, with nothing more to say.
     if (answer == Answer::Yes) return Refusal("", F::ProgPath, kWarningCaption);
   }
-  return Acceptance<F>(StringCommand(kCmdLoadTextFile, "<TFILE:", std::move(typed)));
+  return Acceptance<F>(StringCommand(kCmdLoadTextFile, std::move(typed)));
 }
 
 DialogOutcome<PathField, std::string> EditTextFile(std::string_view path, IPathChecks& checks) {

@@ -20,22 +20,6 @@ ActiveKind KindOfCommand(int command) noexcept {
   }
 }
 
-std::string ResultText(ActiveKind kind, const LaunchData& data) {
-  std::string program = data.path;
-  if (!data.parameters.empty()) program += "<PARAM>" + data.parameters;
-  switch (kind) {
-    case ActiveKind::Activate:
-      return "<ACTIVATE:" + data.title + ">";
-    case ActiveKind::Launch:
-      return "<LAUNCH:" + program + ">";
-    case ActiveKind::LaunchAndActivate:
-      return "<LAUNCHNO:" + ZeroPadded(data.delay, 2) + data.title + "<LAUNCH:" + program + ">";
-    case ActiveKind::ActivateOrLaunch:
-      break;
-  }
-  return "<LAUNCHYES:" + ZeroPadded(data.delay, 2) + data.title + "<LAUNCH:" + program + ">";
-}
-
 }  // namespace
 
 ActiveLayout LayoutOfActive(ActiveKind kind) noexcept {
@@ -118,11 +102,10 @@ DialogOutcome<ActiveField> AcceptActive(const ActiveForm& form, IPathChecks& che
     if (data.delay < 0) return Refusal(kGreaterThanZero, F::DelaySecs);
   }
   CommandResult result;
-  result.text = ResultText(form.kind, data);
   result.kind = data.kind;
   result.command = CommandOfActiveKind(form.kind);
   result.data = std::move(data);
-  return Acceptance<F>(std::move(result));
+  return Accepted<F>(std::move(result));
 }
 
 }  // namespace quindle::editors

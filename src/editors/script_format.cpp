@@ -2,7 +2,13 @@
 
 #include <cstdio>
 
+#include "storage/macro_tags.h"
+
 namespace quindle::editors {
+
+std::string WindowSpec(std::string_view title, bool current) {
+  return std::string(current ? storage::tags::kCurrentWindow : title);
+}
 
 std::string TwoDecimals(double value) {
   // The widest double in fixed notation takes 309 digits before the point.

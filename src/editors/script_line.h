@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -158,18 +159,34 @@ using CommandData = std::variant<TextData, DateTimeData, DelayData, PauseData, R
                                  WindowData, MouseData, ClipData, KeyData, FileData>;
 
 struct ScriptLine {
+  ScriptLine() = default;
+  ScriptLine(std::string lineText, CommandData lineData, std::string lineSource = {})
+      : text(std::move(lineText)), data(std::move(lineData)), source(std::move(lineSource)) {}
+
   std::string text;
   CommandData data;
+  // The MacroText the line was read from, written back as it stands while the line is unchanged;
+  // empty for a line that a dialog made. BuildTheScript sets it wherever writing the line from
+  // its data could change what the macro does, so an untouched macro keeps doing the same.
+  std::string source;
 };
 
-// The lines of `macroText`, in order, not yet indented.
+// The lines of `macroText`, in order, not yet indented. The text is read as the player reads it
+// (engine::RecognizeTag): every tag the player recognises at a position is the tag the line
+// stands for, with the player's values, and every character the player types stays text.
 std::vector<ScriptLine> BuildTheScript(std::string_view macroText);
+
+// The MacroText that a line of `command` with `data` writes: what WriteBack appends for it, and
+// what a command dialog hands to the keystroke editor. Empty when the data is not of the
+// command's family.
+std::string CommandTag(int command, const CommandData& data);
 
 // The display text of a line of `command` (indentation is SetIndents' business). `fromDialog`
 // picks the wording a line gets when it was made or changed in a command dialog.
 std::string LineText(int command, const CommandData& data, bool fromDialog = false);
 
-// The MacroText of the lines, first to last; a line whose text names no command adds nothing.
+// The MacroText of the lines, first to last: each line's source when it has one, else its data
+// written by CommandTag; a line whose text names no command adds nothing.
 std::string WriteBack(const std::vector<ScriptLine>& lines);
 
 // Indents the lines inside repeat, clipboard and held-key blocks by three spaces per level.

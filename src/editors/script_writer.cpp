@@ -7,11 +7,12 @@
 #include "editors/script_line.h"
 #include "engine/date_time_text.h"
 #include "platform/text.h"
+#include "storage/macro_tags.h"
 
 namespace quindle::editors {
 namespace {
 
-constexpr std::string_view kCurrentWindow = "\"CURRENT\"";
+namespace t = storage::tags;
 
 std::string Number(long long value, std::size_t width) {
   return ZeroPadded(value, width);
@@ -29,7 +30,7 @@ std::string DateTimeTag(const DateTimeData& d) {
   }
   const int index = std::clamp(d.format, 1, static_cast<int>(engine::kDateFormatCount));
   return "<" + std::string(engine::kDateFormatTable[static_cast<std::size_t>(index - 1)]) + "{" +
-         (d.zeros ? "Y" : "N") + (d.future ? "F" : "P") + Number(d.days, 3) + "}>";
+         (d.zeros ? "Y" : "N") + (d.future ? "F" : "P") + Number(d.days, t::kDateDaysWidth) + "}>";
 }
 
 template <typename T>
@@ -39,71 +40,73 @@ const T* As(const CommandData& data) {
 
 std::string LaunchTag(int command, const LaunchData& d) {
   std::string program = d.path;
-  if (!d.parameters.empty()) program += "<PARAM>" + d.parameters;
+  if (!d.parameters.empty()) (program += t::kParam) += d.parameters;
   switch (command) {
     case kCmdActivateWindow:
-      return Tag("<ACTIVATE:", d.title);
+      return Tag(t::kActivate, d.title);
     case kCmdLaunchProgram:
-      return Tag("<LAUNCH:", program);
+      return Tag(t::kLaunch, program);
     case kCmdLaunchAndActivate:
-      return Tag("<LAUNCHNO:" + Number(d.delay, 2) + d.title + "<LAUNCH:", program);
+      return Tag(std::string(t::kLaunchNo) + Number(d.delay, t::kLaunchDelayWidth) + d.title +
+                     std::string(t::kLaunch),
+                 program);
     default:
-      return Tag("<LAUNCHYES:" + Number(d.delay, 2) + d.title + "<LAUNCH:", program);
+      return Tag(std::string(t::kLaunchYes) + Number(d.delay, t::kLaunchDelayWidth) + d.title +
+                     std::string(t::kLaunch),
+                 program);
   }
 }
 
 std::string MouseTag(int command, const MouseData& d) {
   if (command == kCmdMouseMove) {
-    return Tag(d.windowRelative ? "<MMW:" : "<MMS:", Number(d.x, 5) + "," + Number(d.y, 5));
+    return Tag(d.windowRelative ? t::kMoveWindow : t::kMoveScreen,
+               Number(d.x, t::kPointWidth) + "," + Number(d.y, t::kPointWidth));
   }
   if (command == kCmdMouseWheel) {
-    return Tag(d.action == 14 ? "<WFW:" : "<WBW:", Number(d.clicks, 3));
+    return Tag(d.action == 14 ? t::kWheelForward : t::kWheelBackward,
+               Number(d.clicks, t::kWheelWidth));
   }
-  static constexpr std::string_view kTags[] = {"<LCLK>", "<LDCLK>", "<LDN>", "<LUP>",
-                                               "<RCLK>", "<RDCLK>", "<RDN>", "<RUP>",
-                                               "<MCLK>", "<MDCLK>", "<MDN>", "<MUP>"};
+  static constexpr std::string_view kTags[] = {t::kLClk, t::kLDClk, t::kLDn, t::kLUp,
+                                               t::kRClk, t::kRDClk, t::kRDn, t::kRUp,
+                                               t::kMClk, t::kMDClk, t::kMDn, t::kMUp};
   return std::string(kTags[std::clamp(d.action, 2, 13) - 2]);
 }
 
 std::string StringTag(int command, const StringData& d) {
   switch (command) {
     case kCmdLoadMacroFile:
-      return Tag("<SWAP:", d.text);
+      return Tag(t::kSwap, d.text);
     case kCmdLoadTextFile:
-      return Tag("<TFILE:", d.text);
+      return Tag(t::kTFile, d.text);
     case kCmdRemark:
-      return Tag("<REM:", d.text);
+      return Tag(t::kRem, d.text);
     case kCmdWebSite:
-      return Tag("<HTTP:", d.text);
+      return Tag(t::kHttp, d.text);
     default:
-      return Tag("<FTP:", d.text);
+      return Tag(t::kFtp, d.text);
   }
 }
 
-std::string WindowSpec(const std::string& title, bool current) {
-  return current ? std::string(kCurrentWindow) : title;
-}
-
 std::string WindowTag(int command, const WindowData& d) {
-  std::string_view head = "<WSHUT:";
+  std::string_view head = t::kWShut;
   switch (command) {
     case kCmdMaximizeWindow:
-      head = "<WMAX:";
+      head = t::kWMax;
       break;
     case kCmdMinimizeWindow:
-      head = "<WMIN:";
+      head = t::kWMin;
       break;
     case kCmdRestoreWindow:
-      head = "<WRES:";
+      head = t::kWRes;
       break;
     case kCmdCloseWindow:
-      head = "<WCLS:";
+      head = t::kWCls;
       break;
     case kCmdHideWindow:
-      head = "<WHIDE:";
+      head = t::kWHide;
       break;
     case kCmdShowWindow:
-      head = "<WSHOW:";
+      head = t::kWShow;
       break;
     default:
       break;
@@ -114,22 +117,22 @@ std::string WindowTag(int command, const WindowData& d) {
 std::string ClipTag(int command, const ClipData& d) {
   switch (command) {
     case kCmdClipboardStartCopy:
-      return "<BEGCLIP>";
+      return std::string(t::kBegClip);
     case kCmdClipboardEndCopy:
-      return "<ENDCLIP>";
+      return std::string(t::kEndClip);
     case kCmdClipboardFileCopy:
-      return Tag("<CLIPF:", d.path);
+      return Tag(t::kClipF, d.path);
     case kCmdClipboardPaste:
-      return "<CLIPP>";
+      return std::string(t::kClipP);
     default:
-      return "<CLIPC>";
+      return std::string(t::kClipC);
   }
 }
 
 // The command names the key; only the key's down code writes a press, any other its release.
 std::string KeyTag(int command, const KeyData& d) {
-  static constexpr std::string_view kTags[] = {"<CTLD>", "<CTLU>", "<ALTD>", "<ALTU>",
-                                               "<SHFD>", "<SHFU>", "<WIND>", "<WINU>"};
+  static constexpr std::string_view kTags[] = {t::kCtlD, t::kCtlU, t::kAltD, t::kAltU,
+                                               t::kShfD, t::kShfU, t::kWinD, t::kWinU};
   const int key = command - kCmdControlKey;
   const bool down = d.code == key * 2 + 1;
   return std::string(kTags[key * 2 + (down ? 0 : 1)]);
@@ -138,38 +141,43 @@ std::string KeyTag(int command, const KeyData& d) {
 std::string FileTag(int command, const FileData& d) {
   switch (command) {
     case kCmdChangeDirectory:
-      return Tag("<CHDIR:", d.first);
+      return Tag(t::kChDir, d.first);
     case kCmdCopyFile:
-      return Tag("<COPYFILE:", d.first + ";" + d.second);
+      return Tag(t::kCopyFile, d.first + ";" + d.second);
     case kCmdRenameFile:
-      return Tag("<RENFILE:", d.first + ";" + d.second);
+      return Tag(t::kRenFile, d.first + ";" + d.second);
     default:
-      return Tag("<DELFILE:", d.first);
+      return Tag(t::kDelFile, d.first);
   }
 }
 
 std::string RepeatTag(int command, const RepeatData& d) {
   switch (command) {
     case kCmdRepeatStart:
-      return Tag("<REPEAT:", Number(d.value, 4));
+      return Tag(t::kRepeat, Number(d.value, t::kRepeatWidth));
     case kCmdRepeatPromptStart:
-      return "<PROMPTREP>";
+      return std::string(t::kPromptRep);
     case kCmdRepeatEnd:
-      return "<ENDREP>";
-    default:
-      return "<" + std::string(static_cast<std::size_t>(std::clamp(d.value, 1, 4)), 'I') + ">";
+      return std::string(t::kEndRep);
+    default: {
+      static constexpr std::string_view kCounters[] = {t::kPass1, t::kPass2, t::kPass3, t::kPass4};
+      return std::string(kCounters[std::clamp(d.value, 1, 4) - 1]);
+    }
   }
 }
 
 std::string SpeedTag(int command, const SpeedData& d) {
-  if (command == kCmdKeystrokeSpeed) return Tag("<SPKEY:", Number(d.milliseconds, 4));
-  if (command == kCmdMouseSpeed) return Tag("<SPMSE:", Number(d.milliseconds, 4));
-  return Tag("<SPEED:", ZeroPadded(TwoDecimals(d.factor), 5));
+  if (command == kCmdKeystrokeSpeed)
+    return Tag(t::kSpKey, Number(d.milliseconds, t::kStepSpeedWidth));
+  if (command == kCmdMouseSpeed) return Tag(t::kSpMse, Number(d.milliseconds, t::kStepSpeedWidth));
+  return Tag(t::kSpeed, ZeroPadded(TwoDecimals(d.factor), t::kSpeedWidth));
 }
 
-// The MacroText of one line: the command picks the tag of its family, the data fills it in. A
-// line whose data is not of its command's family writes nothing rather than a wrong tag.
-std::string Written(int command, const CommandData& data) {
+}  // namespace
+
+// The command picks the tag of its family, the data fills it in. A line whose data is not of its
+// command's family writes nothing rather than a wrong tag.
+std::string CommandTag(int command, const CommandData& data) {
   switch (command) {
     case kCmdText:
       if (const auto* d = As<TextData>(data)) return d->text;
@@ -180,14 +188,16 @@ std::string Written(int command, const CommandData& data) {
       break;
     case kCmdDelay:
       if (const auto* d = As<DelayData>(data)) {
-        if (d->unit == 1.0) return Tag("<DELAY:", ZeroPadded(TwoDecimals(d->amount), 5));
-        return Tag("<MSD:", Number(std::llround(d->amount), 4));
+        if (d->unit == 1.0)
+          return Tag(t::kDelay, ZeroPadded(TwoDecimals(d->amount), t::kDelayWidth));
+        return Tag(t::kMsd, Number(std::llround(d->amount), t::kMsdWidth));
       }
       break;
     case kCmdPause:
       if (const auto* d = As<PauseData>(data)) {
-        if (d->kind == 1) return "<PAUSE>";
-        return Tag("<PAUSE:", Number(d->top, 3) + "," + Number(d->left, 3) + d->message);
+        if (d->kind == 1) return std::string(t::kPause);
+        return Tag(t::kPauseAt, Number(d->top, t::kPauseFieldWidth) + "," +
+                                    Number(d->left, t::kPauseFieldWidth) + d->message);
       }
       break;
     case kCmdRepeatStart:
@@ -210,8 +220,8 @@ std::string Written(int command, const CommandData& data) {
     case kCmdSoundBeep:
     case kCmdSoundWaveFile:
       if (const auto* d = As<SoundData>(data)) {
-        if (command == kCmdSoundBeep) return "<BEEP>";
-        return Tag(d->wait ? "<WAV1:" : "<WAV2:", d->path);
+        if (command == kCmdSoundBeep) return std::string(t::kBeep);
+        return Tag(d->wait ? t::kWav1 : t::kWav2, d->path);
       }
       break;
     case kCmdLoadMacroFile:
@@ -224,9 +234,9 @@ std::string Written(int command, const CommandData& data) {
     case kCmdResizeWindow:
     case kCmdRepositionWindow:
       if (const auto* d = As<WindowSizeData>(data)) {
-        return Tag(
-            command == kCmdResizeWindow ? "<WSIZE:" : "<WPOS:",
-            Number(d->first, 4) + "," + Number(d->second, 4) + WindowSpec(d->title, d->current));
+        return Tag(command == kCmdResizeWindow ? t::kWSize : t::kWPos,
+                   Number(d->first, t::kWindowFieldWidth) + "," +
+                       Number(d->second, t::kWindowFieldWidth) + WindowSpec(d->title, d->current));
       }
       break;
     case kCmdMaximizeWindow:
@@ -270,6 +280,8 @@ std::string Written(int command, const CommandData& data) {
   return {};
 }
 
+namespace {
+
 bool Starts(std::string_view text, std::string_view name) {
   return text.starts_with(name);
 }
@@ -297,7 +309,8 @@ std::string WriteBack(const std::vector<ScriptLine>& lines) {
   std::string text;
   for (const ScriptLine& line : lines) {
     const int command = CommandNumberOf(line.text);
-    if (command != 0) text += Written(command, line.data);
+    if (command == 0) continue;
+    text += line.source.empty() ? CommandTag(command, line.data) : line.source;
   }
   return text;
 }

@@ -22,7 +22,7 @@ int DaysOf(std::string_view text) {
 DialogOutcome<TextField> AcceptRemark(std::string_view comment) {
   std::string text = Trimmed(comment);
   if (HoldsTagEnd(text)) return Refusal(kNoTagEndMessage, TextField::Text);
-  return Acceptance<TextField>(StringCommand(kCmdRemark, "<REM:", std::move(text)));
+  return Acceptance<TextField>(StringCommand(kCmdRemark, std::move(text)));
 }
 
 // ---- `TDoWebStuff`
@@ -36,10 +36,10 @@ DialogOutcome<TextField> AcceptWeb(WebMode mode, std::string_view address) {
   std::string text = Trimmed(address);
   if (HoldsTagEnd(text)) return Refusal(kNoTagEndMessage, TextField::Text);
   if (mode == WebMode::Ftp) {
-    return Acceptance<TextField>(StringCommand(kCmdWebFtp, "<FTP:", std::move(text)));
+    return Acceptance<TextField>(StringCommand(kCmdWebFtp, std::move(text)));
   }
   if (platform::UpperAToZ(std::string_view(text).substr(0, 3)) == "WWW") text.insert(0, "http://");
-  return Acceptance<TextField>(StringCommand(kCmdWebSite, "<HTTP:", std::move(text)));
+  return Acceptance<TextField>(StringCommand(kCmdWebSite, std::move(text)));
 }
 
 // ---- `TDateOrTime`
@@ -93,15 +93,12 @@ DialogOutcome<DateTimeField> AcceptDateTime(const DateTimeForm& form) {
   if (form.date) {
     data.future = !form.past;
     data.days = DaysOf(Trimmed(form.days));
-    result.text = "<" + std::string(name) + "{" + (data.zeros ? "Y" : "N") +
-                  (data.future ? "F" : "P") + ZeroPadded(data.days, 3) + "}>";
     result.command = kCmdDate;
   } else {
-    result.text = "<" + std::string(name) + (data.zeros ? "{Y}>" : "{N}>");
     result.command = kCmdTime;
   }
   result.data = data;
-  return Acceptance<F>(std::move(result));
+  return Accepted<F>(std::move(result));
 }
 
 DateTimeMemory Remembered(DateTimeMemory memory, const DateTimeForm& form) noexcept {

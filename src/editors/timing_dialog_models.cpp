@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "editors/script_format.h"
+#include "storage/macro_tags.h"
 
 namespace quindle::editors {
 namespace {
@@ -10,7 +11,7 @@ namespace {
 constexpr double kMostDelaySeconds = 60.0;
 constexpr int kMillisecondsBound = 10000;  // four digits in "<MSD:"
 constexpr int kMostTimerSeconds = 60;
-constexpr std::size_t kMostAltDigits = 4;
+constexpr std::size_t kMostAltDigits = storage::tags::kAlt4CodeWidth;
 constexpr int kMostCounterWidth = 4;
 constexpr int kMostPauseCoord = 999;                 // three digits in "<PAUSE:"
 constexpr long long kFactorHundredthsBound = 10000;  // "99.99": five characters in "<SPEED:"
@@ -30,19 +31,19 @@ std::optional<double> DelaySeconds(std::string_view text) {
 
 CommandResult SecondsDelay(double seconds) {
   CommandResult result;
-  result.text = "<DELAY:" + ZeroPadded(TwoDecimals(seconds), 5) + ">";
   result.kind = 1;
   result.command = kCmdDelay;
   result.data = DelayData{1.0, seconds};
+  result.text = CommandTag(result.command, result.data);
   return result;
 }
 
 CommandResult MillisecondsDelay(int milliseconds) {
   CommandResult result;
-  result.text = "<MSD:" + ZeroPadded(milliseconds, 4) + ">";
   result.kind = 2;
   result.command = kCmdDelay;
   result.data = DelayData{2.0, static_cast<double>(milliseconds)};
+  result.text = CommandTag(result.command, result.data);
   return result;
 }
 
@@ -120,12 +121,14 @@ DialogOutcome<DelayField> AcceptAltSequence(std::string_view text) {
     return Refusal(kAltNotNumeric, DelayField::Value);
   }
   CommandResult result;
-  result.text = digits.size() == kMostAltDigits ? "<ALT4:" + digits + ">"
-                                                : "<ALT:" + ZeroPadded(digits, 3) + ">";
   result.kind = static_cast<int>(DelayMode::AltKeypad);
   result.command = kCmdText;
-  result.data = TextData{result.text};
-  return Acceptance<DelayField>(std::move(result));
+  namespace t = storage::tags;
+  result.data =
+      TextData{digits.size() == t::kAlt4CodeWidth
+                   ? std::string(t::kAlt4Code) + digits + ">"
+                   : std::string(t::kAltCode) + ZeroPadded(digits, t::kAltCodeWidth) + ">"};
+  return Accepted<DelayField>(std::move(result));
 }
 
 DialogOutcome<DelayField, int> AcceptTimerSeconds(std::string_view text) {
@@ -168,10 +171,9 @@ DialogOutcome<PauseField> AcceptPause(const PauseForm& form) {
   CommandResult result;
   result.command = kCmdPause;
   if (!form.complex) {
-    result.text = "<PAUSE>";
     result.kind = 1;
     result.data = PauseData{};
-    return Acceptance<F>(std::move(result));
+    return Accepted<F>(std::move(result));
   }
   const std::optional<int> top = ReadInteger(Trimmed(form.top));
   if (!top || *top < 0 || *top > kMostPauseCoord) return Refusal(kInvalidTopCoord, F::TopCoord);
@@ -180,10 +182,9 @@ DialogOutcome<PauseField> AcceptPause(const PauseForm& form) {
     return Refusal(kInvalidLeftCoord, F::LeftCoord);
   std::string message = Trimmed(form.message);
   if (HoldsTagEnd(message)) return Refusal(kNoTagEndMessage, F::PauseMessage);
-  result.text = "<PAUSE:" + ZeroPadded(*top, 3) + "," + ZeroPadded(*left, 3) + message + ">";
   result.kind = 2;
   result.data = PauseData{2, *left, *top, std::move(message)};
-  return Acceptance<F>(std::move(result));
+  return Accepted<F>(std::move(result));
 }
 
 // ---- "Repeat Options"
@@ -221,26 +222,22 @@ DialogOutcome<RepeatField> AcceptRepeat(const RepeatForm& form) {
     case RepeatKind::Start:
       value = LeadingInteger(Limited(form.count, kRepeatCountLimit));
       if (value <= 0) return Refusal(kGreaterThanZero, F::Count);
-      result.text = "<REPEAT:" + ZeroPadded(value, 4) + ">";
       result.command = kCmdRepeatStart;
       break;
     case RepeatKind::PromptStart:
-      result.text = "<PROMPTREP>";
       result.command = kCmdRepeatPromptStart;
       break;
     case RepeatKind::End:
-      result.text = "<ENDREP>";
       result.command = kCmdRepeatEnd;
       break;
     case RepeatKind::Counter:
       value = LeadingInteger(Limited(form.count, kRepeatCountLimit));
       if (value < 1 || value > kMostCounterWidth) return Refusal(kCounterWidthRange, F::Count);
-      result.text = "<" + std::string(static_cast<std::size_t>(value), 'I') + ">";
       result.command = kCmdRepeatCounter;
       break;
   }
   result.data = RepeatData{result.kind, value};
-  return Acceptance<F>(std::move(result));
+  return Accepted<F>(std::move(result));
 }
 
 // ---- "Speed"
@@ -274,18 +271,16 @@ DialogOutcome<SpeedField> AcceptSpeed(const SpeedForm& form) {
     const double factor = LeadingReal(Limited(form.count, kSpeedCountLimit));
     if (factor < 0) return Refusal(kZeroOrGreater, F::Count);
     if (Hundredths(factor) >= kFactorHundredthsBound) return Refusal(kFactorBelow100, F::Count);
-    result.text = "<SPEED:" + ZeroPadded(TwoDecimals(factor), 5) + ">";
     result.command = kCmdPlaybackSpeed;
     result.data = SpeedData{3, 0, factor};
-    return Acceptance<F>(std::move(result));
+    return Accepted<F>(std::move(result));
   }
   const int milliseconds = LeadingInteger(Limited(form.count, kSpeedCountLimit));
   if (milliseconds < 0) return Refusal(kZeroOrGreater, F::Count);
   const bool keys = form.kind == SpeedKind::Keystroke;
-  result.text = std::string(keys ? "<SPKEY:" : "<SPMSE:") + ZeroPadded(milliseconds, 4) + ">";
   result.command = keys ? kCmdKeystrokeSpeed : kCmdMouseSpeed;
   result.data = SpeedData{result.kind, milliseconds, 1.0};
-  return Acceptance<F>(std::move(result));
+  return Accepted<F>(std::move(result));
 }
 
 }  // namespace quindle::editors

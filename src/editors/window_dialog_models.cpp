@@ -38,19 +38,6 @@ int SystemActionOfCommand(int command) noexcept {
   return 1;
 }
 
-std::string_view SystemTagHead(int action) noexcept {
-  static constexpr std::string_view kHeads[] = {
-      "<WMAX:", "<WMIN:", "<WRES:", "<WCLS:", "<WHIDE:", "<WSHOW:", "<WSHUT:"};
-  return kHeads[action - 1];
-}
-
-std::string MouseButtonTag(int action) {
-  static constexpr std::string_view kTags[] = {"<LCLK>", "<LDCLK>", "<LDN>", "<LUP>",
-                                               "<RCLK>", "<RDCLK>", "<RDN>", "<RUP>",
-                                               "<MCLK>", "<MDCLK>", "<MDN>", "<MUP>"};
-  return std::string(kTags[action - 2]);
-}
-
 }  // namespace
 
 // ---- "Size or Position a Window"
@@ -97,12 +84,10 @@ DialogOutcome<SizeItField> AcceptSizeIt(const SizeItForm& form) {
   data.first = *first;
   data.second = *second;
   CommandResult result;
-  result.text = std::string(form.position ? "<WPOS:" : "<WSIZE:") + ZeroPadded(data.first, 4) +
-                "," + ZeroPadded(data.second, 4) + WindowSpecOf(data.title, data.current) + ">";
   result.kind = data.kind;
   result.command = form.position ? kCmdRepositionWindow : kCmdResizeWindow;
   result.data = std::move(data);
-  return Acceptance<F>(std::move(result));
+  return Accepted<F>(std::move(result));
 }
 
 // ---- "System Commands"
@@ -135,13 +120,11 @@ DialogOutcome<SystemCommandField> AcceptSystemCommand(const SystemCommandForm& f
     return Refusal(*refusal, F::WinTitle);
   }
   CommandResult result;
-  result.text =
-      std::string(SystemTagHead(form.action)) + WindowSpecOf(data.title, data.current) + ">";
   result.kind = form.action;
   result.command =
       form.action == kActionCount ? kCmdShutDownProgram : kCmdMaximizeWindow + form.action - 1;
   result.data = std::move(data);
-  return Acceptance<F>(std::move(result));
+  return Accepted<F>(std::move(result));
 }
 
 // ---- "Mouse Commands"
@@ -208,8 +191,6 @@ DialogOutcome<MouseField> AcceptMouse(const MouseForm& form) {
     const std::optional<int> clicks = InRange(form.clicks, 1, kMostWheelClicks);
     if (!clicks) return Refusal(kInvalidWheelClicks, F::NumClicks);
     data.clicks = *clicks;
-    result.text = std::string(form.action == kWheelForward ? "<WFW:" : "<WBW:") +
-                  ZeroPadded(data.clicks, 3) + ">";
   } else if (form.action == kMoveAction) {
     const std::optional<int> x = InRange(form.x, 0, kMostMousePosition);
     if (!x) return Refusal(kInvalidX, F::XPos);
@@ -218,15 +199,11 @@ DialogOutcome<MouseField> AcceptMouse(const MouseForm& form) {
     data.x = *x;
     data.y = *y;
     data.windowRelative = form.window;
-    result.text = std::string(form.window ? "<MMW:" : "<MMS:") + ZeroPadded(data.x, 5) + "," +
-                  ZeroPadded(data.y, 5) + ">";
-  } else {
-    result.text = MouseButtonTag(form.action);
   }
   result.kind = form.action;
   result.command = CommandOfMouseAction(form.action);
   result.data = data;
-  return Acceptance<F>(std::move(result));
+  return Accepted<F>(std::move(result));
 }
 
 // ---- "Keys Up Or Down"
@@ -239,14 +216,11 @@ int KeyCodeForCommand(int command) noexcept {
 DialogOutcome<KeyUpDownField> AcceptKeyUpDown(int code) {
   using F = KeyUpDownField;
   if (code < 1 || code > kKeyCodeCount) return Refusal("", F::Code);
-  static constexpr std::string_view kTags[] = {"<CTLD>", "<CTLU>", "<ALTD>", "<ALTU>",
-                                               "<SHFD>", "<SHFU>", "<WIND>", "<WINU>"};
   CommandResult result;
-  result.text = std::string(kTags[code - 1]);
   result.kind = code;
   result.command = kCmdControlKey + (code - 1) / 2;
   result.data = KeyData{code};
-  return Acceptance<F>(std::move(result));
+  return Accepted<F>(std::move(result));
 }
 
 }  // namespace quindle::editors

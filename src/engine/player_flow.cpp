@@ -5,12 +5,13 @@
 
 #include "engine/player.h"
 #include "engine/prompt_models.h"
+#include "storage/macro_tags.h"
 
 namespace quindle::engine {
 namespace {
 
-constexpr std::string_view kEndRepTag = "<ENDREP>";
-constexpr std::string_view kEndClipTag = "<ENDCLIP>";
+constexpr std::string_view kEndRepTag = storage::tags::kEndRep;
+constexpr std::string_view kEndClipTag = storage::tags::kEndClip;
 constexpr std::size_t kClipBlockMax = 5000;
 
 }  // namespace

@@ -86,6 +86,11 @@ struct Tag {
   double x = 0;
   double y = 0;
   bool converted = true;
+  // False when the tag holds characters that the player passes over unread: a numeric field that
+  // does not convert, a separator other than ",", a date's "}>" or a launch's "<LAUNCH:" taken on
+  // trust, or an argument longer than kMaxArgument. Playback never looks at it; an editor that
+  // rewrites such a tag from its values would change the macro's text, so it keeps the tag's own.
+  bool wellFormed = true;
   bool flag = false;
   WindowAction window = WindowAction::Shut;
   MouseAction mouse = MouseAction::LeftClick;
@@ -105,6 +110,9 @@ std::optional<Tag> RecognizeTag(std::string_view text, std::size_t pos) noexcept
 // one digit in all and nothing after the number. Anything else (an empty field, trailing spaces, a
 // second point, an exponent) makes the conversion fail; `value` is then 0, and 0 is the value
 // every tag uses for such a field.
+// Whether two recognised tags make the player do the same: the same kind and the same values.
+bool SameEffect(const Tag& a, const Tag& b) noexcept;
+
 struct FieldValue {
   double value = 0;
   bool ok = false;

@@ -7,9 +7,12 @@
 
 #include "engine/date_time_text.h"
 #include "engine/tag.h"
+#include "storage/macro_tags.h"
 
 namespace quindle::engine {
 namespace {
+
+namespace t = storage::tags;
 
 // How the characters after a tag's fixed text are read.
 enum class Form : std::uint8_t {
@@ -58,153 +61,155 @@ constexpr std::uint8_t kWheelBackward = 1;
 // The recognition order. It decides which later tag a malformed fixed-width tag falls through to,
 // so entries must not be reordered.
 constexpr Entry kTags[] = {
-    Key("<TAB>", 9),
-    Key("<ENTER>", 13),
-    Key("<RIGHTWIN>", 92),
-    Key("<LEFTWIN>", 91),
-    Key("<APP>", 93),
-    Key("<BACKSPACE>", 8),
-    Key("<ESC>", 27),
-    Key("<SPACE>", 32),
-    Key("<LEFT ARROW>", 37),
-    Key("<RIGHT ARROW>", 39),
-    Key("<UP ARROW>", 38),
-    Key("<DOWN ARROW>", 40),
-    Plain("<TEST>", TagKind::Nothing),
-    Key("<HOME>", 36),
-    Key("<END>", 35),
-    Key("<INSERT>", 45),
-    Key("<DELETE>", 46),
-    Key("<PAGE DOWN>", 34),
-    Key("<PAGE UP>", 33),
-    Plain("<CTLD>", TagKind::KeyDown, 17),
-    Plain("<CTLU>", TagKind::KeyUp, 17),
-    Plain("<ALTD>", TagKind::KeyDown, 18),
-    Plain("<ALTU>", TagKind::KeyUp, 18),
-    Plain("<SHFD>", TagKind::KeyDown, 16),
-    Plain("<SHFU>", TagKind::KeyUp, 16),
-    Plain("<WIND>", TagKind::KeyDown, 91),
-    Plain("<WINU>", TagKind::KeyUp, 91),
-    Plain("<RIGHT MOUSE>", TagKind::MouseKey, 2),
-    Plain("<MIDDLE MOUSE>", TagKind::MouseKey, 4),
-    {"<PAUSE:", TagKind::PauseAt, Form::PauseAt, 0, 0},
-    Plain("<PAUSE>", TagKind::PauseCentre),
-    Field("<DELAY:", TagKind::Delay, 5),
-    Field("<SPEED:", TagKind::Speed, 5),
-    Field("<MSD:", TagKind::Msd, 4),
-    Text("<REM:", TagKind::Nothing),
-    WindowText("<WSHUT:", WindowAction::Shut),
-    WindowText("<WHIDE:", WindowAction::Hide),
-    WindowText("<WSHOW:", WindowAction::Show),
-    {"<WSIZE:", TagKind::Window, Form::WindowBox, 0, static_cast<std::uint8_t>(WindowAction::Size)},
-    {"<WPOS:", TagKind::Window, Form::WindowBox, 0, static_cast<std::uint8_t>(WindowAction::Pos)},
-    {"<ALT:", TagKind::AltCode, Form::Digits, 3, 0},
-    {"<ALT4:", TagKind::AltCode, Form::Digits, 4, 0},
-    Plain("<IIII>", TagKind::PassNumber, 4),
-    Plain("<III>", TagKind::PassNumber, 3),
-    Plain("<II>", TagKind::PassNumber, 2),
-    Plain("<I>", TagKind::PassNumber, 1),
-    Text("<CLIPF:", TagKind::ClipFile),
-    Plain("<CLIPC>", TagKind::ClipCopy),
-    Plain("<CLIPP>", TagKind::ClipPaste),
-    Plain("<BEGCLIP>", TagKind::BegClip),
-    Plain("<PROMPTREP>", TagKind::PromptRep),
-    Field("<REPEAT:", TagKind::Repeat, 4),
-    Field("<SPKEY:", TagKind::SpKey, 4),
-    Field("<SPMSE:", TagKind::SpMse, 4),
-    Text("<SWAP:", TagKind::Swap),
-    Text("<TFILE:", TagKind::TFile),
-    Text("<HTTP:", TagKind::Web),
-    Text("<FTP:", TagKind::Web),
-    Plain("<ENDREP>", TagKind::EndRep),
-    Plain("<ENDCLIP>", TagKind::Nothing),
-    Mouse("<LDN>", MouseAction::LeftDown),
-    Mouse("<LUP>", MouseAction::LeftUp),
-    Mouse("<LCLK>", MouseAction::LeftClick),
-    Mouse("<LDCLK>", MouseAction::LeftDouble),
-    Mouse("<RDN>", MouseAction::RightDown),
-    Mouse("<RUP>", MouseAction::RightUp),
-    Mouse("<RCLK>", MouseAction::RightClick),
-    Mouse("<RDCLK>", MouseAction::RightDouble),
-    Mouse("<MDN>", MouseAction::MiddleDown),
-    Mouse("<MUP>", MouseAction::MiddleUp),
-    Mouse("<MCLK>", MouseAction::MiddleClick),
-    Mouse("<MDCLK>", MouseAction::MiddleDouble),
-    Field("<WFW:", TagKind::Wheel, 3),
-    Field("<WBW:", TagKind::Wheel, 3, kWheelBackward),
-    {"<MMS:", TagKind::MoveScreen, Form::Point, 0, 0},
-    {"<MMW:", TagKind::MoveWindow, Form::Point, 0, 0},
-    Key("<F1>", 112),
-    Key("<F2>", 113),
-    Key("<F3>", 114),
-    Key("<F4>", 115),
-    Key("<F5>", 116),
-    Key("<F6>", 117),
-    Key("<F7>", 118),
-    Key("<F8>", 119),
-    Key("<F9>", 120),
-    Key("<F10>", 121),
-    Key("<F11>", 122),
-    Key("<F12>", 123),
-    Key("<F13>", 124),
-    Key("<F14>", 125),
-    Key("<F15>", 126),
-    Key("<F16>", 127),
-    Key("<F17>", 128),
-    Key("<F18>", 129),
-    Key("<F19>", 130),
-    Key("<F20>", 131),
-    Key("<F21>", 132),
-    Key("<F22>", 133),
-    Key("<F23>", 134),
-    Key("<F24>", 135),
-    Plain("<SHIFT>", TagKind::OneShotShift),
-    Plain("<CTRL>", TagKind::OneShotCtrl),
-    Plain("<ALT>", TagKind::OneShotAlt),
-    Key("<ATTN>", 246),
-    Key("<CRSEL>", 247),
-    Key("<EXSEL>", 248),
-    Key("<EREOF>", 249),
-    Key("<PLAY>", 250),
-    Key("<ZOOM>", 251),
-    Text("<WAV1:", TagKind::Wave, 1),
-    Text("<WAV2:", TagKind::Wave, 0),
-    Plain("<BEEP>", TagKind::Beep),
-    Text("<CHDIR:", TagKind::ChDir),
-    Text("<DELFILE:", TagKind::DelFile),
-    {"<COPYFILE:", TagKind::CopyFile, Form::Pair, 0, 0},
-    {"<RENFILE:", TagKind::RenFile, Form::Pair, 0, 0},
-    Text("<ACTIVATE:", TagKind::Activate),
-    {"<LAUNCH:", TagKind::Launch, Form::Launch, 0, 0},
-    {"<LAUNCHNO:", TagKind::LaunchNo, Form::LaunchWait, 0, 0},
-    {"<LAUNCHYES:", TagKind::LaunchYes, Form::LaunchWait, 0, 0},
-    Key("<PA1>", 253),
-    Key("<PRTSCR>", 44),
-    Key("<KEYP0>", 96),
-    Key("<KEYP1>", 97),
-    Key("<KEYP2>", 98),
-    Key("<KEYP3>", 99),
-    Key("<KEYP4>", 100),
-    Key("<KEYP5>", 101),
-    Key("<KEYP6>", 102),
-    Key("<KEYP7>", 103),
-    Key("<KEYP8>", 104),
-    Key("<KEYP9>", 105),
-    Key("<KEYP.>", 110),
-    Key("<KEYP/>", 111),
-    Key("<KEYP*>", 106),
-    Key("<KEYP->", 109),
-    Key("<KEYP+>", 107),
-    WindowText("<WMAX:", WindowAction::Max),
-    WindowText("<WMIN:", WindowAction::Min),
-    WindowText("<WCLS:", WindowAction::Close),
-    WindowText("<WRES:", WindowAction::Restore),
+    Key(t::kTab, 9),
+    Key(t::kEnter, 13),
+    Key(t::kRightWin, 92),
+    Key(t::kLeftWin, 91),
+    Key(t::kApp, 93),
+    Key(t::kBackspace, 8),
+    Key(t::kEsc, 27),
+    Key(t::kSpace, 32),
+    Key(t::kLeftArrow, 37),
+    Key(t::kRightArrow, 39),
+    Key(t::kUpArrow, 38),
+    Key(t::kDownArrow, 40),
+    Plain(t::kTest, TagKind::Nothing),
+    Key(t::kHome, 36),
+    Key(t::kEnd, 35),
+    Key(t::kInsert, 45),
+    Key(t::kDelete, 46),
+    Key(t::kPageDown, 34),
+    Key(t::kPageUp, 33),
+    Plain(t::kCtlD, TagKind::KeyDown, 17),
+    Plain(t::kCtlU, TagKind::KeyUp, 17),
+    Plain(t::kAltD, TagKind::KeyDown, 18),
+    Plain(t::kAltU, TagKind::KeyUp, 18),
+    Plain(t::kShfD, TagKind::KeyDown, 16),
+    Plain(t::kShfU, TagKind::KeyUp, 16),
+    Plain(t::kWinD, TagKind::KeyDown, 91),
+    Plain(t::kWinU, TagKind::KeyUp, 91),
+    Plain(t::kRightMouse, TagKind::MouseKey, 2),
+    Plain(t::kMiddleMouse, TagKind::MouseKey, 4),
+    {t::kPauseAt, TagKind::PauseAt, Form::PauseAt, 0, 0},
+    Plain(t::kPause, TagKind::PauseCentre),
+    Field(t::kDelay, TagKind::Delay, t::kDelayWidth),
+    Field(t::kSpeed, TagKind::Speed, t::kSpeedWidth),
+    Field(t::kMsd, TagKind::Msd, t::kMsdWidth),
+    Text(t::kRem, TagKind::Nothing),
+    WindowText(t::kWShut, WindowAction::Shut),
+    WindowText(t::kWHide, WindowAction::Hide),
+    WindowText(t::kWShow, WindowAction::Show),
+    {t::kWSize, TagKind::Window, Form::WindowBox, 0, static_cast<std::uint8_t>(WindowAction::Size)},
+    {t::kWPos, TagKind::Window, Form::WindowBox, 0, static_cast<std::uint8_t>(WindowAction::Pos)},
+    {t::kAltCode, TagKind::AltCode, Form::Digits, t::kAltCodeWidth, 0},
+    {t::kAlt4Code, TagKind::AltCode, Form::Digits, t::kAlt4CodeWidth, 0},
+    Plain(t::kPass4, TagKind::PassNumber, 4),
+    Plain(t::kPass3, TagKind::PassNumber, 3),
+    Plain(t::kPass2, TagKind::PassNumber, 2),
+    Plain(t::kPass1, TagKind::PassNumber, 1),
+    Text(t::kClipF, TagKind::ClipFile),
+    Plain(t::kClipC, TagKind::ClipCopy),
+    Plain(t::kClipP, TagKind::ClipPaste),
+    Plain(t::kBegClip, TagKind::BegClip),
+    Plain(t::kPromptRep, TagKind::PromptRep),
+    Field(t::kRepeat, TagKind::Repeat, t::kRepeatWidth),
+    Field(t::kSpKey, TagKind::SpKey, t::kStepSpeedWidth),
+    Field(t::kSpMse, TagKind::SpMse, t::kStepSpeedWidth),
+    Text(t::kSwap, TagKind::Swap),
+    Text(t::kTFile, TagKind::TFile),
+    Text(t::kHttp, TagKind::Web),
+    Text(t::kFtp, TagKind::Web),
+    Plain(t::kEndRep, TagKind::EndRep),
+    Plain(t::kEndClip, TagKind::Nothing),
+    Mouse(t::kLDn, MouseAction::LeftDown),
+    Mouse(t::kLUp, MouseAction::LeftUp),
+    Mouse(t::kLClk, MouseAction::LeftClick),
+    Mouse(t::kLDClk, MouseAction::LeftDouble),
+    Mouse(t::kRDn, MouseAction::RightDown),
+    Mouse(t::kRUp, MouseAction::RightUp),
+    Mouse(t::kRClk, MouseAction::RightClick),
+    Mouse(t::kRDClk, MouseAction::RightDouble),
+    Mouse(t::kMDn, MouseAction::MiddleDown),
+    Mouse(t::kMUp, MouseAction::MiddleUp),
+    Mouse(t::kMClk, MouseAction::MiddleClick),
+    Mouse(t::kMDClk, MouseAction::MiddleDouble),
+    Field(t::kWheelForward, TagKind::Wheel, t::kWheelWidth),
+    Field(t::kWheelBackward, TagKind::Wheel, t::kWheelWidth, kWheelBackward),
+    {t::kMoveScreen, TagKind::MoveScreen, Form::Point, 0, 0},
+    {t::kMoveWindow, TagKind::MoveWindow, Form::Point, 0, 0},
+    Key(t::kFunctionKeys[0], 112),
+    Key(t::kFunctionKeys[1], 113),
+    Key(t::kFunctionKeys[2], 114),
+    Key(t::kFunctionKeys[3], 115),
+    Key(t::kFunctionKeys[4], 116),
+    Key(t::kFunctionKeys[5], 117),
+    Key(t::kFunctionKeys[6], 118),
+    Key(t::kFunctionKeys[7], 119),
+    Key(t::kFunctionKeys[8], 120),
+    Key(t::kFunctionKeys[9], 121),
+    Key(t::kFunctionKeys[10], 122),
+    Key(t::kFunctionKeys[11], 123),
+    Key(t::kFunctionKeys[12], 124),
+    Key(t::kFunctionKeys[13], 125),
+    Key(t::kFunctionKeys[14], 126),
+    Key(t::kFunctionKeys[15], 127),
+    Key(t::kFunctionKeys[16], 128),
+    Key(t::kFunctionKeys[17], 129),
+    Key(t::kFunctionKeys[18], 130),
+    Key(t::kFunctionKeys[19], 131),
+    Key(t::kFunctionKeys[20], 132),
+    Key(t::kFunctionKeys[21], 133),
+    Key(t::kFunctionKeys[22], 134),
+    Key(t::kFunctionKeys[23], 135),
+    Plain(t::kShift, TagKind::OneShotShift),
+    Plain(t::kCtrl, TagKind::OneShotCtrl),
+    Plain(t::kAlt, TagKind::OneShotAlt),
+    Key(t::kAttn, 246),
+    Key(t::kCrSel, 247),
+    Key(t::kExSel, 248),
+    Key(t::kErEof, 249),
+    Key(t::kPlay, 250),
+    Key(t::kZoom, 251),
+    Text(t::kWav1, TagKind::Wave, 1),
+    Text(t::kWav2, TagKind::Wave, 0),
+    Plain(t::kBeep, TagKind::Beep),
+    Text(t::kChDir, TagKind::ChDir),
+    Text(t::kDelFile, TagKind::DelFile),
+    {t::kCopyFile, TagKind::CopyFile, Form::Pair, 0, 0},
+    {t::kRenFile, TagKind::RenFile, Form::Pair, 0, 0},
+    Text(t::kActivate, TagKind::Activate),
+    {t::kLaunch, TagKind::Launch, Form::Launch, 0, 0},
+    {t::kLaunchNo, TagKind::LaunchNo, Form::LaunchWait, 0, 0},
+    {t::kLaunchYes, TagKind::LaunchYes, Form::LaunchWait, 0, 0},
+    Key(t::kPa1, 253),
+    Key(t::kPrtScr, 44),
+    Key(t::kKeypadKeys[0], 96),
+    Key(t::kKeypadKeys[1], 97),
+    Key(t::kKeypadKeys[2], 98),
+    Key(t::kKeypadKeys[3], 99),
+    Key(t::kKeypadKeys[4], 100),
+    Key(t::kKeypadKeys[5], 101),
+    Key(t::kKeypadKeys[6], 102),
+    Key(t::kKeypadKeys[7], 103),
+    Key(t::kKeypadKeys[8], 104),
+    Key(t::kKeypadKeys[9], 105),
+    Key(t::kKeypadKeys[10], 110),
+    Key(t::kKeypadKeys[11], 111),
+    Key(t::kKeypadKeys[12], 106),
+    Key(t::kKeypadKeys[13], 109),
+    Key(t::kKeypadKeys[14], 107),
+    WindowText(t::kWMax, WindowAction::Max),
+    WindowText(t::kWMin, WindowAction::Min),
+    WindowText(t::kWCls, WindowAction::Close),
+    WindowText(t::kWRes, WindowAction::Restore),
 };
 
-constexpr std::string_view kParamOpen = "<PARAM";
-constexpr std::string_view kParam = "<PARAM>";
+// "<PARAM>" without its ">", which a launch tag's first stretch holds when it has parameters.
+constexpr std::string_view kParamOpen = t::kParam.substr(0, t::kParam.size() - 1);
+constexpr std::string_view kParam = t::kParam;
 // "<LAUNCH:", which "<LAUNCHNO:" and "<LAUNCHYES:" carry after the title, is skipped unread.
-constexpr std::size_t kLaunchSkip = 8;
+constexpr std::string_view kLaunchHead = t::kLaunch;
+constexpr std::size_t kLaunchSkip = kLaunchHead.size();
 
 // Index of the first `c` at or after `from`, or the end of the text.
 std::size_t FindOrEnd(std::string_view text, char c, std::size_t from) noexcept {
@@ -213,9 +218,12 @@ std::size_t FindOrEnd(std::string_view text, char c, std::size_t from) noexcept 
   return at == std::string_view::npos ? text.size() : at;
 }
 
-// The argument between `from` and `to`, cut to the characters that the player keeps.
-std::string_view Argument(std::string_view text, std::size_t from, std::size_t to) noexcept {
+// The argument between `from` and `to`, cut to the characters that the player keeps; a cut
+// argument makes the tag not well formed.
+std::string_view Argument(std::string_view text, std::size_t from, std::size_t to,
+                          Tag& tag) noexcept {
   if (from >= to) return {};
+  if (to - from > kMaxArgument) tag.wellFormed = false;
   return text.substr(from, std::min(to - from, kMaxArgument));
 }
 
@@ -230,8 +238,23 @@ std::int32_t ToInt(double value) noexcept {
   return static_cast<std::int32_t>(std::clamp(value, kLow, kHigh));
 }
 
-std::int32_t IntField(std::string_view field) noexcept {
-  return ToInt(ConvertField(field, false).value);
+// A whole-number field as the player reads it; a field that does not convert reads as 0 and
+// makes the tag not well formed.
+std::int32_t IntField(std::string_view field, Tag& tag) noexcept {
+  const FieldValue value = ConvertField(field, false);
+  if (!value.ok) tag.wellFormed = false;
+  return ToInt(value.value);
+}
+
+double RealField(std::string_view field, Tag& tag) noexcept {
+  const FieldValue value = ConvertField(field, true);
+  if (!value.ok) tag.wellFormed = false;
+  return value.value;
+}
+
+// The character between two fields: the player skips it whatever it is.
+void Separator(char c, Tag& tag) noexcept {
+  if (c != ',') tag.wellFormed = false;
 }
 
 // Reads the program text of a launch tag from `from`; "<PARAM>" carries its own ">", so when the
@@ -242,7 +265,7 @@ std::size_t ReadLaunch(std::string_view rest, std::size_t from, Tag& tag) noexce
       rest.substr(from, close - from).find(kParamOpen) != std::string_view::npos) {
     close = FindOrEnd(rest, '>', close + 1);
   }
-  const std::string_view whole = Argument(rest, from, close);
+  const std::string_view whole = Argument(rest, from, close, tag);
   const std::size_t split = whole.find(kParam);
   if (split == std::string_view::npos) {
     tag.text2 = whole;
@@ -301,6 +324,7 @@ bool ReadEntry(const Entry& entry, std::string_view rest, Tag& tag) noexcept {
       tag.x = value.value;
       tag.a = ToInt(value.value);
       tag.converted = value.ok;
+      tag.wellFormed = value.ok;
       if (entry.kind == TagKind::Repeat) {
         // The count is 16-bit unsigned; a negative count must not turn into 65535 passes.
         tag.a = std::clamp<std::int32_t>(tag.a, 0, 0xFFFF);
@@ -311,11 +335,12 @@ bool ReadEntry(const Entry& entry, std::string_view rest, Tag& tag) noexcept {
     }
 
     case Form::Point: {
-      constexpr std::size_t kWidth = 5;
+      constexpr std::size_t kWidth = t::kPointWidth;
       const std::size_t close = n + 2 * kWidth + 1;
       if (close >= rest.size() || rest[close] != '>') return false;
-      tag.x = ConvertField(rest.substr(n, kWidth), true).value;
-      tag.y = ConvertField(rest.substr(n + kWidth + 1, kWidth), true).value;
+      tag.x = RealField(rest.substr(n, kWidth), tag);
+      Separator(rest[n + kWidth], tag);
+      tag.y = RealField(rest.substr(n + kWidth + 1, kWidth), tag);
       tag.length = close + 1;
       return true;
     }
@@ -323,20 +348,22 @@ bool ReadEntry(const Entry& entry, std::string_view rest, Tag& tag) noexcept {
     case Form::PauseAt:
     case Form::WindowBox: {
       // These two read their fields without looking at the separator or for a ">".
-      const std::size_t width = entry.form == Form::PauseAt ? 3 : 4;
+      const std::size_t width =
+          entry.form == Form::PauseAt ? t::kPauseFieldWidth : t::kWindowFieldWidth;
       const std::size_t from = n + 2 * width + 1;
       if (from > rest.size()) return false;
-      tag.a = IntField(rest.substr(n, width));
-      tag.b = IntField(rest.substr(n + width + 1, width));
+      tag.a = IntField(rest.substr(n, width), tag);
+      Separator(rest[n + width], tag);
+      tag.b = IntField(rest.substr(n + width + 1, width), tag);
       const std::size_t close = FindOrEnd(rest, '>', from);
-      tag.text = Argument(rest, from, close);
+      tag.text = Argument(rest, from, close, tag);
       tag.length = PastClose(rest, close);
       return true;
     }
 
     case Form::Text: {
       const std::size_t close = FindOrEnd(rest, '>', n);
-      tag.text = Argument(rest, n, close);
+      tag.text = Argument(rest, n, close, tag);
       tag.length = PastClose(rest, close);
       return true;
     }
@@ -346,10 +373,10 @@ bool ReadEntry(const Entry& entry, std::string_view rest, Tag& tag) noexcept {
       const std::size_t close = FindOrEnd(rest, '>', n);
       const std::size_t semicolon = rest.substr(0, close).find(';', n);
       if (semicolon == std::string_view::npos) {
-        tag.text = Argument(rest, n, close);
+        tag.text = Argument(rest, n, close, tag);
       } else {
-        tag.text = Argument(rest, n, semicolon);
-        tag.text2 = Argument(rest, semicolon + 1, close);
+        tag.text = Argument(rest, n, semicolon, tag);
+        tag.text2 = Argument(rest, semicolon + 1, close, tag);
       }
       tag.length = PastClose(rest, close);
       return true;
@@ -360,12 +387,13 @@ bool ReadEntry(const Entry& entry, std::string_view rest, Tag& tag) noexcept {
       return true;
 
     case Form::LaunchWait: {
-      constexpr std::size_t kSecondsWidth = 2;
+      constexpr std::size_t kSecondsWidth = t::kLaunchDelayWidth;
       if (n + kSecondsWidth > rest.size()) return false;
-      tag.a = IntField(rest.substr(n, kSecondsWidth));
+      tag.a = IntField(rest.substr(n, kSecondsWidth), tag);
       const std::size_t titleFrom = n + kSecondsWidth;
       const std::size_t titleEnd = FindOrEnd(rest, '<', titleFrom);
-      tag.text = Argument(rest, titleFrom, titleEnd);
+      tag.text = Argument(rest, titleFrom, titleEnd, tag);
+      if (rest.substr(titleEnd, kLaunchSkip) != kLaunchHead) tag.wellFormed = false;
       tag.length = ReadLaunch(rest, std::min(titleEnd + kLaunchSkip, rest.size()), tag);
       return true;
     }
@@ -386,6 +414,8 @@ std::optional<Tag> RecognizeDate(std::string_view rest) noexcept {
     if (shortClose < rest.size() && rest[shortClose] == '>') {
       tag.length = shortClose + 1;
       tag.flag = rest[n + 2] == 'Y';
+      if (rest[n + 2] != 'N' && !tag.flag) tag.wellFormed = false;
+      if (rest[n + 3] != '}') tag.wellFormed = false;
       return tag;
     }
     // The long form: its "}" and ">" are taken on trust.
@@ -393,8 +423,11 @@ std::optional<Tag> RecognizeDate(std::string_view rest) noexcept {
     if (rest.size() < n + kLongExtra) continue;
     tag.length = n + kLongExtra;
     tag.flag = rest[n + 2] == 'Y';
-    const std::int32_t days = IntField(rest.substr(n + 4, 3));
+    const std::int32_t days = IntField(rest.substr(n + 4, t::kDateDaysWidth), tag);
     tag.b = rest[n + 3] == 'P' ? -days : days;
+    const bool marksRead = (rest[n + 2] == 'Y' || rest[n + 2] == 'N') &&
+                           (rest[n + 3] == 'P' || rest[n + 3] == 'F') && days >= 0;
+    if (!marksRead || rest.substr(n + 7, 2) != "}>") tag.wellFormed = false;
     return tag;
   }
   return std::nullopt;
@@ -423,6 +456,14 @@ std::optional<Tag> RecognizeTime(std::string_view rest) noexcept {
 }
 
 }  // namespace
+
+bool SameEffect(const Tag& a, const Tag& b) noexcept {
+  // Only the speed tag plays differently for a field that did not convert: it keeps the speed.
+  const bool converted = a.kind != TagKind::Speed || a.converted == b.converted;
+  return a.kind == b.kind && a.vk == b.vk && a.a == b.a && a.b == b.b && a.x == b.x && a.y == b.y &&
+         converted && a.flag == b.flag && a.window == b.window && a.mouse == b.mouse &&
+         a.text == b.text && a.text2 == b.text2 && a.text3 == b.text3;
+}
 
 std::optional<Tag> RecognizeTag(std::string_view text, std::size_t pos) noexcept {
   if (pos >= text.size() || text[pos] != '<') return std::nullopt;

@@ -3,11 +3,12 @@
 #include <algorithm>
 
 #include "platform/text.h"
+#include "storage/macro_tags.h"
 
 namespace quindle::engine {
 namespace {
 
-constexpr std::string_view kCurrentWindow = "\"CURRENT\"";
+constexpr std::string_view kCurrentWindow = storage::tags::kCurrentWindow;
 constexpr char kEndOfFileMark = 26;
 constexpr double kClipboardSettleSeconds = 0.05;
 

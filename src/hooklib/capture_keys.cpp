@@ -6,9 +6,13 @@
 #include "hooklib/hook_logic.h"
 #include "hooklib/hook_messages.h"
 #include "platform/virtual_keys.h"
+#include "storage/macro_tags.h"
 
 namespace quindle::hooklib {
 namespace {
+
+// The language's tags are literals, so each name's data() is a zero-ended string.
+namespace t = storage::tags;
 
 constexpr std::size_t kTextBuffer = 16;
 
@@ -18,12 +22,14 @@ struct KeyText {
 };
 
 constexpr KeyText kKeyTexts[] = {
-    {9, "<TAB>"},         {13, "<ENTER>"},       {8, "<BACKSPACE>"}, {27, "<ESC>"},
-    {37, "<LEFT ARROW>"}, {39, "<RIGHT ARROW>"}, {38, "<UP ARROW>"}, {40, "<DOWN ARROW>"},
-    {36, "<HOME>"},       {35, "<END>"},         {45, "<INSERT>"},   {46, "<DELETE>"},
-    {34, "<PAGE DOWN>"},  {33, "<PAGE UP>"},     {91, "<LEFTWIN>"},  {92, "<RIGHTWIN>"},
-    {93, "<APP>"},        {246, "<ATTN>"},       {247, "<CRSEL>"},   {248, "<EXSEL>"},
-    {249, "<EREOF>"},     {250, "<PLAY>"},       {251, "<ZOOM>"},    {253, "<PA1>"},
+    {9, t::kTab.data()},       {13, t::kEnter.data()},     {8, t::kBackspace.data()},
+    {27, t::kEsc.data()},      {37, t::kLeftArrow.data()}, {39, t::kRightArrow.data()},
+    {38, t::kUpArrow.data()},  {40, t::kDownArrow.data()}, {36, t::kHome.data()},
+    {35, t::kEnd.data()},      {45, t::kInsert.data()},    {46, t::kDelete.data()},
+    {34, t::kPageDown.data()}, {33, t::kPageUp.data()},    {91, t::kLeftWin.data()},
+    {92, t::kRightWin.data()}, {93, t::kApp.data()},       {246, t::kAttn.data()},
+    {247, t::kCrSel.data()},   {248, t::kExSel.data()},    {249, t::kErEof.data()},
+    {250, t::kPlay.data()},    {251, t::kZoom.data()},     {253, t::kPa1.data()},
 };
 
 // Keys that a capture never writes: lock and system keys, and the playback marker.
@@ -80,10 +86,10 @@ void PostStop(const storage::SharedMacroTable& table, IHookEnv& env) noexcept {
 
 void OutputModifiers(storage::SharedMacroTable& table, IHookEnv& env,
                      const Modifiers& mods) noexcept {
-  if (mods.ctrl) Output(table, env, "<CTRL>");
+  if (mods.ctrl) Output(table, env, t::kCtrl.data());
   if (mods.alt) {
-    Output(table, env, "<ALT>");
-    if (table.DoubleAlt) Output(table, env, "<ALT>");
+    Output(table, env, t::kAlt.data());
+    if (table.DoubleAlt) Output(table, env, t::kAlt.data());
   }
 }
 
@@ -147,7 +153,7 @@ bool RecordCaptureKey(storage::SharedMacroTable& table, IHookEnv& env,
   const std::size_t length = KeyTextOf(env, event.vk, text);
   // A key without text writes nothing, not even its modifiers.
   if (length == 0) return false;
-  if (mods.shift) Output(table, env, "<SHIFT>");
+  if (mods.shift) Output(table, env, t::kShift.data());
   OutputModifiers(table, env, mods);
   if (event.vk == platform::kVkTab && mods.alt) {
     table.AltTabHeld = true;

@@ -6,6 +6,7 @@
 #include "hooklib/hook_logic.h"
 #include "hooklib/hook_messages.h"
 #include "platform/date_time.h"
+#include "storage/macro_tags.h"
 
 namespace quindle::hooklib {
 namespace {
@@ -13,6 +14,7 @@ namespace {
 constexpr std::uint32_t kMsPerFullTag = 10'000;
 constexpr char kFullDelay[] = "<MSD:9999>";
 constexpr std::size_t kDelayTagLength = sizeof(kFullDelay) - 1;
+static_assert(kDelayTagLength == storage::tags::kMsd.size() + storage::tags::kMsdWidth + 1);
 
 // A day fraction as whole milliseconds of the day, rounded as the clock reports milliseconds;
 // -1 when the value is not a time of day (another process wrote the table).
@@ -21,15 +23,15 @@ std::int64_t MillisecondOfDay(double fraction) noexcept {
   return std::llround(fraction * static_cast<double>(platform::kMsPerDay));
 }
 
-// "<MSD:" + four digits + ">" into `out` (10 characters).
+// "<MSD:" + four digits + ">" into `out` (kDelayTagLength characters).
 void WriteDelayTag(std::uint32_t ms, char* out) noexcept {
-  const char head[] = "<MSD:";
-  for (std::size_t i = 0; i < 5; ++i) out[i] = head[i];
-  for (std::size_t i = 0; i < 4; ++i) {
-    out[8 - i] = static_cast<char>('0' + ms % 10);
+  namespace t = storage::tags;
+  for (std::size_t i = 0; i < t::kMsd.size(); ++i) out[i] = t::kMsd[i];
+  for (std::size_t i = 0; i < t::kMsdWidth; ++i) {
+    out[t::kMsd.size() + t::kMsdWidth - 1 - i] = static_cast<char>('0' + ms % 10);
     ms /= 10;
   }
-  out[9] = '>';
+  out[t::kMsd.size() + t::kMsdWidth] = '>';
 }
 
 void PostCharacters(const storage::SharedMacroTable& table, IHookEnv& env, const char* text,

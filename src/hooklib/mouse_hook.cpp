@@ -8,9 +8,12 @@
 #include "hooklib/hook_logic.h"
 #include "hooklib/hook_messages.h"
 #include "hooklib/hotkey_number.h"
+#include "storage/macro_tags.h"
 
 namespace quindle::hooklib {
 namespace {
+
+namespace t = storage::tags;
 
 constexpr int kLowestRecordedX = -999;
 constexpr std::size_t kNumberBuffer = 24;
@@ -46,8 +49,9 @@ MouseMessage Classify(std::uint32_t message) noexcept {
 }
 
 const char* ButtonTag(const MouseMessage& m) noexcept {
-  static constexpr const char* kTags[3][3] = {
-      {"<LDN>", "<LUP>", "<LDCLK>"}, {"<RDN>", "<RUP>", "<RDCLK>"}, {"<MDN>", "<MUP>", "<MDCLK>"}};
+  static constexpr const char* kTags[3][3] = {{t::kLDn.data(), t::kLUp.data(), t::kLDClk.data()},
+                                              {t::kRDn.data(), t::kRUp.data(), t::kRDClk.data()},
+                                              {t::kMDn.data(), t::kMUp.data(), t::kMDClk.data()}};
   const int column = m.action == Action::kDown ? 0 : (m.action == Action::kUp ? 1 : 2);
   return kTags[m.button - kMouseLeft][column];
 }
@@ -79,11 +83,12 @@ void OutputWindowSize(storage::SharedMacroTable& table, IHookEnv& env) noexcept 
   const long long width = static_cast<long long>(rect.right) - rect.left + 1;
   const long long height = static_cast<long long>(rect.bottom) - rect.top + 1;
   char text[64];
-  std::size_t n = Append(text, 0, "<WSIZE:");
-  n += FormatPadded(width < 0 ? 0 : width, 4, text + n);
+  std::size_t n = Append(text, 0, t::kWSize.data());
+  n += FormatPadded(width < 0 ? 0 : width, t::kWindowFieldWidth, text + n);
   text[n++] = ',';
-  n += FormatPadded(height < 0 ? 0 : height, 4, text + n);
-  n = Append(text, n, "\"CURRENT\">");
+  n += FormatPadded(height < 0 ? 0 : height, t::kWindowFieldWidth, text + n);
+  n = Append(text, n, t::kCurrentWindow.data());
+  text[n++] = '>';
   OutputCapturePiece(table, env, text, n);
 }
 
@@ -100,10 +105,10 @@ void OutputMove(storage::SharedMacroTable& table, IHookEnv& env, const MouseEven
     y -= rect.top;
   }
   char text[kNumberBuffer * 2 + 8];
-  std::size_t n = Append(text, 0, screen ? "<MMS:" : "<MMW:");
-  n += FormatPadded(x, 5, text + n);
+  std::size_t n = Append(text, 0, screen ? t::kMoveScreen.data() : t::kMoveWindow.data());
+  n += FormatPadded(x, t::kPointWidth, text + n);
   text[n++] = ',';
-  n += FormatPadded(y, 5, text + n);
+  n += FormatPadded(y, t::kPointWidth, text + n);
   text[n++] = '>';
   OutputCapturePiece(table, env, text, n);
 }

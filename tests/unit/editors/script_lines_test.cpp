@@ -141,20 +141,44 @@ INSTANTIATE_TEST_SUITE_P(MisplacedClose, ScriptRead,
                                          ReadCase{"<SPKEY:20>", {"Text: <SPKEY:20>"}, nullptr},
                                          ReadCase{"<SPEED:1>", {"Text: <SPEED:1>"}, nullptr}));
 
-// What the editor does not check reads as something that writes back the same line again.
+// Lines are read as the player reads the text. A tag spelled in a way the editor would not write
+// is written back in the editor's spelling only when that plays the same; otherwise, and where
+// the player passes characters over unread, the line keeps the tag's own text.
 INSTANTIATE_TEST_SUITE_P(
-    Unchecked, ScriptRead,
+    AsThePlayerReadsIt, ScriptRead,
     testing::Values(
-        ReadCase{"<MSD:-001>", {"Delay 0 Milliseconds"}, "<MSD:0000>"},
-        ReadCase{"<MSD:1>23>", {"Delay 1 Milliseconds"}, "<MSD:0001>"},
+        ReadCase{"<MSD:-001>", {"Delay -1 Milliseconds"}, nullptr},
+        ReadCase{"<MSD:1>23>", {"Delay 0 Milliseconds"}, nullptr},
         ReadCase{"<REM:open", {"Remark: open"}, "<REM:open>"},
-        // Read to the two decimals OK writes: the line shows what will be stored.
-        ReadCase{"<SPEED:.0050>",
-                 {"Macro Playback Speed: 100 Times Faster Than Normal"},
-                 "<SPEED:00.01>"},
-        ReadCase{"<DELAY:1.505>", {"Delay 1.51 Seconds"}, "<DELAY:01.51>"},
-        ReadCase{"<MM/DD/YY{", {"Date: MM/DD/YY  (03/30/98)"}, "<MM/DD/YY{NF000}>"},
-        ReadCase{"<LAUNCHNO:07Calc", {"Launch and Activate: "}, "<LAUNCHNO:07Calc<LAUNCH:>"}));
+        ReadCase{"<SPEED:.0050>", {"Macro Playback Speed: 200 Times Faster Than Normal"}, nullptr},
+        ReadCase{"<DELAY:1.505>", {"Delay 1.50 Seconds"}, nullptr},
+        ReadCase{"<MM/DD/YY{", {"Text: <MM/DD/YY{"}, nullptr},
+        ReadCase{"<LAUNCHNO:07Calc", {"Launch and Activate: "}, nullptr},
+        ReadCase{"<DELAY: 1.50>x", {"Delay 1.50 Seconds", "Text: x"}, "<DELAY:01.50>x"},
+        ReadCase{"<MMS:  100,  200>", {"Mouse Move Screen 100,200"}, "<MMS:00100,00200>"},
+        ReadCase{
+            "<SPEED:+0002>", {"Macro Playback Speed: 2 Times Slower Than Normal"}, "<SPEED:02.00>"},
+        ReadCase{"<WBW: 02><SPKEY: 020>",
+                 {"Mouse Wheel 2 Clicks Backward", "Keystroke Speed: 20 Milliseconds"},
+                 "<WBW:002><SPKEY:0020>"},
+        // A repeat body is taken raw by the player, so nothing in a text with one is respelled.
+        ReadCase{"<REPEAT: 003><MM/DD/YY{N}>",
+                 {"Repeat Start: 3", "Date: MM/DD/YY  (03/30/98)"},
+                 nullptr},
+        // The speed is kept when its field does not convert: "00.00" would stop all waits.
+        ReadCase{"<SPEED:0x.y0>", {"Macro Playback Speed: No Speed"}, nullptr},
+        // The long date form is 9 characters past its name, whatever they hold.
+        ReadCase{"Use <MM{N} format and more text> end",
+                 {"Text: Use ", "Date: MM  (03)", "Text: at and more text> end"},
+                 nullptr},
+        ReadCase{"<YYYY-MM-DD{YP01}>", {"Text: <YYYY-MM-DD{YP01}>"}, nullptr},
+        ReadCase{"<PAUSE:1>abc", {"Text: <PAUSE:1>abc"}, nullptr},
+        ReadCase{"<WSIZE:64>x", {"Text: <WSIZE:64>x"}, nullptr},
+        ReadCase{"<WPOS:1,2>x", {"Text: <WPOS:1,2>x"}, nullptr},
+        // Respelling the date would make the "<PAUSE:" before it long enough to be a pause.
+        ReadCase{"<PAUSE:<MM{N}>", {"Pause: Complex"}, nullptr},
+        ReadCase{
+            "<WFW:<MM{N}>x", {"Text: <WFW:", "Date: MM  (03)", "Text: x"}, "<WFW:<MM{NF000}>x"}));
 
 TEST(ScriptArguments, AreReadFromTheirPositions) {
   const auto pause = BuildTheScript("<PAUSE:010,020Wait>");

@@ -11,6 +11,7 @@
 #include "editors/dialog_test_support.h"
 #include "editors/file_dialog_models.h"
 #include "editors/launch_dialog_model.h"
+#include "editors/script_format.h"
 #include "editors/timing_dialog_models.h"
 #include "editors/win32/command_dialogs.h"
 #include "editors/win32/command_dialogs_a_res.h"
@@ -460,7 +461,7 @@ TEST(SizeItDialog, TheChoicesRelabelAndEnableAndANarrowWidthIsRefused) {
   EXPECT_FALSE(titleEnabledForCurrent);
   EXPECT_EQ(firstForPosition, "Left");
   ASSERT_TRUE(result);
-  EXPECT_EQ(result->text, "<WSIZE:0400,0100" + WindowSpecOf("Notepad", false) + ">");
+  EXPECT_EQ(result->text, "<WSIZE:0400,0100" + WindowSpec("Notepad", false) + ">");
 }
 
 // ---- "System Commands"
@@ -486,7 +487,7 @@ TEST(SystemDialog, ASpecificWindowNeedsATitleAndTheCurrentOneNone) {
                                                   std::end(kSystemCommandTexts)));
   EXPECT_TRUE(hideChecked);
   ASSERT_TRUE(result);
-  EXPECT_EQ(result->text, "<WHIDE:" + WindowSpecOf("", true) + ">");
+  EXPECT_EQ(result->text, "<WHIDE:" + WindowSpec("", true) + ">");
 }
 
 // ---- "Mouse Commands"

@@ -1,0 +1,8 @@
+# Per-target libFuzzer options, shared by tests/fuzz/run-smoke and scripts/fuzz.
+fuzz_target_options() {
+  case "$1" in
+    # Its input holds whole shared blocks: it needs room beyond libFuzzer's default length.
+    fuzz_hooks) echo "-max_len=16384" ;;
+    *) echo "" ;;
+  esac
+}
