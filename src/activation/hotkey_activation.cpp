@@ -107,7 +107,7 @@ bool HotkeyActivation::RefusePopupOrCapture() {
     services_.host.DoAMessage(kWarningTitle, kPopupRefusal);
     return true;
   }
-  if (Snapshot(-1).captureActive) {
+  if (Snapshot(-1).captureActive || services_.host.CaptureCompleting()) {
     services_.host.DoAMessage(kWarningTitle, kCaptureRefusal);
     return true;
   }

@@ -66,6 +66,9 @@ class IActivationHost {
   virtual int ShowPopupMenu(const storage::MacroRecord& macro) = 0;
   // A capture is running (the main window's own flag, for "Activate Quindle").
   virtual bool CaptureRunning() = 0;
+  // A capture has stopped recording and its macro is not written yet ("Capture Complete" may
+  // be open): starts wait until it is, as while it records.
+  virtual bool CaptureCompleting() { return false; }
   // The macro file is shared on a network and has changed since it was loaded.
   virtual bool SharedFileChanged() = 0;
   // Reloads that file and refreshes the menus, the list, the buttons and the schedule.

@@ -7,6 +7,7 @@ bool PauseLetsTypletsThrough::ShowPause(const platform::PauseRequest& request) {
   const bool resume = prompts_.ShowPause(request);
   // Set again only when playback had set it: the marker key at the macro's end clears it.
   if (wasMarked) SetMarker(true);
+  if (pauseEnded_) pauseEnded_();
   return resume;
 }
 

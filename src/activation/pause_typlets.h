@@ -5,6 +5,9 @@
 // set again when the macro goes on.
 #pragma once
 
+#include <functional>
+#include <utility>
+
 #include "platform/program.h"
 #include "storage/table_lock.h"
 
@@ -14,6 +17,9 @@ class PauseLetsTypletsThrough final : public platform::IPlaybackPrompts {
  public:
   PauseLetsTypletsThrough(storage::TableLock& lock, platform::IPlaybackPrompts& prompts)
       : lock_(lock), prompts_(prompts) {}
+
+  // Runs when a pause ends, whichever way (the main window empties the Typlet buffer there).
+  void SetPauseEnded(std::function<void()> pauseEnded) { pauseEnded_ = std::move(pauseEnded); }
 
   bool ShowPause(const platform::PauseRequest& request) override;
   std::uint16_t AskRepeatCount() override { return prompts_.AskRepeatCount(); }
@@ -27,6 +33,7 @@ class PauseLetsTypletsThrough final : public platform::IPlaybackPrompts {
 
   storage::TableLock& lock_;
   platform::IPlaybackPrompts& prompts_;
+  std::function<void()> pauseEnded_;
 };
 
 }  // namespace quindle::activation

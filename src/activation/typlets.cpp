@@ -47,15 +47,21 @@ std::string_view TypletActivation::Prefix() const noexcept {
 }
 
 void TypletActivation::OnTypletChar(std::uintptr_t code, char ch) {
+  bool marker = false;
   {
     const storage::TableGuard guard(services_.lock);
     if (!guard || guard.Table().SafeCount() == 0) return;
+    marker = guard.Table().PlaybackMarker;
   }
   if (code == hooklib::kTypletReset) {
     buffer_.clear();
     return;
   }
-  services_.player.State().CapsWasOn = code == hooklib::kTypletCharacterCaps;
+  // As with a hotkey: a character typed while a macro plays or is paused must leave the Caps
+  // Lock state that macro's start recorded, or its end would set Caps Lock wrongly.
+  engine::PlaybackState& state = services_.player.State();
+  if (!marker && !state.PauseActive && hotkeys_.PlayingMacroNumber() == 0)
+    state.CapsWasOn = code == hooklib::kTypletCharacterCaps;
   if (IsTypletCharacter(ch)) {
     if (buffer_.size() >= kTypletBufferMax) buffer_.erase(0, 1);
     buffer_.push_back(ch);
@@ -160,6 +166,9 @@ int TypletActivation::ChooseByScope() {
 void TypletActivation::RunTyplet(int n) {
   hotkeys_.SetCurrentMacroNumber(n);
   buffer_.clear();
+  // The Typlet was typed into the window in front: the macro works there, and a pause in it
+  // gives the focus back to that window.
+  services_.player.State().TargetWindow = services_.windows.Foreground();
   const std::size_t erased = options_.useSuffix ? 1 : options_.prefixKeys.size();
   hotkeys_.RunMacro(n, [this, erased] {
     const std::size_t count = erased + hotkeys_.StartedMacro().TypletName.View().size();

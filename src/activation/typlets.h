@@ -53,6 +53,9 @@ class TypletActivation {
   void TestIt();
 
   std::string_view Buffer() const noexcept { return buffer_; }
+  // Forgets what was typed (the end of a pause: the keys typed meanwhile went to the pause, and
+  // Backspaces for a Typlet completed later would erase the paused macro's own output).
+  void ClearBuffer() noexcept { buffer_.clear(); }
 
  private:
   struct Match {

@@ -36,4 +36,26 @@ TrayClickAction ActionOfClick(TrayIconKind icon, TrayMouse mouse) {
   return mouse == TrayMouse::RightUp ? TrayClickAction::EndCapture : TrayClickAction::None;
 }
 
+TrayIconKeeper::Step TrayIconKeeper::Want(bool shown) noexcept {
+  wanted_ = shown;
+  if (shown) return shown_ ? Step::None : Step::Add;
+  if (!shown_) return Step::None;
+  shown_ = false;
+  return Step::Delete;
+}
+
+bool TrayIconKeeper::Added(bool ok) noexcept {
+  shown_ = ok;
+  return wanted_ && !ok;
+}
+
+TrayIconKeeper::Step TrayIconKeeper::OnTaskbarCreated() noexcept {
+  shown_ = false;
+  return wanted_ ? Step::Add : Step::None;
+}
+
+TrayIconKeeper::Step TrayIconKeeper::OnRetry() noexcept {
+  return wanted_ && !shown_ ? Step::Add : Step::None;
+}
+
 }  // namespace quindle::app

@@ -60,6 +60,31 @@ TrayPresence PresenceFor(bool useTray, bool trayCapable);
 // "Place in System &Tray": the setting turned over, with what goes with it.
 TrayPresence ToggledPresence(bool useTray, bool trayCapable);
 
+// Keeps the main icon in the notification area while tray mode wants it. The shell can refuse
+// an add (at log-on the tray may not be up yet; Explorer may be restarting): the icon is then
+// tried again when the shell announces a new tray ("TaskbarCreated") and by a retry timer, so
+// the program is never left in tray mode without a way back to its window.
+class TrayIconKeeper {
+ public:
+  enum class Step { None, Add, Delete };
+
+  // The setting wants the icon shown (true) or gone.
+  Step Want(bool shown) noexcept;
+  // The outcome of an Add step; true when the retry timer is to run.
+  bool Added(bool ok) noexcept;
+  // "TaskbarCreated": the new tray holds none of the program's icons.
+  Step OnTaskbarCreated() noexcept;
+  // The retry timer fired.
+  Step OnRetry() noexcept;
+  // The retry timer is no longer needed (the icon is shown, or no longer wanted).
+  bool RetryDone() const noexcept { return !wanted_ || shown_; }
+  bool Shown() const noexcept { return shown_; }
+
+ private:
+  bool wanted_ = false;
+  bool shown_ = false;
+};
+
 // The program's icons in the notification area and what their mouse buttons do.
 enum class TrayIconKind { Main, Recording };
 enum class TrayMouse { LeftUp, RightUp, Other };

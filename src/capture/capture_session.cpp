@@ -10,9 +10,9 @@
 namespace quindle::capture {
 namespace {
 
-// TableGuard gives up only when the wait itself fails (a time-out proceeds, as the hook library
-// does), so a few quick retries cover a passing failure without hanging on a lasting one.
-constexpr int kLockAttempts = 10;
+// A guard gives up when the wait times out (a hook call still holds the table) or fails; a few
+// retries cover a hook call in progress without hanging on a lasting failure.
+constexpr int kLockAttempts = 4;
 
 constexpr std::string_view kNotStarted = "  The capture was not started.";
 constexpr std::string_view kNotStored = "  The captured keystrokes were not stored.";
@@ -20,6 +20,12 @@ constexpr std::string_view kNotStored = "  The captured keystrokes were not stor
 std::string KeptIn(std::string_view path) {
   return "  The captured keystrokes remain in \"" + std::string(path) +
          "\" until the next capture starts.";
+}
+
+std::string KeptDeactivated(int n) {
+  return "Capture Complete was closed without Ok, so the captured macro " + std::to_string(n) +
+         " is kept deactivated.  Activate it in the macro list to use its Typlet \"" +
+         std::string(kQuickTyplet) + "\".";
 }
 
 }  // namespace
@@ -50,7 +56,7 @@ CaptureSession::CaptureSession(const CaptureServices& services)
 void CaptureSession::StartACapture() {
   ICaptureHost& host = services_.host;
   if (host.BrowseMode()) return host.DoAMessage(kErrorTitle, kBrowseModeRefusal);
-  if (captureRunning_ || Recording()) return host.DoAMessage(kErrorTitle, kInProgressRefusal);
+  if (Busy()) return host.DoAMessage(kErrorTitle, kInProgressRefusal);
   std::optional<std::size_t> count;
   {
     // Messages come after the lock is let go: the hook library waits for it on every key.
@@ -65,6 +71,7 @@ void CaptureSession::StartACapture() {
   options_.speed = NormalSpeed(options_.speed);
   // The capture file comes first: when it cannot be made, no macro has been created either.
   if (!CreateCaptureFile(options_)) return host.ReleaseSharedFile();
+  macroFile_ = services_.store.FileName();
   const int n = AppendQuickMacro();
   if (n == 0) {
     file_.Close();
@@ -91,27 +98,36 @@ void CaptureSession::StartACapture() {
 void CaptureSession::DoCapture() {
   ICaptureHost& host = services_.host;
   platform::IPrompts& prompts = services_.prompts;
+  if (host.BrowseMode()) return prompts.ShowMessage(kErrorTitle, kBrowseModeRefusal);
   if (host.ListRowCount() <= 0) return prompts.ShowMessage(kErrorTitle, kNoMacrosRefusal);
   const int n = host.SelectedMacro();
   if (n <= 0) return prompts.ShowMessage(kErrorTitle, kNoSelectionRefusal);
-  if (captureRunning_ || Recording()) return prompts.ShowMessage(kErrorTitle, kInProgressRefusal);
+  if (Busy()) return prompts.ShowMessage(kErrorTitle, kInProgressRefusal);
+  std::optional<std::string_view> refusal;
+  {
+    storage::TableGuard guard(services_.lock);
+    if (!guard) return prompts.ShowMessage(kErrorTitle, kTableNotLocked);
+    refusal = RecaptureRefusal(guard.Table(), n, false);
+  }
+  if (refusal) return prompts.ShowMessage(kErrorTitle, *refusal);
   if (host.SharedFileInUse()) return;
 
-  storage::MacroRecord& current = services_.store.CurrentMacro();
-  if (!services_.store.ReadMacro(n, current)) return host.ReleaseSharedFile();
+  // Its own record: the store's CurrentMacro may be held by an editor.
+  storage::MacroRecord working{};
+  if (!services_.store.ReadMacro(n, working)) return host.ReleaseSharedFile();
   bool forceProgram = false;
   {
     storage::TableGuard guard(services_.lock);
-    if (guard) forceProgram = ProgramScopeForced(guard.Table(), n, current);
+    if (guard) forceProgram = ProgramScopeForced(guard.Table(), n, working);
   }
-  if (CaptureWithDialog(n, current, false, forceProgram) == CaptureStart::Closed)
+  if (CaptureWithDialog(n, working, false, forceProgram) == CaptureStart::Closed)
     host.RefillListAndSelect(n);
 }
 
 CaptureStart CaptureSession::CaptureWithDialog(int n, const storage::MacroRecord& working,
                                                bool isNew, bool forceProgram) {
   ICaptureHost& host = services_.host;
-  if (captureRunning_ || Recording()) {
+  if (Busy()) {
     services_.prompts.ShowMessage(kErrorTitle, kInProgressRefusal);
     host.ReleaseSharedFile();
     return CaptureStart::Failed;
@@ -146,6 +162,7 @@ CaptureStart CaptureSession::CaptureWithDialog(int n, const storage::MacroRecord
     host.ReleaseSharedFile();
     return CaptureStart::Failed;
   }
+  macroFile_ = services_.store.FileName();
   if (isNew) {
     chosen_.Enabled = true;
     chosen_.LastModified = services_.clock.Now();
@@ -224,6 +241,9 @@ int CaptureSession::AppendQuickMacro() {
       storage::NewMacro(kQuickName, storage::ScopeGlobal, "", storage::kActivationTyplet, "");
   record.TypletName.Assign(kQuickTyplet);
   record.TopMostOnly = true;
+  // Live only once "Capture Complete" has given it its activation: a capture that fails, or a
+  // program that is ended meanwhile, must not leave a Typlet "capture" that plays nothing.
+  record.Enabled = false;
   record.LastModified = services_.clock.Now();
   return AppendNewMacro(record);
 }
@@ -287,29 +307,40 @@ void CaptureSession::Complete(int n) {
   ICaptureHost& host = services_.host;
   topProgram_ = host.ProgramInFront();
   StopRecording();
+  // Until the record is written, hotkeys, Typlets, timed macros and file swaps wait.
+  completing_ = true;
   currentMacroNumber_ = n;
-  if (!file_.Close())
-    return Abandon(CaptureFileError(file_.Path(), "written") + std::string(kNotStored));
+  const std::string& path = file_.Path();
+  if (!file_.Close()) return Abandon(CaptureFileError(path, "written") + std::string(kNotStored));
+  // Macro n of another file is another macro.
+  if (!SameMacroFile()) return Abandon(std::string(kFileChangedDuringCapture) + KeptIn(path));
 
-  storage::MacroRecord& record = services_.store.CurrentMacro();
+  storage::MacroRecord& record = record_;
   if (!FillRecord(n, record)) return;
-  if (way_ == Way::Quick)
-    ApplyCapComplete(record);
-  else if (programScope_)
+  bool accepted = true;
+  if (way_ == Way::Quick) {
+    accepted = ApplyCapComplete(record);
+    record.Enabled = accepted;
+    // "Capture Complete" ran a message loop of its own.
+    if (!SameMacroFile()) return Abandon(std::string(kFileChangedDuringCapture) + KeptIn(path));
+  } else if (programScope_) {
     ApplyProgramScope(record);
+  }
 
   const bool written = services_.store.WriteMacro(n, record);
   if (written) {
     // The text is safe in the record (or in its overflow file); a capture file left behind is
     // emptied by the next capture anyway.
-    services_.fileOps.DeleteFile(file_.Path());
+    services_.fileOps.DeleteFile(path);
   } else {
-    host.DoAMessage(kErrorTitle, "The macro was not saved." + KeptIn(file_.Path()));
+    host.DoAMessage(kErrorTitle, "The macro was not saved." + KeptIn(path) +
+                                     (way_ == Way::Quick ? DisposeQuickMacro() : std::string()));
   }
   storage::SetHotKeys(services_.lock);
   host.RestoreMainWindow();
   host.ReleaseSharedFile();
   if (written && way_ == Way::Dialog) host.DoAMessage(kCaptureTitle, CompletionMessage(record));
+  if (written && !accepted) host.DoAMessage(kCaptureTitle, KeptDeactivated(n));
   Finish(n);
 }
 
@@ -351,7 +382,7 @@ bool CaptureSession::FillRecord(int n, storage::MacroRecord& record) {
   return true;
 }
 
-void CaptureSession::ApplyCapComplete(storage::MacroRecord& record) {
+bool CaptureSession::ApplyCapComplete(storage::MacroRecord& record) {
   ICaptureHost& host = services_.host;
   // The dialog runs its own message loop: it gets a copy, so the hook library never waits for
   // the table while the user chooses.
@@ -366,9 +397,9 @@ void CaptureSession::ApplyCapComplete(storage::MacroRecord& record) {
   host.ShowForCompletion();
   const std::optional<CapCompleteResult> result = services_.dialogs.RunCapComplete(request);
   host.HideAfterCompletion();
-  // Closed without "&Ok": the macro stays the Typlet "capture" it was created as, with the
-  // captured text; nothing recorded is thrown away.
-  if (!result) return;
+  // Closed without "&Ok": the macro keeps the captured text as the deactivated Typlet "capture"
+  // it was created as; nothing recorded is thrown away, and nothing plays it by surprise.
+  if (!result) return false;
 
   record.HotkeyNumber = result->typlet ? storage::kActivationTyplet : result->hotkeyNumber;
   record.TypletName.Assign(result->typlet ? std::string_view(result->typletName)
@@ -380,6 +411,7 @@ void CaptureSession::ApplyCapComplete(storage::MacroRecord& record) {
     record.ScopeKind = storage::ScopeGlobal;
     record.ScopeText.Assign("");
   }
+  return true;
 }
 
 void CaptureSession::ApplyProgramScope(storage::MacroRecord& record) const {
@@ -403,15 +435,51 @@ void CaptureSession::Abandon(std::string_view text) {
   StopRecording();
   if (file_.IsOpen()) file_.Close();
   ICaptureHost& host = services_.host;
+  const std::string told =
+      std::string(text) + (way_ == Way::Quick ? DisposeQuickMacro() : std::string());
   host.RestoreMainWindow();
   host.ReleaseSharedFile();
-  host.DoAMessage(kErrorTitle, text);
+  host.DoAMessage(kErrorTitle, told);
   Finish(captureNumber_);
+}
+
+std::string CaptureSession::DisposeQuickMacro() {
+  const int n = captureNumber_;
+  // It is the file's last macro, appended by this capture; in another file that number is
+  // someone else's macro.
+  if (SameMacroFile() && services_.store.DeleteMacro(n)) {
+    // A removal renumbers the table: it is rebuilt from the file.
+    services_.store.ReloadMacroFile();
+    return "  The new macro " + std::to_string(n) + " was removed.";
+  }
+  return "  The new macro " + std::to_string(n) + " stays in \"" + macroFile_ + "\", deactivated.";
+}
+
+bool CaptureSession::SameMacroFile() const {
+  return services_.store.FileName() == macroFile_;
+}
+
+bool CaptureSession::RefuseWhileBusy() {
+  if (!Busy()) return false;
+  services_.prompts.ShowMessage(kErrorTitle, kBusyRefusal);
+  return true;
+}
+
+bool CaptureSession::DeferSwap(std::string_view path) {
+  if (!Busy()) return false;
+  pendingSwap_ = std::string(path);
+  return true;
 }
 
 void CaptureSession::Finish(int select) {
   captureRunning_ = false;
+  completing_ = false;
   services_.host.RefillListAndSelect(select);
+  if (pendingSwap_) {
+    const std::string path = std::move(*pendingSwap_);
+    pendingSwap_.reset();
+    services_.host.SwapMacroFile(path);
+  }
 }
 
 }  // namespace quindle::capture

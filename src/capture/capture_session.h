@@ -18,6 +18,7 @@
 
 #include "activation/macro_names.h"
 #include "capture/capture_file.h"
+#include "capture/capture_table.h"
 #include "capture/capture_types.h"
 #include "platform/file_io.h"
 #include "platform/system.h"
@@ -31,7 +32,6 @@ inline constexpr std::string_view kErrorTitle = "Error";
 inline constexpr std::string_view kCaptureTitle = "Capture";
 inline constexpr std::string_view kStartCaptureTitle = "Start Capture";
 
-inline constexpr std::string_view kBrowseModeRefusal = "Capture not allowed in Browse Mode.";
 inline constexpr std::string_view kInProgressRefusal =
     "A capture is currently in progress.  Capture not allowed.";
 inline constexpr std::string_view kMaximumRefusal =
@@ -40,6 +40,12 @@ inline constexpr std::string_view kNoMacrosRefusal = activation::kNoMacrosYet;
 inline constexpr std::string_view kNoSelectionRefusal = activation::kNoMacroSelected;
 inline constexpr std::string_view kTableNotLocked =
     "The macro table could not be locked.  The capture could not go on.";
+// The editors and every command that changes the macro file, while a capture records or
+// completes: the capture's macro must be stored into the file it began in, as it began.
+inline constexpr std::string_view kBusyRefusal =
+    "A capture is currently in progress.  Macros cannot be changed until it is complete.";
+inline constexpr std::string_view kFileChangedDuringCapture =
+    "The macro file was changed while the capture ran.";
 
 // The quick capture's new macro.
 inline constexpr std::string_view kQuickName = "Capture";
@@ -77,6 +83,8 @@ class ICaptureHost {
   virtual void RestoreMainWindow() = 0;
   // Refills the macro list and selects macro n (0: no selection).
   virtual void RefillListAndSelect(int n) = 0;
+  // Carries out a swap of the macro file that waited for the capture's end.
+  virtual void SwapMacroFile(std::string_view path) = 0;
   // The macro of the selected row (0: none) and the number of rows in the list.
   virtual int SelectedMacro() = 0;
   virtual int ListRowCount() = 0;
@@ -120,8 +128,18 @@ class CaptureSession {
 
   // A quick capture is running or completing (the main window's CaptureRunning).
   bool CaptureRunning() const noexcept { return captureRunning_; }
+  // The capture has stopped recording and its macro is not written yet.
+  bool Completing() const noexcept { return completing_; }
   // Some capture records characters.
   bool Recording() const noexcept { return !finished_; }
+  // Some capture records or completes: nothing else may change the macro file meanwhile.
+  bool Busy() const noexcept { return Recording() || captureRunning_ || completing_; }
+  // For the editors and the commands that change the macro file: while Busy, tells the user
+  // why the command does not open and returns true.
+  bool RefuseWhileBusy();
+  // A swap of the macro file asked for (by a macro) while Busy waits for the capture's end,
+  // where the last one asked for is carried out; true when it was taken to wait.
+  bool DeferSwap(std::string_view path);
   // The macro the last capture message named.
   int CurrentMacroNumber() const noexcept { return currentMacroNumber_; }
   // The program in front when the capture started, and again when it ended.
@@ -144,7 +162,12 @@ class CaptureSession {
   void Complete(int n);
   // The record as it is to be saved: read back (or the new macro), the captured text moved in.
   bool FillRecord(int n, storage::MacroRecord& record);
-  void ApplyCapComplete(storage::MacroRecord& record);
+  // "Capture Complete": true when it was closed with "&Ok" and its choices are in `record`.
+  bool ApplyCapComplete(storage::MacroRecord& record);
+  // The quick capture's new macro after a failure: removed, or else left deactivated; the
+  // sentence that tells the user which.
+  std::string DisposeQuickMacro();
+  bool SameMacroFile() const;
   void ApplyProgramScope(storage::MacroRecord& record) const;
   // Stops recording: icon back, finished, CaptureActive cleared. Idempotent.
   void StopRecording();
@@ -159,11 +182,16 @@ class CaptureSession {
   Way way_ = Way::Quick;
   bool finished_ = true;
   bool captureRunning_ = false;
+  bool completing_ = false;
   bool programScope_ = false;
   bool iconOn_ = false;
   int captureNumber_ = 0;
   int currentMacroNumber_ = 0;
   std::string topProgram_;
+  std::string macroFile_;  // the macro file the capture began in
+  std::optional<std::string> pendingSwap_;
+  // The record being completed: never the store's CurrentMacro, which an editor may hold.
+  storage::MacroRecord record_{};
   // The capture dialog's choices, laid onto the record when the capture completes.
   storage::MacroRecord chosen_{};
 };

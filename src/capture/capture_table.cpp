@@ -96,4 +96,16 @@ void SetUpCaptureTable(storage::SharedMacroTable& table, const CaptureTableSetup
   table.FirstEvent = true;
 }
 
+std::optional<std::string_view> RecaptureRefusal(const storage::SharedMacroTable& table, int number,
+                                                 bool browseMode) noexcept {
+  if (browseMode) return kBrowseModeRefusal;
+  if (number < 1 || static_cast<std::size_t>(number) > table.SafeCount()) return std::nullopt;
+  const auto slot = static_cast<std::size_t>(number - 1);
+  const std::int16_t scope = table.ScopeKind[slot].Get();
+  if (scope == storage::ScopeSystem) return kSystemRecaptureRefusal;
+  if (scope == storage::ScopePopupMenu) return kPopupRecaptureRefusal;
+  if (table.HotkeyNumber[slot].Get() == storage::kActivationTimed) return kTimedRecaptureRefusal;
+  return std::nullopt;
+}
+
 }  // namespace quindle::capture

@@ -12,6 +12,14 @@
 
 namespace quindle::capture {
 
+inline constexpr std::string_view kBrowseModeRefusal = "Capture not allowed in Browse Mode.";
+inline constexpr std::string_view kSystemRecaptureRefusal =
+    "A system macro cannot be recaptured.  Change it in System Hot Keys.";
+inline constexpr std::string_view kPopupRecaptureRefusal =
+    "A Popup Menu macro cannot be recaptured.  Its members are changed with Modify Popup Menu.";
+inline constexpr std::string_view kTimedRecaptureRefusal =
+    "A timed macro cannot be recaptured.  Change it with the Scripting Editor.";
+
 // The playback speed a timed capture starts with: 1 actual, 2 half, 3 double, 4 quadruple.
 // Any other number is actual speed.
 std::string_view SpeedTag(int speed) noexcept;
@@ -29,6 +37,13 @@ bool IsRealHotkey(int hotkeyNumber) noexcept;
 // a global macro (other than macro `number`) already has its HotkeyNumber.
 bool ProgramScopeForced(const storage::SharedMacroTable& table, int number,
                         const storage::MacroRecord& record) noexcept;
+
+// Why "Re&capture Macro" must not run on macro `number` (the entry is greyed for the same
+// reasons): the browse modes change nothing; a system macro's record holds its action, a popup
+// menu's its members and a timed macro's text is played by the scheduler, none of which a
+// recording may overwrite. Nothing when the macro may be recaptured (or is not in the table).
+std::optional<std::string_view> RecaptureRefusal(const storage::SharedMacroTable& table, int number,
+                                                 bool browseMode) noexcept;
 
 struct CaptureTableSetup {
   CaptureOptions options;        // keys, doubleAlt, mouse, screenRelative, windowSize, timing

@@ -28,9 +28,15 @@ bool StoreMacroSource::ReadMacro(int n, storage::MacroRecord& record) {
   return store_.ReadMacro(n, record);
 }
 
+AlarmSound AlarmOfChoice(bool wave, std::string_view file, bool wait) {
+  if (!wave || file.empty()) return AlarmSound{true, false, {}};
+  return AlarmSound{true, wait, std::string(file)};
+}
+
 bool PlayerRunner::Busy() {
   const engine::PlaybackState& state = services_.player.State();
   if (state.PauseActive || state.PopupShowing) return true;
+  if (services_.captureCompleting && services_.captureCompleting()) return true;
   const storage::TableGuard guard(services_.lock);
   return guard && guard.Table().CaptureActive;
 }
@@ -54,7 +60,10 @@ bool PlayerRunner::Run(int /*n*/, const storage::MacroRecord& record, bool capsS
   const std::string name(record.Name.View());
   if (!ActivateScope(record)) return false;
   const AlarmSound alarm = services_.alarm ? services_.alarm() : AlarmSound{};
-  if (alarm.use && !alarm.file.empty()) services_.player.Actions().Wave(alarm.file, alarm.wait);
+  if (alarm.PlaysWave())
+    services_.player.Actions().Wave(alarm.file, alarm.wait);
+  else if (alarm.Beeps())
+    services_.player.Actions().Beep();
 
   // Under the playback marker, as a hotkey's macro plays: the macro's own keys must not feed
   // Typlet matching.

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/player.h"
@@ -29,12 +30,20 @@ class StoreMacroSource final : public ITimedMacroSource {
   storage::MacroStore& store_;
 };
 
-// The scheduler's alarm: "Use Wave File", "Wave File Wait", "Wave File".
+// The scheduler's alarm: "Use Wave File" (a sound before each scheduled macro), "Wave File
+// Wait", "Wave File". A sound without a file is the standard beep.
 struct AlarmSound {
   bool use = false;
   bool wait = false;
   std::string file;
+
+  bool Beeps() const noexcept { return use && file.empty(); }
+  bool PlaysWave() const noexcept { return use && !file.empty(); }
 };
+
+// What "&Alarm"'s "Set Sound" chose: "&Beep", or the wave file with its wait choice. Either is
+// a sound before each scheduled macro.
+AlarmSound AlarmOfChoice(bool wave, std::string_view file, bool wait);
 
 struct TimedRunServices {
   storage::TableLock& lock;
@@ -46,6 +55,8 @@ struct TimedRunServices {
   std::function<AlarmSound()> alarm;
   // Caps Lock as the hook library last reported it.
   std::function<bool()> capsLockOn;
+  // A capture has stopped recording and its macro is not written yet: timed macros wait.
+  std::function<bool()> captureCompleting;
 };
 
 class PlayerRunner final : public ITimedMacroRunner {

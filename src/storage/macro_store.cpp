@@ -11,9 +11,9 @@ namespace {
 
 constexpr std::string_view kErrorTitle = "Error";
 constexpr std::string_view kWarningTitle = "Warning";
-// Failed acquisitions come back at once (the time-out case proceeds), so a few quick retries
-// cover a passing failure without hanging the program on a lasting one.
-constexpr int kLockAttempts = 10;
+// A refused acquisition comes back at once and a timed-out one after 500 ms (a hook call still
+// holds the table); a few retries cover either without hanging the program on a lasting one.
+constexpr int kLockAttempts = 4;
 constexpr std::size_t kEnabledOffset = offsetof(MacroRecord, Enabled);
 
 constexpr std::uint64_t RecordOffset(std::size_t n) noexcept {
@@ -207,12 +207,14 @@ bool MacroStore::WriteMacro(int n, const MacroRecord& record) {
 
   std::size_t slot = 0;
   {
+    // Without the table (refused, or still in use elsewhere after the wait) nothing is written:
+    // a record in the file that the table does not mirror would start the wrong macro.
     TableGuard guard(lock_);
+    if (!guard) {
+      prompts_.ShowMessage(kErrorTitle, kSavingFailed);
+      return false;
+    }
     if (append) {
-      if (!guard) {
-        prompts_.ShowMessage(kErrorTitle, kSavingFailed);
-        return false;
-      }
       const std::int32_t count = guard.Table().Count;
       // Past slot 500 there is no table slot; the callers refuse at 500, so this only guards.
       if (count < 1 || count > static_cast<std::int32_t>(kMaxMacros)) {
@@ -221,8 +223,7 @@ bool MacroStore::WriteMacro(int n, const MacroRecord& record) {
       }
       slot = static_cast<std::size_t>(count);
     } else {
-      const std::size_t limit = guard ? guard.Table().SafeCount() : kMaxMacros;
-      if (n < 1 || static_cast<std::size_t>(n) > limit) {
+      if (n < 1 || static_cast<std::size_t>(n) > guard.Table().SafeCount()) {
         prompts_.ShowMessage(kErrorTitle, kSavingFailed);
         return false;
       }
@@ -243,10 +244,7 @@ bool MacroStore::WriteMacro(int n, const MacroRecord& record) {
   file.reset();
 
   index_.Set(static_cast<int>(slot), record.Name.View(), record.TypletName.View());
-  {
-    TableGuard guard(lock_);
-    if (guard) StoreSlot(guard.Table(), slot, record);
-  }
+  WithTableRetry([&](SharedMacroTable& table) { StoreSlot(table, slot, record); });
   SetHotKeys(lock_);
   return true;
 }

@@ -15,15 +15,17 @@ bool TableLock::Acquire() {
     ++nesting_;
     return true;
   }
+  timedOut_ = false;
   if (!objects_.OpenMutex()) return false;
   const WaitResult wait = objects_.Wait(kTableWaitMs);
-  if (wait == WaitResult::Failed) {
-    // Without a usable mutex nothing says the objects are sound: report failure rather than
-    // map a view that every caller would then trust.
+  if (wait != WaitResult::Acquired) {
+    // Without a usable mutex nothing says the objects are sound; after a time-out another party
+    // still works in the table. Either way no view is mapped that a caller could write through.
+    timedOut_ = wait == WaitResult::TimedOut;
     objects_.CloseMutex();
     return false;
   }
-  owned_ = wait == WaitResult::Acquired;
+  owned_ = true;
   view_ = objects_.MapView();
   if (view_ == nullptr) {
     if (owned_) objects_.ReleaseMutex();
@@ -44,7 +46,6 @@ void TableLock::Release() {
     nesting_ = 0;
     view_ = nullptr;
     objects_.UnmapView();
-    // A mutex that timed out was never ours; releasing it would free another holder's lock.
     if (owned_) objects_.ReleaseMutex();
     owned_ = false;
     objects_.CloseMutex();

@@ -11,7 +11,7 @@ namespace quindle::storage {
 
 enum class WaitResult {
   Acquired,  // owned (an abandoned mutex counts as owned)
-  TimedOut,  // not owned; the table is used anyway, as the hook library does
+  TimedOut,  // not owned: someone else is using the table; the caller gives up
   Failed,    // the wait itself failed (a bad handle, for instance)
 };
 
@@ -41,12 +41,17 @@ class TableLock {
   TableLock& operator=(const TableLock&) = delete;
   ~TableLock();
 
-  // True when the table may be used until the matching Release.
+  // True when the table may be used until the matching Release. False when the mutex could not
+  // be opened or the view mapped, and when the wait timed out: another party still works in the
+  // table, and writing to it then could interleave with that party's writes. LastTimedOut()
+  // tells a time-out apart from a failure.
   bool Acquire();
   // Undoes one successful Acquire; without one it does nothing.
   void Release();
 
   bool Held() const noexcept { return nesting_ > 0; }
+  // The last outermost Acquire gave up because the wait timed out.
+  bool LastTimedOut() const noexcept { return timedOut_; }
   int Nesting() const noexcept { return nesting_; }
   // The mapped table while held, nullptr otherwise.
   SharedMacroTable* Table() const noexcept { return nesting_ > 0 ? view_ : nullptr; }
@@ -55,10 +60,12 @@ class TableLock {
   ITableObjects& objects_;
   int nesting_ = 0;
   bool owned_ = false;  // the outermost Acquire got the mutex (it did not time out)
+  bool timedOut_ = false;
   SharedMacroTable* view_ = nullptr;
 };
 
-// Holds the table for one scope. Check Held() before touching Table().
+// Holds the table for one scope. Check Held() before touching Table(): a guard that does not
+// hold the lock (refused, or timed out waiting for it) has no table, and its caller gives up.
 class TableGuard {
  public:
   explicit TableGuard(TableLock& lock) : lock_(lock), held_(lock.Acquire()) {}
@@ -69,6 +76,8 @@ class TableGuard {
   }
 
   bool Held() const noexcept { return held_; }
+  // Not held because the wait for the mutex timed out.
+  bool TimedOut() const noexcept { return !held_ && lock_.LastTimedOut(); }
   explicit operator bool() const noexcept { return held_; }
   SharedMacroTable& Table() const noexcept { return *lock_.Table(); }
 

@@ -19,6 +19,7 @@ bool InProcessTable::OpenMutex() {
 
 WaitResult InProcessTable::Wait(std::uint32_t timeoutMs) {
   if (waitFails_ || !mutexOpen_ || owned_) return WaitResult::Failed;
+  if (waitTimesOut_) return WaitResult::TimedOut;
   if (!mutex_.try_lock_for(std::chrono::milliseconds(timeoutMs))) return WaitResult::TimedOut;
   owned_ = true;
   return WaitResult::Acquired;

@@ -23,6 +23,8 @@ class InProcessTable final : public ITableObjects {
 
   void SetOpenFails(bool fails) noexcept { openFails_ = fails; }
   void SetWaitFails(bool fails) noexcept { waitFails_ = fails; }
+  // Every wait times out at once, as if another party held the mutex.
+  void SetWaitTimesOut(bool timesOut) noexcept { waitTimesOut_ = timesOut; }
   void SetMapFails(bool fails) noexcept { mapFails_ = fails; }
 
   bool MutexOpen() const noexcept { return mutexOpen_; }
@@ -44,6 +46,7 @@ class InProcessTable final : public ITableObjects {
   std::timed_mutex mutex_;
   bool openFails_ = false;
   bool waitFails_ = false;
+  bool waitTimesOut_ = false;
   bool mapFails_ = false;
   bool mutexOpen_ = false;
   bool owned_ = false;

@@ -87,10 +87,13 @@ void ShadowedTyplets(const std::vector<MacroRecord>& records, const TypletOption
                      std::vector<std::string>& lines) {
   // Only in prefix mode without "Solitary Usage" does a Typlet fire wherever it occurs in what
   // was typed; otherwise the whole typed text must equal it.
+  // In prefix mode the prefix is typed before every Typlet, so a shorter one fires inside a
+  // longer one only when prefix and shorter name occur together in what is typed.
   const bool anywhere = !options.useSuffix && !options.solitaryUsage;
-  const auto key = [&options](const MacroRecord& r) {
-    const std::string_view name = r.TypletName.View();
-    return options.caseSensitive ? std::string(name) : platform::UpperAToZ(name);
+  const std::string prefix = options.useSuffix ? std::string() : options.prefixKeys;
+  const auto key = [&options, &prefix](const MacroRecord& r) {
+    const std::string typed = prefix + std::string(r.TypletName.View());
+    return options.caseSensitive ? typed : platform::UpperAToZ(typed);
   };
   for (std::size_t i = 0; i < records.size(); ++i) {
     if (!IsTyplet(records[i]) || records[i].TypletName.View().empty()) continue;
@@ -113,6 +116,19 @@ void ShadowedTyplets(const std::vector<MacroRecord>& records, const TypletOption
   }
 }
 
+// The buffer the program matches holds only Typlet characters: a prefix with any other one is
+// never typed in full, and no Typlet can fire.
+void BadPrefix(const TypletOptions& options, std::vector<std::string>& lines) {
+  if (options.useSuffix) return;
+  for (const char c : options.prefixKeys) {
+    if (activation::IsTypletCharacter(c)) continue;
+    lines.push_back("settings: Prefix Keys " + Quoted(options.prefixKeys) +
+                    " has a character that cannot be typed as a Typlet: " +
+                    Quoted(std::string_view(&c, 1)) + "; no Typlet can fire");
+    return;
+  }
+}
+
 void BadTypletNames(const std::vector<MacroRecord>& records, std::vector<std::string>& lines) {
   for (std::size_t i = 0; i < records.size(); ++i) {
     const MacroRecord& r = records[i];
@@ -126,7 +142,7 @@ void BadTypletNames(const std::vector<MacroRecord>& records, std::vector<std::st
       continue;
     }
     for (const char c : name) {
-      if (IsTypletCharacter(c)) continue;
+      if (activation::IsTypletCharacter(c)) continue;
       lines.push_back(prefix + "Typlet " + Quoted(name) +
                       " has a character that cannot be typed "
                       "as a Typlet: " +
@@ -192,16 +208,12 @@ void PopupMembers(const std::vector<MacroRecord>& records, std::vector<std::stri
 
 }  // namespace
 
-bool IsTypletCharacter(char c) noexcept {
-  if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) return true;
-  return std::string_view("!#$%&*+,-./;<=>?@^_").find(c) != std::string_view::npos;
-}
-
 std::vector<std::string> LintMacros(const std::vector<MacroRecord>& records,
                                     const TypletOptions& typlets, double now) {
   std::vector<std::string> lines;
   DuplicateHotkeys(records, lines);
   ShadowedTyplets(records, typlets, lines);
+  BadPrefix(typlets, lines);
   BadTypletNames(records, lines);
   PastOnceSchedules(records, now, lines);
   EmptyScopes(records, lines);

@@ -5,21 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "activation/typlets.h"
 #include "storage/macro_record.h"
 
 namespace quindle::tool {
 
-// The Typlet options that decide whether one Typlet can shadow another.
-struct TypletOptions {
-  bool solitaryUsage = false;
-  bool caseSensitive = true;
-  bool useSuffix = false;
-};
+// The Typlet options as the program uses them: they decide whether one Typlet can shadow
+// another, and a prefix the program cannot match leaves every Typlet dead.
+using TypletOptions = activation::TypletOptions;
 
 std::vector<std::string> LintMacros(const std::vector<storage::MacroRecord>& records,
                                     const TypletOptions& typlets, double now);
-
-// A Typlet name's characters: A-Z, a-z, 0-9 and ! # $ % & * + , - . / ; < = > ? @ ^ _.
-bool IsTypletCharacter(char c) noexcept;
 
 }  // namespace quindle::tool

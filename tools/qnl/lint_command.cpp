@@ -18,8 +18,9 @@ namespace {
 constexpr const char* kLintHelp =
     "Check a macro file and print one line per finding, with the macro numbers involved: two "
     "enabled macros with one hotkey and the same scope (the second can never be chosen), a "
-    "Typlet that fires while another is typed (prefix mode), a Typlet name with characters "
-    "outside the Typlet set, a once-schedule in the past, a window or program scope with an "
+    "Typlet that fires while another is typed (prefix mode, with its \"Prefix Keys\"), a Typlet "
+    "name or \"Prefix Keys\" with characters outside the Typlet set, a once-schedule in the past, "
+    "a window or program scope with an "
     "empty text, a popup menu that lists a macro beyond the file. The Typlet options come from "
     "--settings (QUINX.INI) or are the defaults. Exit status 0: clean, 1: findings, 2: bad "
     "argument. The files are only read.";
@@ -53,8 +54,15 @@ std::optional<TypletOptions> ReadTypletOptions(const std::string& path) {
     if (!inSection || equals == std::string::npos) continue;
     const std::string key = platform::UpperAToZ(
         platform::TrimSpacesAndControls(std::string_view(text).substr(0, equals)));
-    const bool yes = platform::UpperAToZ(platform::TrimSpacesAndControls(
-                         std::string_view(text).substr(equals + 1))) == "YES";
+    const std::string_view value =
+        platform::TrimSpacesAndControls(std::string_view(text).substr(equals + 1));
+    const bool yes = platform::UpperAToZ(value) == "YES";
+    // Held to what the program itself accepts: trimmed, at most two characters.
+    if (key == "PREFIX KEYS") {
+      options.prefixKeys = std::string(value);
+      if (options.prefixKeys.size() > activation::kTypletPrefixMax)
+        options.prefixKeys.resize(activation::kTypletPrefixMax);
+    }
     if (key == "SOLITARY USAGE") options.solitaryUsage = yes;
     if (key == "CASE SENSATIVE") options.caseSensitive = yes;
     if (key == "USE SUFFIX") options.useSuffix = yes;

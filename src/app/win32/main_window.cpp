@@ -20,6 +20,7 @@
 #include "app/win32/main_window_res.h"
 #include "app/win32/profile_file.h"
 #include "app/window_position.h"
+#include "capture/capture_table.h"
 #include "capture/win32/capture_defaults_dialog.h"
 #include "hooklib/hook_messages.h"
 #include "platform/std_file_io.h"
@@ -227,6 +228,7 @@ bool TMainWin::FormCreate() {
   activation_ = std::make_unique<activation::HotkeyActivation>(services);
   typlets_ = std::make_unique<activation::TypletActivation>(services, *activation_);
   typlets_->SetOptions(TypletOptionsOf(context_.settings));
+  pausePrompts_->SetPauseEnded([this] { typlets_->ClearBuffer(); });
 
   const platform::win32::SystemVersion version = platform::win32::QuerySystemVersion();
   const bool isNT = version.NtFourOrLater();
@@ -299,7 +301,8 @@ void TMainWin::StartScheduler() {
         const Settings& s = context_.settings;
         return scheduler::AlarmSound{s.useWaveFile, s.waveFileWait, s.waveFile};
       },
-      [this] { return activation_->CapsLockOn(); }};
+      [this] { return activation_->CapsLockOn(); },
+      [this] { return capture_ && capture_->Completing(); }};
   scheduler_ = std::make_unique<scheduler::win32::SchedulerTimers>(
       Handle(), run, context_.store, platform_->clock,
       scheduler::win32::SchedulerHost{[this] { return int{context_.settings.timerSeconds}; },
@@ -319,6 +322,7 @@ void TMainWin::ToggleOption(int command, bool& option) {
 }
 
 void TMainWin::OnTimer(UINT_PTR timerId) {
+  if (tray_ && tray_->OnTimer(timerId)) return;
   if (scheduler_ && !closing_) scheduler_->OnTimer(timerId);
 }
 
@@ -463,6 +467,17 @@ void TMainWin::FillList() {
     list.SetCell(row, 2, record.Name.View());
     list.SetCell(row, 3, activation::ScopeName(record));
   }
+  UpdateMacroMenu();
+}
+
+void TMainWin::UpdateMacroMenu() {
+  const int row = list_ != nullptr ? platform::win32::ListView(list_).Selected() : -1;
+  bool refused = options_.browse || options_.browseAll;
+  if (!refused && row >= 0) {
+    const storage::TableGuard guard(context_.lock);
+    refused = guard && capture::RecaptureRefusal(guard.Table(), row + 1, false).has_value();
+  }
+  platform::win32::EnableMenuCommand(GetMenu(Handle()), IDM_MACROS_RECAPTURE, !refused);
 }
 
 void TMainWin::LayoutList() {
@@ -538,6 +553,11 @@ void TMainWin::OnMenu(int id) {
 }
 
 bool TMainWin::OnNotify(const NMHDR& header, LRESULT& result) {
+  if (header.hwndFrom == list_ && header.code == LVN_ITEMCHANGED) {
+    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+    if (((change.uNewState ^ change.uOldState) & LVIS_SELECTED) != 0) UpdateMacroMenu();
+    return false;
+  }
   if (header.hwndFrom != list_ || (header.code != NM_DBLCLK && header.code != NM_RETURN))
     return false;
   OpenListEntry(platform::win32::ListView(list_).Selected());
@@ -571,6 +591,7 @@ void TMainWin::OpenCaptureDefaults() {
 }
 
 void TMainWin::OpenSystemKeys(activation::SystemKeyField field) {
+  if (capture_ && capture_->RefuseWhileBusy()) return;
   activation::win32::TSystemKeys dialog(context_.lock, context_.store, context_.settings.systemMenu,
                                         field);
   const std::optional<activation::win32::SystemKeysResult> result = dialog.Run(Handle());
@@ -651,6 +672,8 @@ void TMainWin::SuppressNextFocusLoss() {
 }
 
 void TMainWin::SwapMacroFile(std::string_view path) {
+  // The capture's macro goes into the file it began in; the swap follows its end.
+  if (capture_ && capture_->DeferSwap(path)) return;
   const std::string file(path);
   if (FileExists(file)) OpenMacroFile(file);
 }

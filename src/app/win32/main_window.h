@@ -96,6 +96,7 @@ class TMainWin final : public platform::win32::WindowBase,
   void MenuTopWindow() override;
   int ShowPopupMenu(const storage::MacroRecord& macro) override;
   bool CaptureRunning() override;
+  bool CaptureCompleting() override;
   bool SharedFileChanged() override { return false; }
   void ReloadSharedFile() override {}
 
@@ -147,6 +148,8 @@ class TMainWin final : public platform::win32::WindowBase,
   void OpenMacroFile(const std::string& path);
   void CreateList();
   void FillList();
+  // "Re&capture Macro" greyed for the selected macro when the capture would refuse it.
+  void UpdateMacroMenu();
   void LayoutList();
   void UpdateCaption();
   void OnMenu(int id);

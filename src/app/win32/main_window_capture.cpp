@@ -67,6 +67,7 @@ class TMainWin::CaptureHost final : public capture::ICaptureHost {
     window_.FillList();
     if (n > 0) platform::win32::ListView(window_.list_).Select(n - 1);
   }
+  void SwapMacroFile(std::string_view path) override { window_.SwapMacroFile(path); }
   int SelectedMacro() override {
     const int row = platform::win32::ListView(window_.list_).Selected();
     return row < 0 ? 0 : row + 1;
@@ -79,7 +80,8 @@ class TMainWin::CaptureHost final : public capture::ICaptureHost {
 
 void TMainWin::StartCapture() {
   captureHost_ = std::make_unique<CaptureHost>(*this);
-  captureDialogs_ = std::make_unique<capture::win32::CaptureDialogs>(Handle(), context_.lock);
+  captureDialogs_ =
+      std::make_unique<capture::win32::CaptureDialogs>(Handle(), context_.lock, platform_->windows);
   capture_ = std::make_unique<capture::CaptureSession>(capture::CaptureServices{
       context_.store, context_.lock, captureFiles_, platform_->files, platform_->clock,
       platform_->prompts, *captureDialogs_, *captureHost_, context_.programDir});
@@ -105,6 +107,10 @@ void TMainWin::StartACapture() {
 
 bool TMainWin::CaptureRunning() {
   return capture_ && capture_->CaptureRunning();
+}
+
+bool TMainWin::CaptureCompleting() {
+  return capture_ && capture_->Completing();
 }
 
 void TMainWin::DoCapture() {

@@ -12,6 +12,7 @@
 #include "hooklib/hotkey_names.h"
 #include "platform/date_time.h"
 #include "platform/win32/controls/list_view.h"
+#include "scheduler/timed_runner.h"
 #include "scheduler/win32/schedule_dialog.h"
 #include "storage/set_hotkeys.h"
 
@@ -82,6 +83,9 @@ void TMainWin::SwitchKeyboardHook(bool on) {
 }
 
 void TMainWin::DoTheScript(int row) {
+  // The capture's macro is written when it completes; an editor's write-back meanwhile could
+  // overwrite it, or go into a file the capture then no longer matches.
+  if (capture_ && capture_->RefuseWhileBusy()) return;
   editors::win32::ScriptingEditorSetup setup;
   std::size_t count = 0;
   bool popup = false;
@@ -171,21 +175,22 @@ void TMainWin::OpenTimerInterval() {
 // or without waiting for its end.
 void TMainWin::OpenAlarm() {
   Settings& settings = context_.settings;
+  const scheduler::AlarmSound now{settings.useWaveFile, settings.waveFileWait, settings.waveFile};
   const editors::CommandData alarm =
-      editors::SoundData{settings.useWaveFile ? 2 : 1, settings.waveFile, settings.waveFileWait};
+      editors::SoundData{now.PlaysWave() ? 2 : 1, settings.waveFile, settings.waveFileWait};
   editors::win32::CommandDialogRequest request;
-  request.command = settings.useWaveFile ? editors::kCmdSoundWaveFile : editors::kCmdSoundBeep;
+  request.command = now.PlaysWave() ? editors::kCmdSoundWaveFile : editors::kCmdSoundBeep;
   request.edit = &alarm;
   editors::win32::Win32PathChecks paths;
   const editors::win32::CommandOutcome chosen =
       editors::win32::RunSoundDialog(Handle(), request, paths);
   const auto* sound = chosen ? std::get_if<editors::SoundData>(&chosen->data) : nullptr;
   if (sound == nullptr) return;
-  settings.useWaveFile = sound->kind == 2;
-  if (settings.useWaveFile) {
-    settings.waveFile = sound->path;
-    settings.waveFileWait = sound->wait;
-  }
+  const scheduler::AlarmSound chosenAlarm =
+      scheduler::AlarmOfChoice(sound->kind == 2, sound->path, sound->wait);
+  settings.useWaveFile = chosenAlarm.use;
+  settings.waveFileWait = chosenAlarm.wait;
+  settings.waveFile = chosenAlarm.file;
   SaveSettings(settings, context_.profile);
 }
 

@@ -107,7 +107,8 @@ TrayController::TrayController(HWND owner, Settings& settings, IProfile& profile
       host_(std::move(host)),
       trayCapable_(trayCapable),
       main_(owner, kMainTrayIcon, kTrayCallbackMessage),
-      recording_(owner, kRecordingTrayIcon, kTrayCallbackMessage) {}
+      recording_(owner, kRecordingTrayIcon, kTrayCallbackMessage),
+      taskbarCreated_(platform::win32::TrayIcon::TaskbarCreatedMessage()) {}
 
 void TrayController::Start() {
   programIcon_ = LoadSmallIcon(IDI_PROGRAM);
@@ -123,10 +124,29 @@ void TrayController::ApplyPresence(const TrayPresence& presence) {
   platform::win32::CheckMenuCommand(bar, IDM_OPTIONS_USE_TRAY, presence.trayEntryChecked);
   platform::win32::EnableMenuCommand(bar, IDM_OPTIONS_USE_TRAY, presence.trayEntryEnabled);
   platform::win32::EnableMenuCommand(bar, IDM_FILE_HIDE, presence.hideEnabled);
-  if (presence.mainIconShown)
-    main_.Add(programIcon_, kMainTrayTip);  // false when shown already
-  else
+  CarryOut(mainKeeper_.Want(presence.mainIconShown));
+}
+
+void TrayController::CarryOut(TrayIconKeeper::Step step) {
+  if (step == TrayIconKeeper::Step::Add) {
+    // A new tray knows nothing of the icon: it is added afresh, not modified.
+    if (main_.Shown()) main_.Delete();
+    const bool retry = mainKeeper_.Added(main_.Add(programIcon_, kMainTrayTip));
+    if (retry && !retryArmed_)
+      retryArmed_ = SetTimer(owner_, kTrayRetryTimerId, kTrayRetryMs, nullptr) != 0;
+  } else if (step == TrayIconKeeper::Step::Delete) {
     main_.Delete();
+  }
+  if (retryArmed_ && mainKeeper_.RetryDone()) {
+    KillTimer(owner_, kTrayRetryTimerId);
+    retryArmed_ = false;
+  }
+}
+
+bool TrayController::OnTimer(UINT_PTR timerId) {
+  if (timerId != kTrayRetryTimerId) return false;
+  CarryOut(mainKeeper_.OnRetry());
+  return true;
 }
 
 bool TrayController::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -142,10 +162,12 @@ bool TrayController::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (wParam == FALSE) AppDeactivate();
     return false;
   }
-  // Both icons see the broadcast; each adds itself again when it was shown.
-  const bool mainNew = main_.OnMessage(message);
-  const bool recordingNew = recording_.OnMessage(message);
-  return mainNew || recordingNew;
+  // The main icon comes back also when its earlier add was refused; the recording icon adds
+  // itself again when it was shown.
+  if (taskbarCreated_ == 0 || message != taskbarCreated_) return false;
+  CarryOut(mainKeeper_.OnTaskbarCreated());
+  recording_.OnMessage(message);
+  return true;
 }
 
 void TrayController::OnIconMessage(UINT icon, UINT mouse) {

@@ -22,6 +22,9 @@ namespace quindle::app::win32 {
 inline constexpr UINT kTrayCallbackMessage = WM_APP + 0x3070;
 // AppDeactivate's hide, carried out once the activation change that caused it is over.
 inline constexpr UINT kTrayHideMessage = WM_APP + 0x3071;
+// The main icon's retry after the shell refused to add it (a WM_TIMER of the main window).
+inline constexpr UINT_PTR kTrayRetryTimerId = 0x5201;
+inline constexpr UINT kTrayRetryMs = 5000;
 inline constexpr UINT kMainTrayIcon = 1;
 inline constexpr UINT kRecordingTrayIcon = 2;
 
@@ -58,6 +61,8 @@ class TrayController {
   // The menu commands of tray mode: "Place in System &Tray", "&Hide Quindle 98" and MyPopUp's
   // three entries. False for any other command.
   bool OnCommand(int id);
+  // The main window's WM_TIMER: true when it was the main icon's retry.
+  bool OnTimer(UINT_PTR timerId);
 
   // "Macro Is Recording" on or off (the capture's start and end).
   void SetRecordingIcon(bool on);
@@ -82,6 +87,8 @@ class TrayController {
 
  private:
   void ApplyPresence(const TrayPresence& presence);
+  // Carries out what the keeper of the main icon decided; a refused add arms the retry timer.
+  void CarryOut(TrayIconKeeper::Step step);
   void OnIconMessage(UINT icon, UINT mouse);
   void ShowMenu();
   void AppDeactivate();
@@ -98,6 +105,9 @@ class TrayController {
   platform::win32::TrayIcon main_;
   platform::win32::TrayIcon recording_;
   FocusLossSuppression suppression_;
+  TrayIconKeeper mainKeeper_;
+  UINT taskbarCreated_ = 0;
+  bool retryArmed_ = false;
   bool menuShown_ = false;
   int hiddenRow_ = -1;
 };

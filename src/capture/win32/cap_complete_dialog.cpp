@@ -99,6 +99,12 @@ bool TCapComplete::OnInit() {
   return false;
 }
 
+void TCapComplete::OnShow(bool visible) {
+  if (!visible || broughtToFront_) return;
+  broughtToFront_ = true;
+  windows_.ForceForeground(platform::win32::FromHwnd(Handle()));
+}
+
 void TCapComplete::FillKeyList() {
   platform::win32::ListBox list(Handle(), IDC_CC_KEY_LIST);
   const ListDc dc(list.Handle());

@@ -12,6 +12,7 @@
 
 #include "capture/cap_complete.h"
 #include "capture/capture_types.h"
+#include "platform/desktop.h"
 #include "platform/win32/dialog_base.h"
 #include "storage/table_lock.h"
 
@@ -21,8 +22,11 @@ class TCapComplete final : public platform::win32::DialogBase {
  public:
   // `request.table`, when set, is read once in Run for the key list; without it the table is
   // taken through `lock`, which also switches definition mode.
-  TCapComplete(storage::TableLock& lock, const CapCompleteRequest& request)
-      : lock_(lock), request_(request) {}
+  // `windows` brings the dialog to the front: the capture ends while another program is in
+  // front, and the user must see that the macro waits for its activation.
+  TCapComplete(storage::TableLock& lock, const CapCompleteRequest& request,
+               platform::IWindows& windows)
+      : lock_(lock), request_(request), windows_(windows) {}
 
   // Runs the dialog modally over `owner`: the activation, nickname and scope after "&Ok";
   // nothing when it was closed otherwise (Esc, the close button) or could not be shown.
@@ -30,6 +34,7 @@ class TCapComplete final : public platform::win32::DialogBase {
 
  protected:
   bool OnInit() override;
+  void OnShow(bool visible) override;
   void OnCommand(int id, int notifyCode) override;
   void OnOK() override;
   void OnDestroy() override;
@@ -50,6 +55,8 @@ class TCapComplete final : public platform::win32::DialogBase {
 
   storage::TableLock& lock_;
   CapCompleteRequest request_;
+  platform::IWindows& windows_;
+  bool broughtToFront_ = false;
   KeyUse use_;
   bool typletShown_ = false;
   int shrinkBy_ = 0;   // pixels the Typlet layout is shorter by

@@ -11,7 +11,7 @@ std::optional<CaptureKeysResult> CaptureDialogs::RunCaptureKeys(const CaptureKey
 }
 
 std::optional<CapCompleteResult> CaptureDialogs::RunCapComplete(const CapCompleteRequest& request) {
-  TCapComplete dialog(lock_, request);
+  TCapComplete dialog(lock_, request, windows_);
   return dialog.Run(owner_);
 }
 

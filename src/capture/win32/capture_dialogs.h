@@ -5,6 +5,7 @@
 #include "platform/win32/win32_api.h"
 
 #include "capture/capture_types.h"
+#include "platform/desktop.h"
 #include "storage/table_lock.h"
 
 namespace quindle::capture::win32 {
@@ -17,7 +18,9 @@ class CaptureDialogs final : public ICaptureDialogs {
   // needs the table for every key. So RunCapComplete's `request.table` is best left null (the
   // dialog then reads the table through `lock` as it opens) or points to a copy of the table;
   // a pointer into the mapped table is valid only while a guard is held.
-  CaptureDialogs(HWND owner, storage::TableLock& lock) : owner_(owner), lock_(lock) {}
+  // `windows` brings "Capture Complete" to the front (ForceForeground).
+  CaptureDialogs(HWND owner, storage::TableLock& lock, platform::IWindows& windows)
+      : owner_(owner), lock_(lock), windows_(windows) {}
 
   std::optional<CaptureKeysResult> RunCaptureKeys(const CaptureKeysRequest& request) override;
   std::optional<CapCompleteResult> RunCapComplete(const CapCompleteRequest& request) override;
@@ -25,6 +28,7 @@ class CaptureDialogs final : public ICaptureDialogs {
  private:
   HWND owner_;
   storage::TableLock& lock_;
+  platform::IWindows& windows_;
 };
 
 }  // namespace quindle::capture::win32

@@ -49,6 +49,7 @@ class FakeHost final : public IActivationHost {
     return answer;
   }
   bool CaptureRunning() override { return captureRunning; }
+  bool CaptureCompleting() override { return captureCompleting; }
   bool SharedFileChanged() override { return sharedFileChanged; }
   void ReloadSharedFile() override {
     events.push_back("reload");
@@ -63,6 +64,7 @@ class FakeHost final : public IActivationHost {
   std::deque<int> popupAnswers;
   int repeatPopupAnswer = 0;  // once the queue is empty
   bool captureRunning = false;
+  bool captureCompleting = false;
   bool sharedFileChanged = false;
   std::function<void()> onPopup;
   std::function<void()> onMessage;

@@ -29,15 +29,20 @@ TEST_F(Refusals, APopupMenuOnShowRefusesEveryHotkey) {
             (Lines{FakeHost::Warning(kPopupRefusal), FakeHost::Warning(kPopupRefusal)}));
 }
 
-TEST_F(Refusals, ARunningCaptureRefusesEveryHotkey) {
-  Table().CaptureActive = true;
-  Hotkey(kCode);
-  Hotkey(kActivateMeCode);
-  Hotkey(static_cast<int>(hooklib::kDirectMacroBit) | 1);
-  EXPECT_TRUE(Log().empty());
-  EXPECT_EQ(host.events,
-            (Lines{FakeHost::Warning(kCaptureRefusal), FakeHost::Warning(kCaptureRefusal),
-                   FakeHost::Warning(kCaptureRefusal)}));
+TEST_F(Refusals, ARunningOrCompletingCaptureRefusesEveryHotkey) {
+  for (const bool completing : {false, true}) {
+    host.events.clear();
+    Table().CaptureActive = !completing;
+    host.captureCompleting = completing;
+    Hotkey(kCode);
+    Hotkey(kActivateMeCode);
+    Hotkey(static_cast<int>(hooklib::kDirectMacroBit) | 1);
+    EXPECT_TRUE(Log().empty()) << completing;
+    EXPECT_EQ(host.events,
+              (Lines{FakeHost::Warning(kCaptureRefusal), FakeHost::Warning(kCaptureRefusal),
+                     FakeHost::Warning(kCaptureRefusal)}))
+        << completing;
+  }
 }
 
 TEST_F(Refusals, TheMessageIsShownWithTheTableFree) {

@@ -41,6 +41,8 @@ class PauseTyplets : public ::testing::Test {
 };
 
 TEST_F(PauseTyplets, TheMarkerIsOffWhileThePauseIsOpenAndOnAgainAfterEitherAnswer) {
+  int ended = 0;
+  prompts.SetPauseEnded([&] { ++ended; });
   for (const bool resume : {true, false}) {
     objects.Block().PlaybackMarker = true;
     inner.resume = resume;
@@ -48,6 +50,7 @@ TEST_F(PauseTyplets, TheMarkerIsOffWhileThePauseIsOpenAndOnAgainAfterEitherAnswe
     EXPECT_EQ(inner.markerDuringPause, std::optional<bool>(false));
     EXPECT_TRUE(objects.Block().PlaybackMarker) << "resume " << resume;
   }
+  EXPECT_EQ(ended, 2) << "the Typlet buffer is emptied after either answer";
 }
 
 TEST_F(PauseTyplets, AMarkerThatWasOffStaysOffAndTheOtherPromptsPassThrough) {

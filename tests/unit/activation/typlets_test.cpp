@@ -152,13 +152,21 @@ TEST_F(TypletMatch, AnEmptyTableIgnoresEverything) {
   EXPECT_EQ(typlets.Buffer(), "");
 }
 
-TEST_F(TypletMatch, CapsLockBitSetsCapsWasOn) {
+TEST_F(TypletMatch, CapsLockBitSetsCapsWasOnUnlessAMacroPlaysOrIsPaused) {
   LoadTyplets({{"sig", storage::ScopeGlobal, "", "a"}});
   Options(true);
   Type("s", hooklib::kTypletCharacterCaps);
   EXPECT_TRUE(State().CapsWasOn);
   Type("i");
   EXPECT_FALSE(State().CapsWasOn);
+  // The macro playing (its marker set) or paused keeps the state its start recorded.
+  for (const bool paused : {false, true}) {
+    State().CapsWasOn = true;
+    Table().PlaybackMarker = !paused;
+    State().PauseActive = paused;
+    Type("i");
+    EXPECT_TRUE(State().CapsWasOn) << "paused " << paused;
+  }
 }
 
 using TypletRun = TypletTest;
@@ -191,6 +199,16 @@ TEST_F(TypletRun, PlaysTheStartedRecordAndLeavesCurrentMacroAlone) {
   EXPECT_TRUE(markerSetWhileErasing) << "the Backspaces must not reach the Typlet matcher";
   EXPECT_EQ(store.CurrentMacro().Name.View(), "being edited");
   EXPECT_EQ(activation.StartedMacro().TypletName.View(), "sig");
+}
+
+TEST_F(TypletRun, TheMacroWorksInTheWindowTheTypletWasTypedIn) {
+  LoadTyplets({{"sig", storage::ScopeGlobal, "", "a"}});
+  Options(false);
+  const platform::WindowHandle front = Window("Letter - Notepad");
+  fake.SetForeground(front);
+  State().TargetWindow = Window("Elsewhere");
+  Type("sig");
+  EXPECT_EQ(State().TargetWindow, front);
 }
 
 using TypletScope = TypletTest;
@@ -234,13 +252,17 @@ TEST_F(TypletRefusal, PopupCaptureAndPauseWarnAndPlayNothing) {
   Table().CaptureActive = true;
   Type("sig");
   Table().CaptureActive = false;
+  host.captureCompleting = true;
+  Type("sig");
+  host.captureCompleting = false;
   State().PauseActive = true;
   Type("sig");
   Type("x");
   State().PauseActive = false;
-  EXPECT_EQ(host.events, (std::vector<std::string>{FakeHost::Warning(kPopupRefusal),
-                                                   FakeHost::Warning(kCaptureRefusal),
-                                                   FakeHost::Warning(kPauseRefusal)}));
+  EXPECT_EQ(host.events,
+            (std::vector<std::string>{
+                FakeHost::Warning(kPopupRefusal), FakeHost::Warning(kCaptureRefusal),
+                FakeHost::Warning(kCaptureRefusal), FakeHost::Warning(kPauseRefusal)}));
   EXPECT_TRUE(Log().empty());
 }
 

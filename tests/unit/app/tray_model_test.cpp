@@ -110,5 +110,28 @@ TEST(TrayClickTest, EachIconAnswersItsOwnButtons) {
   }
 }
 
+TEST(TrayIconKeeperTest, AFailedFirstAddIsTriedAgainByTheTimerAndOnTaskbarCreated) {
+  using Step = TrayIconKeeper::Step;
+  TrayIconKeeper keeper;
+  ASSERT_EQ(keeper.Want(true), Step::Add);
+  EXPECT_TRUE(keeper.Added(false)) << "the retry timer runs";
+  EXPECT_FALSE(keeper.RetryDone());
+  EXPECT_EQ(keeper.OnRetry(), Step::Add);
+  EXPECT_TRUE(keeper.Added(false));
+  EXPECT_EQ(keeper.OnTaskbarCreated(), Step::Add) << "a new tray: the icon was never shown";
+  EXPECT_FALSE(keeper.Added(true));
+  EXPECT_TRUE(keeper.RetryDone());
+  EXPECT_EQ(keeper.OnRetry(), Step::None);
+  EXPECT_EQ(keeper.Want(true), Step::None);
+  // A shown icon comes back after Explorer restarts; one no longer wanted does not.
+  EXPECT_EQ(keeper.OnTaskbarCreated(), Step::Add);
+  EXPECT_FALSE(keeper.Added(true));
+  EXPECT_EQ(keeper.Want(false), Step::Delete);
+  EXPECT_TRUE(keeper.RetryDone());
+  EXPECT_EQ(keeper.OnTaskbarCreated(), Step::None);
+  EXPECT_EQ(keeper.OnRetry(), Step::None);
+  EXPECT_EQ(keeper.Want(false), Step::None);
+}
+
 }  // namespace
 }  // namespace quindle::app

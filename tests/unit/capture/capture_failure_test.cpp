@@ -108,15 +108,17 @@ TEST_F(CaptureFailureTest, AQuickCaptureWhoseFileCannotBeCreatedCreatesNoMacro) 
   EXPECT_FALSE(session.CaptureRunning());
 }
 
-TEST_F(CaptureFailureTest, AFailedQuickCaptureKeepsOnlyTheWholeNewRecord) {
+TEST_F(CaptureFailureTest, AFailedQuickCaptureRemovesItsNewMacroAndSaysSo) {
   session.StartACapture();
   files.failWriteNumber = files.writes + 2;
   Type("xyz", 6);
   EXPECT_FALSE(session.CaptureRunning());
-  EXPECT_EQ(MacroFileBytes().substr(0, original.size()), original);
-  EXPECT_EQ(MacroFileBytes().size(), original.size() + storage::kRecordSize);
-  EXPECT_EQ(Record(6).Name.View(), "Capture");
-  EXPECT_EQ(Record(6).MacroText(), "");
+  EXPECT_EQ(MacroFileBytes(), original) << "no Typlet \"capture\" is left behind";
+  EXPECT_EQ(Count(), 5);
+  EXPECT_EQ(
+      host.messages,
+      (std::vector<ShownMessage>{{"Error", CaptureFileError(kCapturePath, "written") + kNotStored +
+                                               "  The new macro 6 was removed."}}));
   EXPECT_TRUE(dialogs.completeRequests.empty());
 }
 

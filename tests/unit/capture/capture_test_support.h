@@ -132,6 +132,7 @@ class FakeHost final : public ICaptureHost {
   }
   void RestoreMainWindow() override { log.push_back("restore"); }
   void RefillListAndSelect(int n) override { log.push_back("refill " + std::to_string(n)); }
+  void SwapMacroFile(std::string_view path) override { log.push_back("swap " + std::string(path)); }
   int SelectedMacro() override { return selected; }
   int ListRowCount() override { return rows; }
 
@@ -147,7 +148,8 @@ class FakeDialogs final : public ICaptureDialogs {
   std::vector<CapCompleteRequest> completeRequests;
   int completeCountSeen = -1;  // the table count the completion dialog was shown
 
-  std::function<void()> whileKeysOpen;  // runs while "Capture Macro" is open
+  std::function<void()> whileKeysOpen;      // runs while "Capture Macro" is open
+  std::function<void()> whileCompleteOpen;  // runs while "Capture Complete" is open
 
   std::optional<CaptureKeysResult> RunCaptureKeys(const CaptureKeysRequest& request) override {
     keysRequests.push_back(request);
@@ -157,6 +159,7 @@ class FakeDialogs final : public ICaptureDialogs {
   std::optional<CapCompleteResult> RunCapComplete(const CapCompleteRequest& request) override {
     completeRequests.push_back(request);
     if (request.table) completeCountSeen = request.table->Count.Get();
+    if (whileCompleteOpen) whileCompleteOpen();
     return completeAnswer;
   }
 };

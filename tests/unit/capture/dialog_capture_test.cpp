@@ -67,6 +67,49 @@ TEST_F(DialogCaptureTest, RefusalsComeInOrderAndOpenNothing) {
   }
 }
 
+TEST_F(DialogCaptureTest, RecaptureIsRefusedWhereItWouldOverwriteWhatTheRecordHolds) {
+  const struct {
+    const char* what;
+    int n;
+    std::function<void(CaptureRig&)> make;
+    std::string_view refusal;
+  } cases[] = {
+      {"system macro", 5, [](CaptureRig&) {}, kSystemRecaptureRefusal},
+      {"popup menu", kHello,
+       [](CaptureRig& rig) { rig.Table().ScopeKind[0] = storage::ScopePopupMenu; },
+       kPopupRecaptureRefusal},
+      {"timed macro", kHello,
+       [](CaptureRig& rig) { rig.Table().HotkeyNumber[0] = storage::kActivationTimed; },
+       kTimedRecaptureRefusal},
+      {"browse mode", kHello, [](CaptureRig& rig) { rig.host.browse = true; }, kBrowseModeRefusal},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    CaptureRig rig;
+    rig.Load({UserMacro("Hello", 0), TypletMacro(), ScopedMacro(), UserMacro("G5", 5)});
+    rig.dialogs.keysAnswer = StartWith(Untimed());
+    c.make(rig);
+    const std::string before = rig.MacroFileBytes();
+    rig.host.selected = c.n;
+    rig.session.DoCapture();
+    EXPECT_EQ(rig.prompts.shown, (std::vector<ShownMessage>{{"Error", std::string(c.refusal)}}));
+    EXPECT_TRUE(rig.dialogs.keysRequests.empty());
+    EXPECT_FALSE(rig.session.Recording());
+    EXPECT_EQ(rig.MacroFileBytes(), before);
+    // The menu entry is greyed for the same reason.
+    EXPECT_EQ(RecaptureRefusal(rig.Table(), c.n, rig.host.browse), std::optional(c.refusal));
+  }
+  EXPECT_EQ(RecaptureRefusal(Table(), kHello, false), std::nullopt);
+}
+
+TEST_F(DialogCaptureTest, CompletionWorksOnItsOwnRecordNotTheCurrentMacro) {
+  store.CurrentMacro().Name.Assign("being edited");
+  Recapture(kHello, "abc");
+  EXPECT_EQ(store.CurrentMacro().Name.View(), "being edited");
+  EXPECT_EQ(Record(kHello).MacroText(), "abc");
+  EXPECT_EQ(Record(kHello).Name.View(), "Nick");
+}
+
 TEST_F(DialogCaptureTest, RequestNamesBothStopHotkeysButNoneForATyplet) {
   const struct {
     int n;

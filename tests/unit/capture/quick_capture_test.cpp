@@ -79,7 +79,10 @@ TEST_F(QuickCaptureTest, CreatesTheCaptureTypletMacroAndSetsCaptureActiveLast) {
   EXPECT_EQ(made.ScopeKind.Get(), storage::ScopeGlobal);
   EXPECT_TRUE(made.ScopeText.Empty());
   EXPECT_TRUE(made.TopMostOnly);
-  EXPECT_TRUE(made.Enabled);
+  // Deactivated until "Capture Complete" gives it its activation: a program ended meanwhile
+  // leaves no Typlet "capture" that plays nothing.
+  EXPECT_FALSE(made.Enabled);
+  EXPECT_FALSE(Table().Enabled[kNew - 1]);
   EXPECT_EQ(Table().CaptureMacro.Get(), kNew);
   EXPECT_FALSE(Table().StopSet2Enabled);
   EXPECT_EQ(Table().StopSet1Key.Get(), 'X');  // the capture system hotkey, Ctrl+Alt+Shift+X
@@ -150,6 +153,7 @@ TEST_F(QuickCaptureTest, TypletAnswerGivesHotkeyNumber20000AndTheNames) {
   EXPECT_EQ(saved.Name.View(), "Signature");
   EXPECT_EQ(saved.ScopeKind.Get(), storage::ScopeGlobal);
   EXPECT_EQ(saved.MacroText(), "Best regards");
+  EXPECT_TRUE(saved.Enabled);
   EXPECT_DOUBLE_EQ(saved.LastModified.Get(), clock.now);
   EXPECT_FALSE(Table().CaptureActive);
   EXPECT_FALSE(session.CaptureRunning());
@@ -180,7 +184,7 @@ TEST_F(QuickCaptureTest, HotkeyAnswerWithProgramScopeTakesTheProgramCutTo30) {
   EXPECT_TRUE(Table().CodeInUse[7]);  // SetHotKeys ran
 }
 
-TEST_F(QuickCaptureTest, CompletionClosedWithoutOkKeepsTheCapture) {
+TEST_F(QuickCaptureTest, CompletionClosedWithoutOkKeepsTheCaptureDeactivatedAndSaysSo) {
   dialogs.completeAnswer = std::nullopt;
   session.StartACapture();
   Type("kept text", kNew);
@@ -190,6 +194,61 @@ TEST_F(QuickCaptureTest, CompletionClosedWithoutOkKeepsTheCapture) {
   EXPECT_EQ(saved.TypletName.View(), "capture");
   EXPECT_EQ(saved.HotkeyNumber.Get(), 20000);
   EXPECT_EQ(saved.MacroText(), "kept text");
+  EXPECT_FALSE(saved.Enabled) << "no live Typlet \"capture\" is left behind";
+  EXPECT_FALSE(Table().Enabled[kNew - 1]);
+  EXPECT_EQ(host.messages,
+            (std::vector<ShownMessage>{
+                {"Capture",
+                 "Capture Complete was closed without Ok, so the captured macro 6 is kept "
+                 "deactivated.  Activate it in the macro list to use its Typlet \"capture\"."}}));
+}
+
+TEST_F(QuickCaptureTest, UntilTheRecordIsWrittenEditorsAreRefusedAndFileSwapsWait) {
+  EXPECT_FALSE(session.RefuseWhileBusy());
+  EXPECT_FALSE(session.DeferSwap("C:\\QN\\NOW.QNL"));
+  dialogs.completeAnswer = CapCompleteResult{true, 20000, "sig", "Signature", ScopeChoice::Global};
+  session.StartACapture();
+  EXPECT_TRUE(session.RefuseWhileBusy());  // recording
+  bool completing = false;
+  bool refused = false;
+  dialogs.whileCompleteOpen = [&] {
+    completing = session.Completing();
+    refused = session.RefuseWhileBusy();
+    EXPECT_TRUE(session.DeferSwap("C:\\QN\\FIRST.QNL"));
+    EXPECT_TRUE(session.DeferSwap("C:\\QN\\OTHER.QNL"));
+  };
+  Type("x", kNew);
+  session.OnCaptureStop(kNew);
+  EXPECT_TRUE(completing);
+  EXPECT_TRUE(refused);
+  EXPECT_FALSE(session.Completing());
+  EXPECT_EQ(prompts.shown, (std::vector<ShownMessage>{{"Error", std::string(kBusyRefusal)},
+                                                      {"Error", std::string(kBusyRefusal)}}));
+  EXPECT_EQ(Record(kNew).TypletName.View(), "sig");
+  ASSERT_GE(host.log.size(), 2u);
+  EXPECT_EQ(host.log.back(), "swap C:\\QN\\OTHER.QNL")
+      << "after the record, the last swap asked for";
+  EXPECT_EQ(host.log[host.log.size() - 2], "refill 6");
+  EXPECT_FALSE(session.RefuseWhileBusy());
+}
+
+TEST_F(QuickCaptureTest, AMacroFileChangedDuringCompletionGetsNothing) {
+  dialogs.completeAnswer = CapCompleteResult{true, 20000, "sig", "Signature", ScopeChoice::Global};
+  const std::string other = "C:\\QN\\OTHER.QNL";
+  memory.SetFile(other, MacroFileBytes().substr(0, storage::kRecordSize * 5));
+  session.StartACapture();
+  const std::string before = MacroFileBytes();
+  dialogs.whileCompleteOpen = [&] { ASSERT_TRUE(store.LoadMacroFile(other)); };
+  Type("x", kNew);
+  session.OnCaptureStop(kNew);
+  EXPECT_EQ(memory.Content(other)->size(), storage::kRecordSize * 5) << "macro 6 is not its";
+  EXPECT_EQ(MacroFileBytes(), before) << "the new macro stays deactivated where it began";
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text,
+            std::string(kFileChangedDuringCapture) +
+                "  The captured keystrokes remain in \"C:\\QN\\TempCap.Txt\" until the next "
+                "capture starts.  The new macro 6 stays in \"C:\\QN\\QUINX.QNL\", deactivated.");
+  EXPECT_EQ(CaptureFileText(), "x");
 }
 
 TEST_F(QuickCaptureTest, CharactersAfterCompletionAreIgnored) {

@@ -43,8 +43,10 @@ class TimedRunTest : public ActivationTest {
   int kind = ScheduleEveryMinutes;
   AlarmSound alarm;
   StoreMacroSource source{lock, store};
+  bool captureCompleting = false;
   PlayerRunner runner{TimedRunServices{lock, player, fake, fake, fake, [this] { return alarm; },
-                                       [this] { return fake.CapsLockOn(); }}};
+                                       [this] { return fake.CapsLockOn(); },
+                                       [this] { return captureCompleting; }}};
   Scheduler scheduler{source, runner, fake};
 };
 
@@ -59,6 +61,27 @@ TEST_F(TimedRunTest, PlaysUnderTheMarkerWithTheAlarmFirstAndSkipsAWindowNotFound
   EXPECT_EQ(log.front(), "sound \"wave\" \"C:\\\\ALARM.WAV\" \"wait\"");
   EXPECT_EQ(Lines(log.begin() + 1, log.end()), Seq({Typed("ab"), Marker()}));
   EXPECT_EQ(store.CurrentMacro().Name.View(), "being edited");
+}
+
+TEST_F(TimedRunTest, TheAlarmChosenInSetSoundSoundsBeforeTheMacro) {
+  struct Row {
+    AlarmSound alarm;
+    std::string first;  // the first line played, "" for none before the text
+  };
+  const Row rows[] = {
+      {AlarmOfChoice(false, "C:\\OLD.WAV", true), "sound \"beep\""},  // "&Beep"
+      {AlarmOfChoice(true, "C:\\A.WAV", false), "sound \"wave\" \"C:\\\\A.WAV\" \"nowait\""},
+      {AlarmSound{}, ""},  // never chosen: no sound
+  };
+  for (const Row& row : rows) {
+    LoadTimed({{"Global", 0, storage::ScopeGlobal, "", "ab"}});
+    alarm = row.alarm;
+    CheckAMinuteLater();
+    const Lines log = WithoutWaits(Log());
+    ASSERT_FALSE(log.empty()) << row.first;
+    EXPECT_EQ(log.front(), row.first.empty() ? Typed("ab").front() : row.first);
+    Table().PlaybackMarker = false;
+  }
 }
 
 TEST_F(TimedRunTest, CapsLockIsSwitchedOffAroundACheckedMacroButNotAStartUpOne) {
@@ -81,6 +104,7 @@ TEST_F(TimedRunTest, NothingStartsWhileAPausePopupOrCaptureIsInTheWay) {
       [this](bool on) { State().PauseActive = on; },
       [this](bool on) { State().PopupShowing = on; },
       [this](bool on) { Table().CaptureActive = on; },
+      [this](bool on) { captureCompleting = on; },
   };
   for (const auto& inTheWay : ways) {
     inTheWay(true);

@@ -160,6 +160,16 @@ TEST_F(MacroStoreFaultTest, ExistingFileThatCannotBeOpenedIsNeverEmptied) {
   EXPECT_EQ(ReadBytes(path), original);
 }
 
+TEST_F(MacroStoreFaultTest, AWriteWhoseTableWaitTimesOutTouchesNeitherFileNorTable) {
+  objects.SetWaitTimesOut(true);
+  EXPECT_FALSE(store.WriteMacro(2, UserMacro("Changed", 99)));
+  objects.SetWaitTimesOut(false);
+  EXPECT_EQ(prompts.shown, (std::vector<ShownMessage>{kSaveFailed}));
+  EXPECT_EQ(ReadBytes(path), original);
+  EXPECT_EQ(Table().HotkeyNumber[1].Get(), 2);
+  EXPECT_FALSE(Table().CodeInUse[99]);
+}
+
 TEST_F(MacroStoreFaultTest, LoadGivesUpWhenTheTableCannotBeLocked) {
   objects.SetMapFails(true);
   EXPECT_FALSE(store.ReloadMacroFile());

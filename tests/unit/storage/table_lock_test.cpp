@@ -71,7 +71,7 @@ TEST(TableLockTest, EveryFailingStepReportsFailureAndLeavesNothingOpen) {
   objects.Mutex().unlock();
 }
 
-TEST(TableLockTest, MutexHeldElsewhereTimesOutAfterHalfASecondAndIsNotReleasedByUs) {
+TEST(TableLockTest, MutexHeldElsewhereTimesOutAfterHalfASecondAndGivesNoTable) {
   InProcessTable objects;
   TableLock lock(objects);
   std::promise<void> held;
@@ -87,10 +87,17 @@ TEST(TableLockTest, MutexHeldElsewhereTimesOutAfterHalfASecondAndIsNotReleasedBy
   const auto start = std::chrono::steady_clock::now();
   const bool acquired = lock.Acquire();
   const auto waited = std::chrono::steady_clock::now() - start;
-  EXPECT_TRUE(acquired);
+  EXPECT_FALSE(acquired) << "a timed-out wait must not hand out the table";
+  EXPECT_TRUE(lock.LastTimedOut());
   EXPECT_GE(waited, std::chrono::milliseconds(450));
-  EXPECT_NE(lock.Table(), nullptr);
-  EXPECT_FALSE(objects.MutexOwned());
+  EXPECT_EQ(lock.Table(), nullptr);
+  EXPECT_FALSE(objects.Mapped());
+  EXPECT_FALSE(objects.MutexOpen());
+  {
+    TableGuard guard(lock);
+    EXPECT_FALSE(guard);
+    EXPECT_TRUE(guard.TimedOut());
+  }
   lock.Release();
   EXPECT_EQ(objects.StrayReleases(), 0) << "a timed-out wait must not release the mutex";
   EXPECT_FALSE(objects.Mutex().try_lock());
@@ -176,13 +183,23 @@ TEST(SetHotKeysTest, DamagedValuesNeverWritePastTheFlags) {
   EXPECT_EQ(table.CaptureMacro.Get(), 0);
 }
 
-TEST(SetHotKeysTest, RefusedLockLeavesTheFlagsAlone) {
-  InProcessTable objects;
-  TableLock lock(objects);
-  objects.Block().CodeInUse[9] = true;
-  objects.SetMapFails(true);
-  EXPECT_FALSE(SetHotKeys(lock));
-  EXPECT_TRUE(objects.Block().CodeInUse[9]);
+TEST(SetHotKeysTest, RefusedOrTimedOutLockLeavesTheTableAlone) {
+  for (const bool timesOut : {false, true}) {
+    InProcessTable objects;
+    TableLock lock(objects);
+    objects.Block().CodeInUse[9] = true;
+    objects.Block().Count = 1;
+    objects.Block().HotkeyNumber[0] = 3;
+    objects.Block().Enabled[0] = true;
+    if (timesOut)
+      objects.SetWaitTimesOut(true);
+    else
+      objects.SetMapFails(true);
+    EXPECT_FALSE(SetHotKeys(lock)) << timesOut;
+    EXPECT_TRUE(objects.Block().CodeInUse[9]) << timesOut;
+    EXPECT_FALSE(objects.Block().CodeInUse[3]) << timesOut;
+    EXPECT_EQ(lock.LastTimedOut(), timesOut);
+  }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "engine/win32/playback_dialogs_res.h"
 #include "hooklib/hook_messages.h"
 #include "hooklib/hotkey_number.h"
+#include "platform/win32/controls/list_view.h"
 #include "platform/win32/menu.h"
 #include "platform/win32/modal_driver.h"
 #include "support/test_windows.h"
@@ -95,6 +96,22 @@ TEST_F(MainWindowTest, TheMenuBarComesFromTheResourcesWithEveryCommand) {
   // "&Terminate Quindle 98" closes the window as the close button does.
   SendMessageA(window->Handle(), WM_COMMAND, IDM_FILE_TERMINATE, 0);
   EXPECT_TRUE(platform::win32::testing::PollFor([&] { return window->Handle() == nullptr; }));
+}
+
+TEST_F(MainWindowTest, RecaptureIsGreyedForASystemMacroAndInTheBrowseModes) {
+  const auto greyed = [](HWND window) {
+    return (::GetMenuState(::GetMenu(window), IDM_MACROS_RECAPTURE, MF_BYCOMMAND) & MF_GRAYED) != 0;
+  };
+  for (const char* browse : {"", "/B", "/BA"}) {
+    SCOPED_TRACE(browse);
+    auto window =
+        Start(*browse != '\0' ? std::vector<std::string>{browse} : std::vector<std::string>{});
+    EXPECT_EQ(greyed(window->Handle()), *browse != '\0');
+    // The new file's first macro is a system macro: its record holds an action, not a text.
+    platform::win32::ListView(::GetDlgItem(window->Handle(), IDC_MACRO_LIST)).Select(0);
+    EXPECT_TRUE(greyed(window->Handle()));
+    SendMessageA(window->Handle(), WM_CLOSE, 0, 0);
+  }
 }
 
 TEST_F(MainWindowTest, AboutShowsTheProgramNameAndClosesWithOk) {

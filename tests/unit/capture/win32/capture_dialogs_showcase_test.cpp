@@ -10,6 +10,7 @@
 
 #include "capture/win32/cap_complete_dialog.h"
 #include "capture/win32/capture_keys_dialog.h"
+#include "platform/fake/recording_platform.h"
 #include "support/in_process_table.h"
 
 namespace quindle::capture::win32 {
@@ -47,7 +48,8 @@ TEST(CaptureDialogsShowcase, CaptureComplete) {
     table.ScopeKind[i] = code >= 262 ? storage::ScopeSystem : storage::ScopeWindow;
     table.Count = static_cast<std::int32_t>(i + 1);
   }
-  TCapComplete dialog(lock, CapCompleteRequest{&table, ScopeChoice::Global});
+  platform::fake::RecordingPlatform windows;
+  TCapComplete dialog(lock, CapCompleteRequest{&table, ScopeChoice::Global}, windows);
   const std::optional<CapCompleteResult> result = dialog.Run(nullptr);
   ASSERT_TRUE(result);
   std::printf("showcase typlet=%d name=%s hotkey=%d nickname=%s\n", result->typlet ? 1 : 0,

@@ -10,6 +10,7 @@
 #include "capture/win32/capture_dialogs_res.h"
 #include "capture/win32/capture_keys_dialog.h"
 #include "hooklib/hook_messages.h"
+#include "platform/fake/recording_platform.h"
 #include "platform/win32/modal_driver.h"
 #include "platform/win32/window_handle.h"
 #include "support/in_process_table.h"
@@ -178,13 +179,14 @@ class CapCompleteDialog : public ::testing::Test {
   }
   storage::InProcessTable objects;
   storage::TableLock lock{objects};
+  platform::fake::RecordingPlatform windows;
 };
 
 TEST_F(CapCompleteDialog, APressedCombinationSelectsItsLineAndOkReturnsIt) {
   CapCompleteRequest request;
   request.table = &objects.Block();
   request.scope = ScopeChoice::Program;
-  TCapComplete dialog(lock, request);
+  TCapComplete dialog(lock, request, windows);
   bool defineModeWhileOpen = false;
   int lines = 0;
   std::string globalLine;
@@ -215,6 +217,9 @@ TEST_F(CapCompleteDialog, APressedCombinationSelectsItsLineAndOkReturnsIt) {
       [] { EndIfOpen("Capture Complete"); }, [&] { result = dialog.Run(nullptr); });
   ASSERT_TRUE(driven);
   EXPECT_TRUE(defineModeWhileOpen) << "the hotkey field has the focus at the start";
+  ASSERT_FALSE(windows.Log().empty());
+  EXPECT_EQ(windows.Log().front().rfind("activate", 0), 0u)
+      << "the capture ends with another program in front: the dialog pulls itself forward";
   EXPECT_EQ(lines, 720);
   EXPECT_EQ(globalLine, "Ctrl+4  (1 macro in use)");
   EXPECT_EQ(selected, kFreeCode);
@@ -229,7 +234,8 @@ TEST_F(CapCompleteDialog, APressedCombinationSelectsItsLineAndOkReturnsIt) {
 }
 
 TEST_F(CapCompleteDialog, TypletsHideTheKeyListShrinkTheDialogAndComeBack) {
-  TCapComplete dialog(lock, CapCompleteRequest{});  // no table given: read through the lock
+  TCapComplete dialog(lock, CapCompleteRequest{},
+                      windows);  // no table given: read through the lock
   RECT hotKeys{};
   RECT typlets{};
   RECT back{};
@@ -275,7 +281,7 @@ TEST_F(CapCompleteDialog, TypletsHideTheKeyListShrinkTheDialogAndComeBack) {
 }
 
 TEST_F(CapCompleteDialog, ClosingReturnsNothingAndEndsDefinitionMode) {
-  TCapComplete dialog(lock, CapCompleteRequest{&objects.Block(), ScopeChoice::Global});
+  TCapComplete dialog(lock, CapCompleteRequest{&objects.Block(), ScopeChoice::Global}, windows);
   std::optional<CapCompleteResult> result{CapCompleteResult{}};
   const bool driven = Driver::Run(
       [&] {
@@ -293,7 +299,7 @@ TEST_F(CapCompleteDialog, ClosingReturnsNothingAndEndsDefinitionMode) {
 
 TEST_F(CapCompleteDialog, NoToAReservedCodeKeepsTheDialogOpenAndYesTakesIt) {
   constexpr int kAltF6 = 89;
-  TCapComplete dialog(lock, CapCompleteRequest{&objects.Block(), ScopeChoice::Global});
+  TCapComplete dialog(lock, CapCompleteRequest{&objects.Block(), ScopeChoice::Global}, windows);
   int step = 0;
   int questions = 0;
   bool openAfterNo = false;
@@ -339,7 +345,7 @@ TEST_F(CapCompleteDialog, NoToAReservedCodeKeepsTheDialogOpenAndYesTakesIt) {
 }
 
 TEST_F(CapCompleteDialog, TheSessionsInterfaceRunsBothDialogsOverTheOwner) {
-  CaptureDialogs dialogs(nullptr, lock);
+  CaptureDialogs dialogs(nullptr, lock, windows);
   ICaptureDialogs& asked = dialogs;
   std::optional<CaptureKeysResult> keys;
   std::optional<CapCompleteResult> complete;

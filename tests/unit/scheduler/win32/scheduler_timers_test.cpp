@@ -28,8 +28,8 @@ class SchedulerTimersTest : public ActivationTest {
     r.IntervalMinutes = static_cast<std::uint16_t>(1);
     ASSERT_TRUE(store.WriteMacro(1, r));
     timers_ = std::make_unique<SchedulerTimers>(
-        window_, TimedRunServices{lock, player, fake, fake, fake, nullptr, nullptr}, store, fake,
-        SchedulerHost{[] { return 1; }, [] { return false; }, nullptr});
+        window_, TimedRunServices{lock, player, fake, fake, fake, nullptr, nullptr, nullptr}, store,
+        fake, SchedulerHost{[] { return 1; }, [] { return false; }, nullptr});
   }
   void TearDown() override {
     timers_.reset();

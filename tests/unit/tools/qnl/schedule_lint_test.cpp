@@ -109,6 +109,21 @@ TEST_F(ScheduleLintTest, LintFindsEachKindOfFault) {
   r = Qnl({"lint", file, "--now", "2026-12-08T08:59:59", "--settings", ini.string()});
   EXPECT_THAT(r.out, testing::Not(testing::HasSubstr("once-schedule")));
   EXPECT_THAT(r.out, testing::Not(testing::HasSubstr("fires Typlet")));
+
+  // The prefix is typed before every Typlet: "/xsig2" never holds "/sig". A prefix the Typlet
+  // buffer cannot hold leaves every Typlet dead.
+  for (const auto& [prefix, line] : std::vector<std::pair<std::string, std::string>>{
+           {"/", ""},
+           {"x'",
+            "settings: Prefix Keys \"x'\" has a character that cannot be typed as a Typlet: "
+            "\"'\"; no Typlet can fire\n"}}) {
+    WriteFile(ini, "[Typlets]\r\nPrefix Keys=" + prefix + "\r\n");
+    r = Qnl({"lint", file, "--now", "2026-12-08T08:59:59", "--settings", ini.string()});
+    EXPECT_THAT(r.out, testing::Not(testing::HasSubstr("fires Typlet"))) << prefix;
+    if (!line.empty()) {
+      EXPECT_THAT(r.out, testing::HasSubstr(line)) << prefix;
+    }
+  }
 }
 
 TEST_F(ScheduleLintTest, LintCleanAndBadArguments) {
