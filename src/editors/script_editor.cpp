@@ -83,7 +83,13 @@ CommandFamily FamilyOf(int command) noexcept {
 std::vector<std::pair<std::string_view, int>> SortedCommands() {
   std::vector<std::pair<std::string_view, int>> commands;
   for (int n = 1; n <= kCommandCount; ++n) commands.emplace_back(CommandName(n), n);
-  std::sort(commands.begin(), commands.end());
+  // Alphabetically, as a reader expects: "Activate or Launch" before "Activate Window".
+  const auto alphabetical = [](const auto& a, const auto& b) {
+    return std::lexicographical_compare(
+        a.first.begin(), a.first.end(), b.first.begin(), b.first.end(),
+        [](char x, char y) { return platform::UpperAToZ(x) < platform::UpperAToZ(y); });
+  };
+  std::sort(commands.begin(), commands.end(), alphabetical);
   return commands;
 }
 

@@ -4,6 +4,7 @@
 
 #include "activation/macro_names.h"
 #include "activation/system_keys.h"
+#include "app/unavailable_commands.h"
 #include "app/win32/main_window.h"
 #include "editors/win32/command_dialogs.h"
 #include "editors/win32/path_checks.h"
@@ -117,7 +118,7 @@ void TMainWin::DoTheScript(int row) {
     if (systemField) OpenSystemKeys(*systemField);
     return;
   }
-  if (popup) return;
+  if (popup) return platform_->prompts.ShowMessage(kNoticeTitle, kPopupMenuNotScripted);
   const int n = row + 1;
   storage::MacroRecord& current = context_.store.CurrentMacro();
   if (!context_.store.ReadMacro(n, current)) return;

@@ -9,6 +9,7 @@
 #include "platform/help_topics.h"
 #include "platform/win32/controls/check_box.h"
 #include "platform/win32/controls/edit_field.h"
+#include "platform/win32/controls/field_focus.h"
 #include "platform/win32/controls/list_box.h"
 #include "platform/win32/help.h"
 #include "platform/win32/prompts.h"
@@ -236,6 +237,12 @@ void TDoScripting::OnCommand(int id, int notifyCode) {
       }
       return;
     case IDC_SE_SELECT:
+      // "&Select" and "Macro &Script" share Alt+S, and the editor's keys give it to the script
+      // list; the dialog manager would press the button whenever it is enabled.
+      if (GetKeyState(VK_MENU) < 0) {
+        platform::win32::FocusFieldInError(Handle(), IDC_SE_SCRIPT);
+        return;
+      }
       SelectScope();
       return;
     case IDC_SE_WIZARD:
