@@ -15,6 +15,12 @@ namespace quindle::hooklib {
 struct Verdict {
   bool swallow = false;  // return 1: the application never sees the event
   bool callNext = true;  // call CallNextHookEx (the marker key calls it and still swallows)
+  // A hotkey that fires only when a macro for it is in scope, else -1. The scope lookup reads
+  // window titles and walks the top-level windows, which a hook must never do while it holds
+  // the table's mutex (every key of the system waits for it meanwhile): the procedure copies the
+  // table, lets it go, looks the code up in the copy and, for a hit, takes the table again for
+  // KeyboardFire or MouseFire.
+  int scopeCode = -1;
 };
 
 // The hook code of an event that is only being looked at; it stays in the queue (HC_NOREMOVE).
@@ -38,9 +44,18 @@ struct MouseEvent {
 Verdict KeyboardDecision(storage::SharedMacroTable& table, IHookEnv& env,
                          const KeyEvent& event) noexcept;
 
+// The fire routine of a hotkey whose macro is in scope (`code` is the verdict's scopeCode). The
+// table may have changed since the decision; when the hotkey can no longer fire, the key passes.
+Verdict KeyboardFire(storage::SharedMacroTable& table, IHookEnv& env, const KeyEvent& event,
+                     int code) noexcept;
+
 // The mouse hook's work for a hook code of 0 or more. `callNext` is always true.
 Verdict MouseDecision(storage::SharedMacroTable& table, IHookEnv& env,
                       const MouseEvent& event) noexcept;
+
+// The mouse hotkey of `event` fires, its macro being in scope; as KeyboardFire.
+Verdict MouseFire(storage::SharedMacroTable& table, IHookEnv& env, const MouseEvent& event,
+                  int code) noexcept;
 
 // The CBT hook: reports an activation (code 5) to the block's main window.
 void CbtDecision(const storage::ActivationBlock& block, IHookEnv& env, int code,

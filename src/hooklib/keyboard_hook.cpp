@@ -68,20 +68,29 @@ bool ReleaseCompletes(const storage::SharedMacroTable& table, IHookEnv& env, con
   return releaseKey < 0 || !KeyIsDown(env, &event, releaseKey);
 }
 
-// Recognises a hotkey at the key-down. True when the key is swallowed.
-bool DetectHotkey(storage::SharedMacroTable& table, IHookEnv& env, const KeyEvent& event,
-                  const Modifiers& mods) noexcept {
-  if (!event.Down() || event.vk > 255) return false;
-  const int code =
-      EncodeHotkey(static_cast<int>(event.vk), mods.ctrl, mods.alt, mods.shift, mods.win);
-  if (code < 0 || code >= kHotkeyCodeCount) return false;
-  const bool define = table.DefineMode;
-  if (!define && code != kEscapeCode && !table.CodeInUse[code]) return false;
-  if (!define && FindMacroInScope(table, env, code) < 0) return false;
+// The fire routine's writes: the hotkey now waits for the release of its combination.
+void Fire(storage::SharedMacroTable& table, IHookEnv& env, const KeyEvent& event,
+          int code) noexcept {
   table.PendingCode = code;
   table.ReleaseKey = static_cast<std::int32_t>(event.vk);
   table.WaitRelease = true;
   table.PendingFocus = env.Focus();
+}
+
+// Recognises a hotkey at the key-down. In DefineMode every combination with a code fires at
+// once (the key is swallowed, true); otherwise a code in use needs a macro in scope first, and
+// `scopeCode` names it for the lookup that runs once the table is let go.
+bool DetectHotkey(storage::SharedMacroTable& table, IHookEnv& env, const KeyEvent& event,
+                  const Modifiers& mods, int& scopeCode) noexcept {
+  if (!event.Down() || event.vk > 255) return false;
+  const int code =
+      EncodeHotkey(static_cast<int>(event.vk), mods.ctrl, mods.alt, mods.shift, mods.win);
+  if (code < 0 || code >= kHotkeyCodeCount) return false;
+  if (!table.DefineMode) {
+    if (code == kEscapeCode || table.CodeInUse[code]) scopeCode = code;
+    return false;
+  }
+  Fire(table, env, event, code);
   return true;
 }
 
@@ -116,6 +125,7 @@ Verdict KeyboardDecision(storage::SharedMacroTable& table, IHookEnv& env,
     FeedTyplet(table, env, event, mods);
 
   bool swallow = false;
+  int scopeCode = -1;
   if (table.WaitRelease) {
     if (ReleaseCompletes(table, env, event, mods)) {
       table.WaitRelease = false;
@@ -126,9 +136,21 @@ Verdict KeyboardDecision(storage::SharedMacroTable& table, IHookEnv& env,
       env.Post(table.MainWindow, WM_ABORT_KEYS, 0, 0);
     if (event.vk == platform::kVkCapital)
       env.Post(table.MainWindow, WM_CAPSLOCK_STATE, CapsToggled(env) ? 1 : 0, 0);
-    swallow = DetectHotkey(table, env, event, mods);
+    swallow = DetectHotkey(table, env, event, mods, scopeCode);
   }
-  return swallow ? Verdict{true, false} : Verdict{};
+  if (swallow) return {true, false};
+  return {false, true, scopeCode};
+}
+
+Verdict KeyboardFire(storage::SharedMacroTable& table, IHookEnv& env, const KeyEvent& event,
+                     int code) noexcept {
+  // Meanwhile another thread's hotkey may wait for its release, or a capture may have begun:
+  // the key then passes on, as it would have had it come a moment later.
+  if (event.code < 0 || code < 0 || code >= kHotkeyCodeCount || table.CaptureActive ||
+      table.WaitRelease || table.DefineMode)
+    return {};
+  Fire(table, env, event, code);
+  return {true, false};
 }
 
 }  // namespace quindle::hooklib

@@ -143,39 +143,63 @@ void RecordMouse(storage::SharedMacroTable& table, IHookEnv& env, const MouseEve
   }
 }
 
-// A mouse hotkey at a button's down message. True when the click is swallowed.
-bool MouseHotkey(storage::SharedMacroTable& table, IHookEnv& env, const MouseMessage& m) noexcept {
-  if (m.action != Action::kDown) return false;
-  const Modifiers mods = ReadModifiers(env, nullptr);
-  const int code = EncodeMouseHotkey(m.button, mods.ctrl, mods.alt, mods.shift);
-  if (code < kFirstMouseCode || code >= kHotkeyCodeCount) return false;
-  const bool define = table.DefineMode;
-  const bool plain = (code - kFirstMouseCode) % 7 == 0;
-  if (plain) {
-    if (define) {
-      // A plain left click is how the user leaves the entry field; it is never a hotkey there.
-      if (m.button == kMouseLeft) return false;
-      table.PendingCode = code;
-      table.PendingFocus = env.Focus();
-      env.Post(table.SecWindow, WM_HOTKEY_DEFINED, static_cast<std::uint32_t>(code),
-               static_cast<std::intptr_t>(table.PendingFocus.Get()));
-      return true;
-    }
-    if (FindMacroInScope(table, env, code) < 0) return false;
+bool IsPlainClick(int code) noexcept {
+  return (code - kFirstMouseCode) % 7 == 0;
+}
+
+// A mouse hotkey fires: a plain click is reported at once, a modified one once its modifiers
+// are released (the keyboard hook's release check).
+void FireMouse(storage::SharedMacroTable& table, IHookEnv& env, int code) noexcept {
+  table.PendingFocus = env.Focus();
+  if (IsPlainClick(code)) {
     const std::uint32_t reported =
         static_cast<std::uint32_t>(code) | (CapsToggled(env) ? kCapsLockBit : 0u);
     table.PendingCode = static_cast<std::int32_t>(reported);
-    table.PendingFocus = env.Focus();
     env.Post(table.MainWindow, WM_HOTKEY_PRESSED, reported,
              static_cast<std::intptr_t>(table.PendingFocus.Get()));
-    return true;
+    return;
   }
-  if (!define && (!table.CodeInUse[code] || FindMacroInScope(table, env, code) < 0)) return false;
   table.PendingCode = code;
   table.ReleaseKey = -1;
   table.WaitRelease = true;
+}
+
+// The hotkey code of a button's down message with the modifiers held, or -1.
+int MouseCode(IHookEnv& env, const MouseMessage& m) noexcept {
+  if (m.action != Action::kDown) return -1;
+  const Modifiers mods = ReadModifiers(env, nullptr);
+  const int code = EncodeMouseHotkey(m.button, mods.ctrl, mods.alt, mods.shift);
+  return (code >= kFirstMouseCode && code < kHotkeyCodeCount) ? code : -1;
+}
+
+// A mouse hotkey at a button's down message. True when the click is swallowed now (DefineMode);
+// outside it a click that may be a hotkey needs a macro in scope first, and `scopeCode` names
+// it for the lookup that runs once the table is let go.
+bool MouseHotkey(storage::SharedMacroTable& table, IHookEnv& env, const MouseMessage& m,
+                 int& scopeCode) noexcept {
+  const int code = MouseCode(env, m);
+  if (code < 0) return false;
+  if (!table.DefineMode) {
+    if (IsPlainClick(code) || table.CodeInUse[code]) scopeCode = code;
+    return false;
+  }
+  if (!IsPlainClick(code)) {
+    FireMouse(table, env, code);
+    return true;
+  }
+  // A plain left click is how the user leaves the entry field; it is never a hotkey there.
+  if (m.button == kMouseLeft) return false;
+  table.PendingCode = code;
   table.PendingFocus = env.Focus();
+  env.Post(table.SecWindow, WM_HOTKEY_DEFINED, static_cast<std::uint32_t>(code),
+           static_cast<std::intptr_t>(table.PendingFocus.Get()));
   return true;
+}
+
+// The swallowed down's up is swallowed too, when it comes.
+void AwaitUp(storage::SharedMacroTable& table, IHookEnv& env, const MouseMessage& m) noexcept {
+  table.AltTabKey = static_cast<std::uint16_t>(kUpPending | m.button);
+  table.LastEventTime = DayFraction(env.Now());
 }
 
 // Whether this up belongs to the hotkey down swallowed last; the memory of that down ends at the
@@ -203,9 +227,22 @@ Verdict MouseDecision(storage::SharedMacroTable& table, IHookEnv& env,
     return {};
   }
   if (TakePendingUp(table, env, m)) return {true, true};
-  if (!MouseHotkey(table, env, m)) return {};
-  table.AltTabKey = static_cast<std::uint16_t>(kUpPending | m.button);
-  table.LastEventTime = DayFraction(env.Now());
+  int scopeCode = -1;
+  if (!MouseHotkey(table, env, m, scopeCode)) return {false, true, scopeCode};
+  AwaitUp(table, env, m);
+  return {true, true};
+}
+
+Verdict MouseFire(storage::SharedMacroTable& table, IHookEnv& env, const MouseEvent& event,
+                  int code) noexcept {
+  const MouseMessage m = Classify(event.message);
+  // A capture or DefineMode that began meanwhile, or a button or modifiers that no longer give
+  // this code: the click passes on.
+  if (event.code < 0 || event.code == kHookNoRemove || table.CaptureActive || table.DefineMode ||
+      code < 0 || MouseCode(env, m) != code)
+    return {};
+  FireMouse(table, env, code);
+  AwaitUp(table, env, m);
   return {true, true};
 }
 

@@ -120,7 +120,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         event.code = static_cast<std::int8_t>(in.Byte());
         event.vk = in.Byte() % 2 == 0 ? in.Byte() : in.Take<std::uint32_t>();
         event.data = in.Take<std::uint32_t>();
-        const hooklib::Verdict v = hooklib::KeyboardDecision(*table, env, event);
+        hooklib::Verdict v = hooklib::KeyboardDecision(*table, env, event);
+        if (v.scopeCode >= 0 && in.Byte() % 2 == 0)
+          v = hooklib::KeyboardFire(*table, env, event, v.scopeCode);
         if (v.swallow && v.callNext && event.vk != 43) __builtin_trap();
         break;
       }
@@ -130,7 +132,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         event.message = in.Take<std::uint16_t>();
         event.x = in.Take<std::int32_t>();
         event.y = in.Take<std::int32_t>();
-        if (!hooklib::MouseDecision(*table, env, event).callNext) __builtin_trap();
+        hooklib::Verdict v = hooklib::MouseDecision(*table, env, event);
+        if (v.scopeCode >= 0 && in.Byte() % 2 == 0)
+          v = hooklib::MouseFire(*table, env, event, v.scopeCode);
+        if (!v.callNext) __builtin_trap();
         break;
       }
       case 2:

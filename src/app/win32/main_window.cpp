@@ -354,44 +354,41 @@ bool TMainWin::CreateSmallBlocks() {
   activationBlock->MainWindow2 = self;
   activationBlock->MainWindow3 = self;
   activationBlock->CbtHook = 0;
-  if (context_.hooks.hookCbt != nullptr) cbtHook_ = context_.hooks.hookCbt();
-  activationBlock->CbtHook = cbtHook_;
+  cbtHook_ = context_.hooks.Install(context_.hooks.hookCbt);
+  activationBlock->CbtHook = cbtHook_.Get();
   return true;
 }
 
 void TMainWin::InstallTableHooks() {
   storage::TableGuard guard(context_.lock);
   if (!guard) return;
-  const std::uint32_t keyboard =
-      context_.hooks.hookKeyboard != nullptr ? context_.hooks.hookKeyboard() : 0;
-  guard.Table().KeyboardHook = keyboard;
-  const std::uint32_t mouse = context_.hooks.hookMouse != nullptr ? context_.hooks.hookMouse() : 0;
-  guard.Table().MouseHook = mouse;
+  keyboardHook_ = context_.hooks.Install(context_.hooks.hookKeyboard);
+  guard.Table().KeyboardHook = keyboardHook_.Get();
+  mouseHook_ = context_.hooks.Install(context_.hooks.hookMouse);
+  guard.Table().MouseHook = mouseHook_.Get();
 }
 
 void TMainWin::RemoveTableHooks() {
   storage::TableGuard guard(context_.lock);
-  if (!guard || context_.hooks.unHook == nullptr) return;
-  if (guard.Table().KeyboardHook != 0U) context_.hooks.unHook(guard.Table().KeyboardHook);
-  if (guard.Table().MouseHook != 0U) context_.hooks.unHook(guard.Table().MouseHook);
+  // Removed even without the table: a hook of a program that is going must not stay behind.
+  keyboardHook_.Reset();
+  mouseHook_.Reset();
+  if (!guard) return;
   guard.Table().KeyboardHook = 0;
   guard.Table().MouseHook = 0;
 }
 
 void TMainWin::InstallSwapHook() {
   auto* remap = static_cast<storage::RemapBlock*>(remapBlock_.View());
-  if (remap == nullptr || context_.hooks.hookSwap == nullptr) return;
-  swapHook_ = context_.hooks.hookSwap();
-  remap->SwapHook = swapHook_;
-  swapsActive_ = swapHook_ != 0;
+  if (remap == nullptr) return;
+  swapHook_ = context_.hooks.Install(context_.hooks.hookSwap);
+  remap->SwapHook = swapHook_.Get();
 }
 
 void TMainWin::RemoveSwapHook() {
-  if (!swapsActive_) return;
-  if (context_.hooks.unHook != nullptr) context_.hooks.unHook(swapHook_);
+  if (!swapHook_) return;
+  swapHook_.Reset();
   if (auto* remap = static_cast<storage::RemapBlock*>(remapBlock_.View())) remap->SwapHook = 0;
-  swapHook_ = 0;
-  swapsActive_ = false;
 }
 
 void TMainWin::FormClose() {
@@ -400,8 +397,7 @@ void TMainWin::FormClose() {
   if (scheduler_) scheduler_->Stop();
   RemoveTableHooks();
   RemoveSwapHook();
-  if (cbtHook_ != 0 && context_.hooks.unHook != nullptr) context_.hooks.unHook(cbtHook_);
-  cbtHook_ = 0;
+  cbtHook_.Reset();
   remapBlock_ = storage::win32::SharedBlock();
   activationBlock_ = storage::win32::SharedBlock();
   tray_.reset();  // the icons leave the notification area with the program
@@ -428,8 +424,8 @@ void TMainWin::OpenMacroFile(const std::string& path) {
     platform::StdBinaryFiles files;
     activation::GetSwapFile(files, context_.store.FileName(), *remap);
     const bool inUse = activation::SwapsInUse(*remap);
-    if (inUse && !swapsActive_) InstallSwapHook();
-    if (!inUse && swapsActive_) RemoveSwapHook();
+    if (inUse && !swapHook_) InstallSwapHook();
+    if (!inUse && swapHook_) RemoveSwapHook();
   }
   storage::SetHotKeys(context_.lock);
   if (scheduler_) scheduler_->CheckAndSetTime();
@@ -619,12 +615,11 @@ void TMainWin::RestoreKeyboardHooks() {
   {
     storage::TableGuard guard(context_.lock);
     if (!guard) return;
-    if (context_.hooks.unHook != nullptr && guard.Table().KeyboardHook != 0U)
-      context_.hooks.unHook(guard.Table().KeyboardHook);
-    guard.Table().KeyboardHook =
-        context_.hooks.hookKeyboard != nullptr ? context_.hooks.hookKeyboard() : 0;
+    keyboardHook_.Reset();
+    keyboardHook_ = context_.hooks.Install(context_.hooks.hookKeyboard);
+    guard.Table().KeyboardHook = keyboardHook_.Get();
   }
-  if (swapsActive_) {
+  if (swapHook_) {
     RemoveSwapHook();
     InstallSwapHook();
   }
@@ -634,9 +629,9 @@ void TMainWin::RestoreMouseHooks() {
   if (!platform_->prompts.AskYesNo("Mouse Hooks", kMouseHooksQuestion)) return;
   storage::TableGuard guard(context_.lock);
   if (!guard) return;
-  if (context_.hooks.unHook != nullptr && guard.Table().MouseHook != 0U)
-    context_.hooks.unHook(guard.Table().MouseHook);
-  guard.Table().MouseHook = context_.hooks.hookMouse != nullptr ? context_.hooks.hookMouse() : 0;
+  mouseHook_.Reset();
+  mouseHook_ = context_.hooks.Install(context_.hooks.hookMouse);
+  guard.Table().MouseHook = mouseHook_.Get();
 }
 
 platform::WindowHandle TMainWin::MainWindow() {

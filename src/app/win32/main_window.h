@@ -168,9 +168,11 @@ class TMainWin final : public platform::win32::WindowBase,
   StartOptions options_;
   bool closing_ = false;
   bool reported_ = false;
-  bool swapsActive_ = false;
-  std::uint32_t cbtHook_ = 0;
-  std::uint32_t swapHook_ = 0;
+  // The installed hooks; the blocks hold copies of their handles for the hook procedures.
+  InstalledHook keyboardHook_;
+  InstalledHook mouseHook_;
+  InstalledHook swapHook_;
+  InstalledHook cbtHook_;
   storage::win32::SharedBlock remapBlock_;
   storage::win32::SharedBlock activationBlock_;
   std::unique_ptr<platform::win32::Win32Platform> platform_;

@@ -7,6 +7,7 @@
 #include "app/unavailable_commands.h"
 #include "app/win32/main_window.h"
 #include "editors/win32/command_dialogs.h"
+#include "editors/win32/keyboard_hook_switch.h"
 #include "editors/win32/path_checks.h"
 #include "editors/win32/scripting_editor.h"
 #include "editors/win32/timer_interval_dialog.h"
@@ -71,16 +72,13 @@ void TMainWin::SwitchKeyboardHook(bool on) {
   if (!on && keyboardHookOff_++ > 0) return;
   if (on && (keyboardHookOff_ == 0 || --keyboardHookOff_ > 0)) return;
   storage::TableGuard guard(context_.lock);
-  if (!guard) return;
-  storage::SharedMacroTable& table = guard.Table();
+  // The hook follows the count even without the table; only the copy of its handle needs it.
   if (!on) {
-    if (context_.hooks.unHook != nullptr && table.KeyboardHook != 0U) {
-      context_.hooks.unHook(table.KeyboardHook);
-    }
-    table.KeyboardHook = 0;
-  } else if (table.KeyboardHook == 0U && context_.hooks.hookKeyboard != nullptr) {
-    table.KeyboardHook = context_.hooks.hookKeyboard();
+    keyboardHook_.Reset();
+  } else if (!keyboardHook_) {
+    keyboardHook_ = context_.hooks.Install(context_.hooks.hookKeyboard);
   }
+  if (guard) guard.Table().KeyboardHook = keyboardHook_.Get();
 }
 
 void TMainWin::DoTheScript(int row) {
@@ -136,10 +134,12 @@ void TMainWin::DoTheScript(int row) {
         .Run(owner);
   };
   editors::win32::TDoScripting editor(current, std::move(setup));
-  // No hotkey or Typlet fires while the user works in the editor.
-  SwitchKeyboardHook(false);
-  const bool accepted = editor.Run(Handle());
-  SwitchKeyboardHook(true);
+  bool accepted = false;
+  {
+    // No hotkey or Typlet fires while the user works in the editor.
+    const editors::win32::KeyboardHookOff hookOff([this](bool on) { SwitchKeyboardHook(on); });
+    accepted = editor.Run(Handle());
+  }
   const editors::win32::EditorPlacement& place = editor.Placement();
   Settings& settings = context_.settings;
   settings.scriptLeft = place.left;

@@ -38,10 +38,7 @@ std::optional<std::string> TModText::Run(HWND owner) {
 
 bool TModText::OnInit() {
   AnswerF1With(IDC_MT_HELP);
-  if (keyboardHook_) {
-    keyboardHook_(false);
-    hookOff_ = true;
-  }
+  hookOff_.emplace(keyboardHook_);
   platform::win32::EditField memo(Handle(), IDC_MT_MEMO);
   memo.SetLimit(storage::kMacroTextMax);
   memo.SetText(text_);
@@ -153,8 +150,7 @@ void TModText::OnOK() {
 }
 
 void TModText::OnDestroy() {
-  if (hookOff_) keyboardHook_(true);
-  hookOff_ = false;
+  hookOff_.reset();
 }
 
 }  // namespace quindle::editors::win32

@@ -12,12 +12,10 @@
 #include <string>
 #include <string_view>
 
+#include "editors/win32/keyboard_hook_switch.h"
 #include "platform/win32/dialog_base.h"
 
 namespace quindle::editors::win32 {
-
-// Turns the program's keyboard hook off (false) and on again (true).
-using KeyboardHookSwitch = std::function<void(bool on)>;
 
 class TModText final : public platform::win32::DialogBase {
  public:
@@ -42,7 +40,7 @@ class TModText final : public platform::win32::DialogBase {
 
   std::string text_;
   KeyboardHookSwitch keyboardHook_;
-  bool hookOff_ = false;
+  std::optional<KeyboardHookOff> hookOff_;  // while the dialog's window exists
   // Where the caret stood when the memo last lost the focus.
   std::size_t caret_ = 0;
   std::optional<std::string> result_;

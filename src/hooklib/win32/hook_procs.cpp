@@ -3,8 +3,11 @@
 #include <float.h>
 
 #include <cstddef>
+#include <cstring>
+#include <type_traits>
 
 #include "hooklib/hook_logic.h"
+#include "hooklib/nested_call.h"
 #include "hooklib/win32/hook_env_win32.h"
 #include "platform/win32/handles.h"
 #include "storage/macro_record.h"
@@ -13,6 +16,7 @@ namespace quindle::hooklib::win32 {
 namespace {
 
 using storage::ActivationBlock;
+using storage::LeU32;
 using storage::RemapBlock;
 using storage::SharedMacroTable;
 
@@ -29,27 +33,61 @@ LRESULT PassOn(int code, WPARAM wParam, LPARAM lParam) noexcept {
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// The named mutex of one block for one hook call. Released only when the wait made it ours: a
-// time-out leaves it to whoever holds it.
-class MutexScope {
+// The running hook calls of each thread, innermost first (a HookCall on the procedure's stack);
+// TLS_OUT_OF_INDEXES when the slot could not be had, and then every call does its work.
+DWORD gCallSlot = TLS_OUT_OF_INDEXES;
+
+// Marks one hook call as running on its thread for its length, unless it repeats a call that
+// already runs there for the same event: a registration left behind by a killed copy of the
+// program calls the procedure again from inside our next-hook call, and only the outer call
+// may act. TlsGetValue and TlsSetValue allocate nothing.
+class CallGuard {
  public:
-  explicit MutexScope(const char* name) noexcept
-      : handle_(::OpenMutexA(platform::win32::kMutexAllAccess, FALSE, name)) {}
-  MutexScope(const MutexScope&) = delete;
-  MutexScope& operator=(const MutexScope&) = delete;
-  // Released before the handle closes (members are destroyed after this body).
-  ~MutexScope() {
-    if (owned_) static_cast<void>(::ReleaseMutex(handle_.Get()));
+  CallGuard(HookKind kind, int code, WPARAM wParam, std::intptr_t eventValue) noexcept {
+    if (gCallSlot == TLS_OUT_OF_INDEXES) return;
+    call_ = HookCall{kind, code, static_cast<std::uintptr_t>(wParam), eventValue,
+                     static_cast<const HookCall*>(::TlsGetValue(gCallSlot))};
+    repeat_ = RepeatsOuterCall(call_);
+    if (!repeat_) entered_ = ::TlsSetValue(gCallSlot, &call_) != FALSE;
+  }
+  CallGuard(const CallGuard&) = delete;
+  CallGuard& operator=(const CallGuard&) = delete;
+  ~CallGuard() {
+    if (entered_) static_cast<void>(::TlsSetValue(gCallSlot, const_cast<HookCall*>(call_.outer)));
   }
 
-  bool Opened() const noexcept { return static_cast<bool>(handle_); }
+  bool Repeat() const noexcept { return repeat_; }
 
-  // True when the mutex is ours (an abandoned mutex is ours too). A time-out or a failed wait
-  // both leave the block untouched.
-  bool Take() noexcept {
+ private:
+  HookCall call_;
+  bool repeat_ = false;
+  bool entered_ = false;
+};
+
+// The named mutex of one block. Released only when the wait made it ours: a time-out leaves it
+// to whoever holds it.
+class MutexScope {
+ public:
+  MutexScope() noexcept = default;
+  MutexScope(const MutexScope&) = delete;
+  MutexScope& operator=(const MutexScope&) = delete;
+  ~MutexScope() { LetGo(); }
+
+  // True when the mutex is ours (an abandoned mutex is ours too). A missing mutex, a time-out
+  // or a failed wait all leave the block untouched.
+  bool Take(const char* name) noexcept {
+    handle_.Reset(::OpenMutexA(platform::win32::kMutexAllAccess, FALSE, name));
+    if (!handle_) return false;
     const DWORD result = ::WaitForSingleObject(handle_.Get(), kHookWaitMs);
     owned_ = result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
     return owned_;
+  }
+
+  // Released before the handle closes.
+  void LetGo() noexcept {
+    if (owned_) static_cast<void>(::ReleaseMutex(handle_.Get()));
+    owned_ = false;
+    handle_.Reset();
   }
 
  private:
@@ -61,46 +99,89 @@ class MutexScope {
 // read: the exact-size map fails for it, and the region check catches a system that allows it.
 class BlockScope {
  public:
-  BlockScope(const char* name, std::size_t size) noexcept
-      : mapping_(::OpenFileMappingA(FILE_MAP_WRITE, FALSE, name)) {
-    if (!mapping_) return;
+  bool Map(const char* name, std::size_t size) noexcept {
+    mapping_.Reset(::OpenFileMappingA(FILE_MAP_WRITE, FALSE, name));
+    if (!mapping_) return false;
     view_.Reset(::MapViewOfFile(mapping_.Get(), FILE_MAP_WRITE, 0, 0, size));
-    if (!view_) return;
+    if (!view_) return false;
     MEMORY_BASIC_INFORMATION region{};
     if (::VirtualQuery(view_.Get(), &region, sizeof region) != sizeof region ||
         region.RegionSize < size) {
       view_.Reset();
+      return false;
     }
+    return true;
+  }
+
+  // The view is unmapped before the mapping closes.
+  void Unmap() noexcept {
+    view_.Reset();
+    mapping_.Reset();
   }
 
   void* View() const noexcept { return view_.Get(); }
 
  private:
-  // Declared in this order so the view is unmapped before the mapping closes.
   platform::win32::KernelHandle mapping_;
   platform::win32::MappedView view_;
 };
 
+// One block under its mutex, for as long as the hook works on it and no longer: the procedure
+// lets it go before it calls the next hook or reads other windows, and may take it again.
+template <typename Block>
+class LockedBlock {
+ public:
+  LockedBlock(const char* mutexName, const char* blockName) noexcept
+      : mutexName_(mutexName), blockName_(blockName) {}
+  LockedBlock(const LockedBlock&) = delete;
+  LockedBlock& operator=(const LockedBlock&) = delete;
+  ~LockedBlock() { LetGo(); }
+
+  // True when the mutex is held and the block mapped; otherwise nothing is held.
+  bool Take() noexcept {
+    if (mutex_.Take(mutexName_) && view_.Map(blockName_, sizeof(Block))) return true;
+    LetGo();
+    return false;
+  }
+  // Unmapped and closed before the mutex is released.
+  void LetGo() noexcept {
+    view_.Unmap();
+    mutex_.LetGo();
+  }
+
+  Block& Get() const noexcept { return *static_cast<Block*>(view_.View()); }
+
+ private:
+  const char* mutexName_;
+  const char* blockName_;
+  MutexScope mutex_;
+  BlockScope view_;
+};
+
+using LockedTable = LockedBlock<SharedMacroTable>;
+
 // The entry protocol around one hook's work. `hookOf(block)` reads the hook's own handle from
-// the block at the moment it is needed, so a reinstalled hook takes effect on the next call;
-// `work(block)` runs for codes of 0 and more and returns the procedure's result.
+// the block at the moment it is needed, so a reinstalled hook takes effect on the next call.
+// `work(locked)` runs for codes of 0 and more and returns the procedure's result: it decides
+// with the block held, and lets the block go before it calls the next hook.
 template <typename Block, typename HookOf, typename Work>
-LRESULT RunHook(const char* mutexName, const char* blockName, int code, WPARAM wParam,
-                LPARAM lParam, HookOf hookOf, Work work) noexcept {
+LRESULT RunHook(const CallGuard& guard, const char* mutexName, const char* blockName, int code,
+                WPARAM wParam, LPARAM lParam, HookOf hookOf, Work work) noexcept {
+  if (guard.Repeat()) return PassOn(code, wParam, lParam);
   MaskFloatingPointExceptions();
-  MutexScope mutex(mutexName);
-  if (!mutex.Opened()) return PassOn(code, wParam, lParam);
-  if (!mutex.Take()) return PassOn(code, wParam, lParam);
-  // Declared after the mutex, so the view is unmapped and closed before the mutex is released.
-  BlockScope view(blockName, sizeof(Block));
-  if (view.View() == nullptr) return PassOn(code, wParam, lParam);
-  Block& block = *static_cast<Block*>(view.View());
-  if (code < 0) return ::CallNextHookEx(ToHhook(hookOf(block)), code, wParam, lParam);
-  return work(block);
+  LockedBlock<Block> locked(mutexName, blockName);
+  if (!locked.Take()) return PassOn(code, wParam, lParam);
+  if (code < 0) {
+    const HHOOK next = ToHhook(hookOf(locked.Get()));
+    locked.LetGo();
+    return ::CallNextHookEx(next, code, wParam, lParam);
+  }
+  return work(locked);
 }
 
-// What the keyboard and mouse procedures return for a verdict. An event that is not swallowed
-// always goes on to the next hook, so the application sees it whatever the decision said.
+// What the keyboard and mouse procedures return for a verdict, once the table is let go. An
+// event that is not swallowed always goes on to the next hook, so the application sees it
+// whatever the decision said.
 LRESULT Conclude(const Verdict& verdict, std::uint32_t hook, int code, WPARAM wParam,
                  LPARAM lParam) noexcept {
   if (!verdict.swallow) return ::CallNextHookEx(ToHhook(hook), code, wParam, lParam);
@@ -108,28 +189,67 @@ LRESULT Conclude(const Verdict& verdict, std::uint32_t hook, int code, WPARAM wP
   return 1;
 }
 
+// The scope lookup of a possible hotkey, on a copy of the table taken while it is held: the
+// lookup reads window titles and walks the top-level windows, which must never happen under the
+// mutex that every key of the system waits for. Only hotkey presses come here, so only they
+// copy the table (on this function's stack, not the procedure's). With a macro in scope the
+// table is taken again for the fire routine; `next` is then read afresh.
+template <typename Event, typename Fire>
+[[gnu::noinline]] Verdict FireInScope(LockedTable& locked, IHookEnv& env, const Event& event,
+                                      int scopeCode, Fire fire, LeU32 SharedMacroTable::*hook,
+                                      std::uint32_t& next) noexcept {
+  static_assert(std::is_trivially_copyable_v<SharedMacroTable>);
+  SharedMacroTable copy;
+  std::memcpy(static_cast<void*>(&copy), &locked.Get(), sizeof copy);
+  locked.LetGo();
+  if (FindMacroInScope(copy, env, scopeCode) < 0) return {};
+  // The main program may be gone or busy by now: the key passes, as after any failed wait.
+  if (!locked.Take()) return {};
+  const Verdict verdict = fire(locked.Get(), env, event, scopeCode);
+  next = (locked.Get().*hook).Get();
+  return verdict;
+}
+
 }  // namespace
 
+void OpenCallRecord() noexcept {
+  gCallSlot = ::TlsAlloc();
+}
+
+void CloseCallRecord() noexcept {
+  if (gCallSlot != TLS_OUT_OF_INDEXES) static_cast<void>(::TlsFree(gCallSlot));
+  gCallSlot = TLS_OUT_OF_INDEXES;
+}
+
 LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
+  // The key data is a value, the same in every registration's call for one event.
+  const CallGuard guard(HookKind::kKeyboard, code, wParam, static_cast<std::intptr_t>(lParam));
   return RunHook<SharedMacroTable>(
-      storage::kTableMutexName, storage::kTableBlockName, code, wParam, lParam,
+      guard, storage::kTableMutexName, storage::kTableBlockName, code, wParam, lParam,
       [](const SharedMacroTable& table) { return table.KeyboardHook.Get(); },
-      [&](SharedMacroTable& table) {
+      [&](LockedTable& locked) {
         Win32HookEnv env;
         KeyEvent event;
         event.code = code;
         event.vk = static_cast<unsigned>(wParam);
         event.data = static_cast<std::uint32_t>(lParam);
-        const Verdict verdict = KeyboardDecision(table, env, event);
-        return Conclude(verdict, table.KeyboardHook.Get(), code, wParam, lParam);
+        Verdict verdict = KeyboardDecision(locked.Get(), env, event);
+        std::uint32_t next = locked.Get().KeyboardHook.Get();
+        if (verdict.scopeCode >= 0) {
+          verdict = FireInScope(locked, env, event, verdict.scopeCode, KeyboardFire,
+                                &SharedMacroTable::KeyboardHook, next);
+        }
+        locked.LetGo();
+        return Conclude(verdict, next, code, wParam, lParam);
       });
 }
 
 LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
+  const CallGuard guard(HookKind::kMouse, code, wParam, 0);
   return RunHook<SharedMacroTable>(
-      storage::kTableMutexName, storage::kTableBlockName, code, wParam, lParam,
+      guard, storage::kTableMutexName, storage::kTableBlockName, code, wParam, lParam,
       [](const SharedMacroTable& table) { return table.MouseHook.Get(); },
-      [&](SharedMacroTable& table) {
+      [&](LockedTable& locked) {
         Win32HookEnv env;
         MouseEvent event;
         event.code = code;
@@ -138,16 +258,25 @@ LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam) noexcept 
           event.x = mouse->pt.x;
           event.y = mouse->pt.y;
         }
-        const Verdict verdict = MouseDecision(table, env, event);
-        return Conclude(verdict, table.MouseHook.Get(), code, wParam, lParam);
+        Verdict verdict = MouseDecision(locked.Get(), env, event);
+        std::uint32_t next = locked.Get().MouseHook.Get();
+        if (verdict.scopeCode >= 0) {
+          verdict = FireInScope(locked, env, event, verdict.scopeCode, MouseFire,
+                                &SharedMacroTable::MouseHook, next);
+        }
+        locked.LetGo();
+        return Conclude(verdict, next, code, wParam, lParam);
       });
 }
 
 LRESULT CALLBACK MessageHookProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
+  // Without the guard a second registration would remap the remapped character again (a to b
+  // to c).
+  const CallGuard guard(HookKind::kMessage, code, wParam, 0);
   return RunHook<RemapBlock>(
-      storage::kRemapMutexName, storage::kRemapBlockName, code, wParam, lParam,
+      guard, storage::kRemapMutexName, storage::kRemapBlockName, code, wParam, lParam,
       [](const RemapBlock& block) { return block.SwapHook.Get(); },
-      [&](RemapBlock& block) {
+      [&](LockedBlock<RemapBlock>& locked) {
         bool replaced = false;
         auto* message = reinterpret_cast<MSG*>(lParam);
         // Only a character taken off the queue is changed: a peek leaves the message for the
@@ -155,25 +284,30 @@ LRESULT CALLBACK MessageHookProc(int code, WPARAM wParam, LPARAM lParam) noexcep
         if (wParam == PM_REMOVE && message != nullptr && message->message == WM_CHAR &&
             message->wParam <= 0xFF) {
           const std::uint8_t character =
-              RemapCharacter(block, static_cast<unsigned>(message->wParam));
+              RemapCharacter(locked.Get(), static_cast<unsigned>(message->wParam));
           if (character != 0) {
             message->wParam = character;
             replaced = true;
           }
         }
-        const LRESULT next = ::CallNextHookEx(ToHhook(block.SwapHook.Get()), code, wParam, lParam);
-        return replaced ? LRESULT{1} : next;
+        const HHOOK next = ToHhook(locked.Get().SwapHook.Get());
+        locked.LetGo();
+        const LRESULT result = ::CallNextHookEx(next, code, wParam, lParam);
+        return replaced ? LRESULT{1} : result;
       });
 }
 
 LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
+  const CallGuard guard(HookKind::kCbt, code, wParam, 0);
   return RunHook<ActivationBlock>(
-      storage::kActivationMutexName, storage::kActivationBlockName, code, wParam, lParam,
+      guard, storage::kActivationMutexName, storage::kActivationBlockName, code, wParam, lParam,
       [](const ActivationBlock& block) { return block.CbtHook.Get(); },
-      [&](ActivationBlock& block) {
+      [&](LockedBlock<ActivationBlock>& locked) {
         Win32HookEnv env;
-        CbtDecision(block, env, code, static_cast<std::uintptr_t>(wParam));
-        return ::CallNextHookEx(ToHhook(block.CbtHook.Get()), code, wParam, lParam);
+        CbtDecision(locked.Get(), env, code, static_cast<std::uintptr_t>(wParam));
+        const HHOOK next = ToHhook(locked.Get().CbtHook.Get());
+        locked.LetGo();
+        return ::CallNextHookEx(next, code, wParam, lParam);
       });
 }
 

@@ -11,6 +11,13 @@ namespace quindle::hooklib::win32 {
 
 inline constexpr DWORD kHookWaitMs = 500;
 
+// Each thread's record of the hook calls running on it, which lets a call that repeats one for
+// the same event (from a registration that a killed program left behind) pass the event on
+// untouched. Taken when the library comes into a process and given back when it leaves; without
+// it (TlsAlloc failed) the procedures still work, each call doing its work.
+void OpenCallRecord() noexcept;
+void CloseCallRecord() noexcept;
+
 // WH_KEYBOARD: hotkeys, Typlet characters, capture keys (over "QNBA1ZTW").
 LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) noexcept;
 // WH_MOUSE: mouse hotkeys and capture clicks (over "QNBA1ZTW").

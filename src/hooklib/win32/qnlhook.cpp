@@ -1,6 +1,6 @@
 // QNLHOOK.DLL: installs and removes the four system-wide hooks. The library keeps no state
 // between calls except its own module handle, which the system needs to load it into every
-// program that receives input.
+// program that receives input, and the slot of each thread's running hook calls.
 #include "hooklib/win32/qnlhook.h"
 
 #include "platform/win32/win32_api.h"
@@ -21,7 +21,12 @@ std::uint32_t Install(int kind, HOOKPROC procedure) noexcept {
 }  // namespace
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID /*reserved*/) {
-  if (reason == DLL_PROCESS_ATTACH) gModule = instance;
+  if (reason == DLL_PROCESS_ATTACH) {
+    gModule = instance;
+    quindle::hooklib::win32::OpenCallRecord();
+  } else if (reason == DLL_PROCESS_DETACH) {
+    quindle::hooklib::win32::CloseCallRecord();
+  }
   return TRUE;
 }
 

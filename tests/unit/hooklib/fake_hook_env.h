@@ -58,6 +58,10 @@ class FakeHookEnv final : public IHookEnv {
   // ---- what happened ----
   std::vector<PostedMessage> posts;
   int keyboardStateCalls = 0;
+  // Set while the test plays the hook holding the table's mutex: a title read or a walk of the
+  // windows meanwhile is counted, as every key of the system would wait for it.
+  bool tableHeld = false;
+  int windowReadsWhileHeld = 0;
 
   std::vector<PostedMessage> PostsOf(std::uint32_t message) const {
     std::vector<PostedMessage> out;
@@ -109,6 +113,7 @@ class FakeHookEnv final : public IHookEnv {
   }
   Hwnd Foreground() noexcept override { return foreground_; }
   std::size_t WindowTitle(Hwnd window, char* buffer, std::size_t size) noexcept override {
+    NoteWindowRead();
     for (const auto& w : windows_) {
       if (w.handle != window) continue;
       const std::size_t n = std::min(w.title.size(), size - 1);
@@ -129,11 +134,13 @@ class FakeHookEnv final : public IHookEnv {
   }
   Hwnd Focus() noexcept override { return focus_; }
   bool WindowWithExactTitle(const char* title) noexcept override {
+    NoteWindowRead();
     for (const auto& w : windows_)
       if (w.title == title) return true;
     return false;
   }
   bool WindowTitleContains(const char* upperText, std::size_t length) noexcept override {
+    NoteWindowRead();
     const std::string part(upperText, length);
     for (const auto& w : windows_) {
       if (w.title.empty()) continue;
@@ -151,6 +158,10 @@ class FakeHookEnv final : public IHookEnv {
   TimeOfDay Now() noexcept override { return now_; }
 
  private:
+  void NoteWindowRead() noexcept {
+    if (tableHeld) ++windowReadsWhileHeld;
+  }
+
   std::array<std::int16_t, 256> keys_{};
   std::vector<FakeWindow> windows_;
   Hwnd foreground_ = 0;

@@ -44,15 +44,35 @@ class HookTest : public ::testing::Test {
     return slot;
   }
 
+  // One event as the hook procedures run it: the decision with the table's mutex held, the
+  // scope lookup of a possible hotkey on a copy with the mutex let go, and the fire routine
+  // with it held again. No window may be read while the mutex is held.
+  template <typename Event, typename Decide, typename FireHotkey>
+  Verdict Run(const Event& event, Decide decide, FireHotkey fire) {
+    env.tableHeld = true;
+    Verdict v = decide(table, env, event);
+    env.tableHeld = false;
+    if (v.scopeCode >= 0) {
+      const auto copy = std::make_unique<storage::SharedMacroTable>(table);
+      const bool inScope = FindMacroInScope(*copy, env, v.scopeCode) >= 0;
+      env.tableHeld = true;
+      v = inScope ? fire(table, env, event, v.scopeCode) : Verdict{};
+      env.tableHeld = false;
+    }
+    EXPECT_EQ(env.windowReadsWhileHeld, 0) << "windows read with the table's mutex held";
+    return v;
+  }
+
   Verdict Key(unsigned vk, bool down, int code = 0) {
-    const Verdict v = KeyboardDecision(table, env, {code, vk, down ? 0u : 0xC0000000u});
+    const Verdict v =
+        Run(KeyEvent{code, vk, down ? 0u : 0xC0000000u}, KeyboardDecision, KeyboardFire);
     env.SetDown(static_cast<int>(vk), down);
     return v;
   }
   Verdict Press(unsigned vk) { return Key(vk, true); }
   Verdict Release(unsigned vk) { return Key(vk, false); }
   Verdict Mouse(std::uint32_t message, int x = 0, int y = 0, int code = 0) {
-    return MouseDecision(table, env, {code, message, x, y});
+    return Run(MouseEvent{code, message, x, y}, MouseDecision, MouseFire);
   }
 
   std::unique_ptr<storage::SharedMacroTable> tablePtr;

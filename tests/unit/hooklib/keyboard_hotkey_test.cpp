@@ -211,6 +211,35 @@ TEST_F(KeyboardHotkeyTest, DamagedHotkeyNumbersNeverIndexTheInUseFlags) {
   EXPECT_EQ(FindMacroInScope(table, env, -1), -1);
 }
 
+// The scope lookup runs with the table let go; what changed meanwhile decides the fire.
+TEST_F(KeyboardHotkeyTest, HotkeyPassesWhenTheTableChangedDuringTheScopeLookup) {
+  AddMacro(0);
+  env.SetDown(kCtrl, true);
+  const KeyEvent a{0, 'A', 0};
+  struct Change {
+    const char* what;
+    void (*apply)(storage::SharedMacroTable&);
+  };
+  const Change changes[] = {
+      {"another hotkey waits", [](storage::SharedMacroTable& t) { t.WaitRelease = true; }},
+      {"a capture began", [](storage::SharedMacroTable& t) { t.CaptureActive = true; }},
+  };
+  for (const Change& change : changes) {
+    table.WaitRelease = false;
+    table.CaptureActive = false;
+    const Verdict decided = KeyboardDecision(table, env, a);
+    ASSERT_EQ(decided.scopeCode, 0) << change.what;
+    EXPECT_FALSE(decided.swallow) << change.what;
+    change.apply(table);
+    EXPECT_FALSE(KeyboardFire(table, env, a, decided.scopeCode).swallow) << change.what;
+    EXPECT_EQ(table.PendingCode, 0) << change.what;
+  }
+  table.WaitRelease = false;
+  table.CaptureActive = false;
+  EXPECT_TRUE(KeyboardFire(table, env, a, 0).swallow);
+  EXPECT_TRUE(table.WaitRelease);
+}
+
 TEST_F(KeyboardHotkeyTest, NegativeHookCodeIsPassedOnUntouched) {
   AddMacro(0);
   env.SetDown(17, true);

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -56,6 +57,17 @@ TEST_F(MainWindowTest, StartFillsTheBlocksBeforeItsHooksAndCloseUndoesItAll) {
   EXPECT_EQ(profile.Read("Main Window", "Left", ""), "40");
   EXPECT_EQ(profile.Read("Misc", "Current File", "?"), "");
   EXPECT_EQ(profile.SectionNames().size(), 10u);
+}
+
+// A window that goes without its close (an error on the way out) still takes its hooks with it:
+// a hook left in the system keeps being called after the program is gone.
+TEST_F(MainWindowTest, AWindowGoneWithoutItsCloseRemovesItsHooks) {
+  auto window = Start();
+  ASSERT_NE(window->Handle(), nullptr);
+  gCalls.clear();
+  window.reset();
+  std::sort(gCalls.begin(), gCalls.end());
+  EXPECT_EQ(gCalls, (std::vector<std::string>{"unhook 11", "unhook 22", "unhook 44"}));
 }
 
 TEST_F(MainWindowTest, ARemappingInstallsTheMessageHookFirst) {
