@@ -301,7 +301,7 @@ void TMainWin::StartScheduler() {
       },
       [this] { return activation_->CapsLockOn(); }};
   scheduler_ = std::make_unique<scheduler::win32::SchedulerTimers>(
-      Handle(), run, context_.store, platform_->clock,
+      Handle(), run, context_.store, platform_->clock, platform_->prompts,
       scheduler::win32::SchedulerHost{[this] { return int{context_.settings.timerSeconds}; },
                                       [this] { return context_.settings.showDate; },
                                       [this] { UpdateCaption(); }});
