@@ -326,16 +326,18 @@ bool TMainWin::CreateSmallBlocks() {
   const platform::WindowHandle self = FromHwnd(Handle());
   if (!remapBlock_.Create(storage::kRemapBlockName, sizeof(storage::RemapBlock)) ||
       !activationBlock_.Create(storage::kActivationBlockName, sizeof(storage::ActivationBlock))) {
-    MessageBoxA(nullptr, "Memory Mapped File could not be created.  Quindle will terminate.",
-                "System Error", MB_OK | MB_ICONERROR);
+    // The window is still being made: the box belongs to no window, like those before it.
+    platform::win32::Win32Prompts(0).ShowMessage(
+        "System Error", "Memory Mapped File could not be created.  Quindle will terminate.");
     reported_ = true;
     return false;
   }
   auto* remap = static_cast<storage::RemapBlock*>(remapBlock_.View());
   auto* activationBlock = static_cast<storage::ActivationBlock*>(activationBlock_.View());
   if (remap == nullptr || activationBlock == nullptr) {
-    MessageBoxA(nullptr, "Memory Mapped File could not be mapped.  Quindle will terminate.",
-                "System Error", MB_OK | MB_ICONERROR);
+    // The window is still being made: the box belongs to no window, like those before it.
+    platform::win32::Win32Prompts(0).ShowMessage(
+        "System Error", "Memory Mapped File could not be mapped.  Quindle will terminate.");
     reported_ = true;
     return false;
   }
