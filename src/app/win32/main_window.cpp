@@ -304,7 +304,7 @@ void TMainWin::StartScheduler() {
       [this] { return activation_->CapsLockOn(); },
       [this] { return capture_ && capture_->Completing(); }};
   scheduler_ = std::make_unique<scheduler::win32::SchedulerTimers>(
-      Handle(), run, context_.store, platform_->clock,
+      Handle(), run, context_.store, platform_->clock, platform_->prompts,
       scheduler::win32::SchedulerHost{[this] { return int{context_.settings.timerSeconds}; },
                                       [this] { return context_.settings.showDate; },
                                       [this] { UpdateCaption(); }});
@@ -330,16 +330,18 @@ bool TMainWin::CreateSmallBlocks() {
   const platform::WindowHandle self = FromHwnd(Handle());
   if (!remapBlock_.Create(storage::kRemapBlockName, sizeof(storage::RemapBlock)) ||
       !activationBlock_.Create(storage::kActivationBlockName, sizeof(storage::ActivationBlock))) {
-    MessageBoxA(nullptr, "Memory Mapped File could not be created.  Quindle will terminate.",
-                "System Error", MB_OK | MB_ICONERROR);
+    // The window is still being made: the box belongs to no window, like those before it.
+    platform::win32::Win32Prompts(0).ShowMessage(
+        "System Error", "Memory Mapped File could not be created.  Quindle will terminate.");
     reported_ = true;
     return false;
   }
   auto* remap = static_cast<storage::RemapBlock*>(remapBlock_.View());
   auto* activationBlock = static_cast<storage::ActivationBlock*>(activationBlock_.View());
   if (remap == nullptr || activationBlock == nullptr) {
-    MessageBoxA(nullptr, "Memory Mapped File could not be mapped.  Quindle will terminate.",
-                "System Error", MB_OK | MB_ICONERROR);
+    // The window is still being made: the box belongs to no window, like those before it.
+    platform::win32::Win32Prompts(0).ShowMessage(
+        "System Error", "Memory Mapped File could not be mapped.  Quindle will terminate.");
     reported_ = true;
     return false;
   }

@@ -9,6 +9,7 @@
 #include "app/win32/main_window_res.h"
 #include "app/win32/tray_res.h"
 #include "platform/help_topics.h"
+#include "platform/win32/callback_boundary.h"
 #include "platform/win32/controls/list_view.h"
 #include "platform/win32/dialog_base.h"
 #include "platform/win32/help.h"
@@ -60,11 +61,14 @@ struct WindowSearch {
 // does not convert to.
 BOOL CALLBACK CollectOtherWindow(HWND window, LPARAM data) {
   auto* search = reinterpret_cast<WindowSearch*>(data);
-  if (window == search->main || IsWindowVisible(window) == FALSE) return TRUE;
-  const std::string name = ClassOf(window);
-  if (name == "#32768" || name.rfind("tooltips_class", 0) == 0) return TRUE;
-  search->found.push_back(window);
-  return TRUE;
+  // Stopped at the boundary, a failure ends the search with what was found so far.
+  const bool completed = platform::win32::RunAtBoundary(search->main, [&] {
+    if (window == search->main || IsWindowVisible(window) == FALSE) return;
+    const std::string name = ClassOf(window);
+    if (name == "#32768" || name.rfind("tooltips_class", 0) == 0) return;
+    search->found.push_back(window);
+  });
+  return completed ? TRUE : FALSE;
 }
 
 // The program's visible top-level windows beside the main window, not counting menus and tool

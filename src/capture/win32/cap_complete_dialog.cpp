@@ -17,6 +17,7 @@
 #include "platform/win32/controls/field_focus.h"
 #include "platform/win32/controls/list_box.h"
 #include "platform/win32/controls/owner_drawn_row.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/help.h"
 #include "platform/win32/prompts.h"
 #include "platform/win32/resource_ranges.h"
@@ -39,23 +40,14 @@ constexpr int kTextIndent = 2;
 // The list's device context for measuring, with the dialog's font selected.
 class ListDc {
  public:
-  explicit ListDc(HWND list) : list_(list), dc_(list != nullptr ? GetDC(list) : nullptr) {
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
-    if (dc_ != nullptr && font != nullptr) old_ = SelectObject(dc_, font);
-  }
-  ListDc(const ListDc&) = delete;
-  ListDc& operator=(const ListDc&) = delete;
-  ~ListDc() {
-    if (dc_ == nullptr) return;
-    if (old_ != nullptr) SelectObject(dc_, old_);
-    ReleaseDC(list_, dc_);
-  }
-  HDC Get() const { return dc_; }
+  explicit ListDc(HWND list)
+      : dc_(list),
+        font_(dc_.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(list, WM_GETFONT, 0, 0))) {}
+  HDC Get() const { return dc_.Get(); }
 
  private:
-  HWND list_;
-  HDC dc_;
-  HGDIOBJ old_ = nullptr;
+  platform::win32::WindowDc dc_;
+  platform::win32::SelectedObject font_;  // taken out again before the DC goes
 };
 
 int TextWidth(HDC dc, std::string_view text) {

@@ -9,6 +9,7 @@
 #include "platform/win32/controls/check_box.h"
 #include "platform/win32/controls/list_box.h"
 #include "platform/win32/controls/owner_drawn_row.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/help.h"
 
 namespace quindle::editors::win32 {
@@ -29,19 +30,19 @@ DateTimeForm FormOf(const CommandDialogRequest& request, const DateTimeMemory& m
 // The width of the widest format name of a mode in the list's font; 0 when it cannot be
 // measured.
 int WidestName(HWND list, bool date) {
-  HDC dc = GetDC(list);
-  if (dc == nullptr) return 0;
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)));
+  const platform::win32::WindowDc dc(list);
+  if (!dc) return 0;
+  const platform::win32::SelectedObject font(
+      dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(list, WM_GETFONT, 0, 0)));
   int widest = 0;
   for (int format = 1; format <= FormatCount(date); ++format) {
     const std::string_view name = FormatName(date, format);
     SIZE size{};
-    if (GetTextExtentPoint32A(dc, name.data(), static_cast<int>(name.size()), &size) != FALSE) {
+    if (GetTextExtentPoint32A(dc.Get(), name.data(), static_cast<int>(name.size()), &size) !=
+        FALSE) {
       widest = std::max(widest, static_cast<int>(size.cx));
     }
   }
-  if (old != nullptr) SelectObject(dc, old);
-  ReleaseDC(list, dc);
   return widest;
 }
 
@@ -79,14 +80,12 @@ bool TDateOrTime::OnInit() {
 void TDateOrTime::FillFormats() {
   platform::win32::ListBox list(Handle(), IDC_DT_FORMATS);
   TEXTMETRICA metrics{};
-  HDC dc = GetDC(list.Handle());
-  if (dc != nullptr) {
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(list.Send(WM_GETFONT)));
-    if (GetTextMetricsA(dc, &metrics) != FALSE) {
+  if (const platform::win32::WindowDc dc(list.Handle()); dc) {
+    const platform::win32::SelectedObject font(dc.Get(),
+                                               reinterpret_cast<HGDIOBJ>(list.Send(WM_GETFONT)));
+    if (GetTextMetricsA(dc.Get(), &metrics) != FALSE) {
       list.Send(LB_SETITEMHEIGHT, 0, metrics.tmHeight + 2);
     }
-    if (old != nullptr) SelectObject(dc, old);
-    ReleaseDC(list.Handle(), dc);
   }
   sampleColumn_ = kTextIndent + WidestName(list.Handle(), form_.date) + kColumnGap;
   for (int format = 1; format <= FormatCount(form_.date); ++format) {

@@ -11,6 +11,7 @@
 #include "platform/win32/controls/edit_field.h"
 #include "platform/win32/controls/field_focus.h"
 #include "platform/win32/controls/list_box.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/help.h"
 #include "platform/win32/prompts.h"
 #include "platform/win32/resource_ranges.h"
@@ -159,19 +160,19 @@ void TDoScripting::RefreshScript() {
   SendMessageA(script.Handle(), WM_SETREDRAW, FALSE, 0);
   script.Clear();
   int widest = 0;
-  const HDC dc = GetDC(script.Handle());
-  const HGDIOBJ font = reinterpret_cast<HGDIOBJ>(script.Send(WM_GETFONT));
-  const HGDIOBJ previous = dc != nullptr && font != nullptr ? SelectObject(dc, font) : nullptr;
-  for (const ScriptLine& line : model_.Lines()) {
-    script.Add(line.text);
-    SIZE size{};
-    if (dc != nullptr &&
-        GetTextExtentPoint32A(dc, line.text.data(), static_cast<int>(line.text.size()), &size)) {
-      widest = std::max(widest, static_cast<int>(size.cx));
+  {
+    const platform::win32::WindowDc dc(script.Handle());
+    const platform::win32::SelectedObject font(dc.Get(),
+                                               reinterpret_cast<HGDIOBJ>(script.Send(WM_GETFONT)));
+    for (const ScriptLine& line : model_.Lines()) {
+      script.Add(line.text);
+      SIZE size{};
+      if (dc && GetTextExtentPoint32A(dc.Get(), line.text.data(),
+                                      static_cast<int>(line.text.size()), &size)) {
+        widest = std::max(widest, static_cast<int>(size.cx));
+      }
     }
   }
-  if (previous != nullptr) SelectObject(dc, previous);
-  if (dc != nullptr) ReleaseDC(script.Handle(), dc);
   script.Send(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 8));
   script.Select(model_.Selected());
   SendMessageA(script.Handle(), WM_SETREDRAW, TRUE, 0);

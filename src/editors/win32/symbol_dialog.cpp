@@ -5,6 +5,7 @@
 #include "editors/win32/command_dialogs_b_res.h"
 #include "platform/win32/controls/list_box.h"
 #include "platform/win32/controls/owner_drawn_row.h"
+#include "platform/win32/handles.h"
 
 namespace quindle::editors::win32 {
 namespace {
@@ -61,13 +62,14 @@ bool TDoSpecial::OnInit() {
 bool TDoSpecial::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (item.CtlID != IDC_SY_GRID) return false;
   if (!platform::win32::BeginOwnerDrawnRow(item)) return true;
-  // The lines of the grid: the right and bottom edge of every cell.
-  HGDIOBJ old = SelectObject(item.hDC, GetStockObject(DC_PEN));
-  SetDCPenColor(item.hDC, GetSysColor(COLOR_BTNSHADOW));
-  MoveToEx(item.hDC, item.rcItem.right - 1, item.rcItem.top, nullptr);
-  LineTo(item.hDC, item.rcItem.right - 1, item.rcItem.bottom - 1);
-  LineTo(item.hDC, item.rcItem.left - 1, item.rcItem.bottom - 1);
-  if (old != nullptr) SelectObject(item.hDC, old);
+  {
+    // The lines of the grid: the right and bottom edge of every cell.
+    const platform::win32::SelectedObject pen(item.hDC, GetStockObject(DC_PEN));
+    SetDCPenColor(item.hDC, GetSysColor(COLOR_BTNSHADOW));
+    MoveToEx(item.hDC, item.rcItem.right - 1, item.rcItem.top, nullptr);
+    LineTo(item.hDC, item.rcItem.right - 1, item.rcItem.bottom - 1);
+    LineTo(item.hDC, item.rcItem.left - 1, item.rcItem.bottom - 1);
+  }
   const SymbolCell cell = CellOfRow(static_cast<int>(item.itemID));
   const std::optional<unsigned char> symbol = SymbolAt(cell.column, cell.row);
   if (symbol) {

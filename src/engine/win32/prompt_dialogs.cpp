@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "engine/win32/playback_dialogs_res.h"
+#include "platform/win32/prompts.h"
 #include "platform/win32/resource_ranges.h"
 #include "platform/win32/window_handle.h"
 
@@ -193,10 +194,9 @@ void TRepeatPrompt::TryClose() {
     End(IDOK);
     return;
   }
-  const std::string text(check.message);
-  const std::string title(check.title);
   // If even the message box fails, the prompt still stays open with the field focused.
-  MessageBoxA(Handle(), text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
+  platform::win32::Win32Prompts(platform::win32::FromHwnd(Handle()))
+      .ShowMessage(check.title, check.message);
   switch (check.focus) {
     case RepeatField::NumReps:
       FocusItem(IDC_NUM_REPS);

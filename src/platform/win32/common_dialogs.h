@@ -43,12 +43,7 @@ struct PrinterSettings {
   GlobalMemory devMode;
   GlobalMemory devNames;
 };
-struct DcTraits {
-  using Type = HDC;
-  static Type Invalid() noexcept { return nullptr; }
-  static void Close(Type value) noexcept { static_cast<void>(::DeleteDC(value)); }
-};
-using PrinterDc = UniqueResource<DcTraits>;
+using PrinterDc = CreatedDc;
 
 // The print dialog: a device context of the chosen printer, owned by the caller.
 std::optional<PrinterDc> AskPrint(HWND owner, PrinterSettings& settings, unsigned long& error);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/win32/callback_boundary.h"
 #include "platform/win32/message_loop.h"
 
 namespace quindle::platform::win32 {
@@ -66,7 +67,14 @@ INT_PTR CALLBACK DialogBase::Procedure(HWND window, UINT message, WPARAM wParam,
     self = reinterpret_cast<DialogBase*>(GetWindowLongPtrA(window, DWLP_USER));
     if (self == nullptr) return FALSE;  // messages before WM_INITDIALOG or after WM_NCDESTROY
   }
-  return self->Dispatch(message, wParam, lParam);
+  INT_PTR result = FALSE;
+  if (RunAtBoundary(window, [&] { result = self->Dispatch(message, wParam, lParam); }))
+    return result;
+  // The failure has been reported. A dialog whose filling failed is cancelled rather than left
+  // half filled; any other message counts as not handled, which leaves it to the dialog
+  // manager.
+  if (message == WM_INITDIALOG) static_cast<void>(self->End(IDCANCEL));
+  return FALSE;
 }
 
 INT_PTR DialogBase::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -229,16 +237,6 @@ bool DialogBase::MakeTopmost() {
 bool DialogBase::Post(UINT message, WPARAM wParam, LPARAM lParam) {
   if (window_ == nullptr) return false;
   return PostMessageA(window_, message, wParam, lParam) != FALSE;
-}
-
-bool DialogBase::StartTimer(UINT_PTR timerId, UINT milliseconds) {
-  if (window_ == nullptr) return false;
-  return SetTimer(window_, timerId, milliseconds, nullptr) != 0;
-}
-
-bool DialogBase::StopTimer(UINT_PTR timerId) {
-  if (window_ == nullptr) return false;
-  return KillTimer(window_, timerId) != FALSE;
 }
 
 bool DialogBase::End(INT_PTR result) {

@@ -1,7 +1,9 @@
 // The one dispatch base of every dialog of the program. The static dialog procedure finds the
 // object again through the window (the object's address travels as the init parameter and is
 // kept in DWLP_USER) and turns messages into virtual calls. The window holds the object's
-// address, so a dialog is neither copied nor moved.
+// address, so a dialog is neither copied nor moved. A handler that throws is stopped at the
+// procedure (platform/win32/callback_boundary.h) and reported; a dialog whose OnInit threw is
+// cancelled.
 //
 // A dialog runs modally (RunModal: its own message loop, returns when End is called) or
 // modeless (CreateModeless: returns at once; the program's MessageLoop routes the dialog's keys
@@ -116,8 +118,6 @@ class DialogBase {
   // Puts the dialog into the topmost band, at its place, without activating it.
   bool MakeTopmost();
   bool Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-  bool StartTimer(UINT_PTR timerId, UINT milliseconds);
-  bool StopTimer(UINT_PTR timerId);
   // Closes the dialog. A modal one makes RunModal return `result` (codes below 1 are reserved
   // for failure); a modeless one is destroyed, and `result` is kept in EndCode().
   bool End(INT_PTR result);

@@ -62,6 +62,38 @@ std::string ProgramDirectory() {
   return {};
 }
 
+std::string PathInFolder(std::string_view folder, std::string_view name) {
+  std::string path(folder);
+  if (!path.empty() && path.back() != '\\' && path.back() != '/') path += '\\';
+  path += name;
+  return path;
+}
+
+std::string SystemDirectory() {
+  for (UINT size = MAX_PATH + 1; size <= kLargestPath; size *= 2) {
+    std::string buffer(size, '\0');
+    const UINT length = ::GetSystemDirectoryA(buffer.data(), size);
+    if (length == 0) return {};
+    // A buffer too small is answered with the size needed, terminator included.
+    if (length >= size) continue;
+    buffer.resize(length);
+    return buffer;
+  }
+  return {};
+}
+
+std::string SystemLibraryPath(std::string_view library) {
+  const std::string folder = SystemDirectory();
+  if (folder.empty() || library.empty()) return {};
+  return PathInFolder(folder, library);
+}
+
+ModuleHandle LoadSystemLibrary(std::string_view library) {
+  const std::string path = SystemLibraryPath(library);
+  if (path.empty() || path.find('\0') != std::string::npos) return ModuleHandle();
+  return ModuleHandle(::LoadLibraryA(path.c_str()));
+}
+
 bool FileExists(std::string_view path) {
   const std::optional<std::string> text = PathText(path);
   if (!text || text->empty()) return false;

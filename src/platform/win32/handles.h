@@ -116,6 +116,14 @@ struct IconTraits {
   static void Close(Type value) noexcept { static_cast<void>(::DestroyIcon(value)); }
 };
 
+// Device contexts this program created (CreateCompatibleDC, a printer's from PrintDlgA): DeleteDC.
+// A window's DC from GetDC is released to its window instead: WindowDc below.
+struct CreatedDcTraits {
+  using Type = HDC;
+  static Type Invalid() noexcept { return nullptr; }
+  static void Close(Type value) noexcept { static_cast<void>(::DeleteDC(value)); }
+};
+
 // The access with which the main program and the hook DLL open the blocks' named mutexes.
 inline constexpr DWORD kMutexAllAccess = MUTEX_ALL_ACCESS;
 
@@ -128,6 +136,106 @@ using MappedView = UniqueResource<MappedViewTraits>;
 using WindowOwner = UniqueResource<WindowTraits>;
 using MenuOwner = UniqueResource<MenuTraits>;
 using IconOwner = UniqueResource<IconTraits>;
+using CreatedDc = UniqueResource<CreatedDcTraits>;
+
+// A window's device context from GetDC, given back with ReleaseDC on every path. A null window
+// gets no DC (GetDC would hand out the whole screen's).
+class WindowDc {
+ public:
+  explicit WindowDc(HWND window) noexcept
+      : window_(window), dc_(window != nullptr ? ::GetDC(window) : nullptr) {}
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  WindowDc(WindowDc&& other) noexcept
+      : window_(other.window_), dc_(std::exchange(other.dc_, nullptr)) {}
+  WindowDc& operator=(WindowDc&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      window_ = other.window_;
+      dc_ = std::exchange(other.dc_, nullptr);
+    }
+    return *this;
+  }
+  ~WindowDc() { Reset(); }
+
+  HDC Get() const noexcept { return dc_; }
+  explicit operator bool() const noexcept { return dc_ != nullptr; }
+  // Gives the DC back now; true when ReleaseDC took it.
+  bool Reset() noexcept {
+    const HDC dc = std::exchange(dc_, nullptr);
+    return dc != nullptr && ::ReleaseDC(window_, dc) != 0;
+  }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// A font, pen or brush selected into a device context for a while: the object it replaced goes
+// back in on every path, so the DC is never released or deleted with a borrowed object in it.
+// Nothing is selected when `dc` or `object` is null.
+class SelectedObject {
+ public:
+  SelectedObject(HDC dc, HGDIOBJ object) noexcept
+      : dc_(dc),
+        previous_(dc != nullptr && object != nullptr ? ::SelectObject(dc, object) : nullptr) {}
+  SelectedObject(const SelectedObject&) = delete;
+  SelectedObject& operator=(const SelectedObject&) = delete;
+  ~SelectedObject() {
+    if (*this) static_cast<void>(::SelectObject(dc_, previous_));
+  }
+  // True when the object went in.
+  explicit operator bool() const noexcept {
+    return previous_ != nullptr && previous_ != HGDI_ERROR;
+  }
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+// One timer of a window (SetTimer with the window and an id, no timer procedure: the ticks come
+// as WM_TIMER). Killed when the owner goes, so a timer never outlives what handles its ticks.
+class WindowTimer {
+ public:
+  WindowTimer() noexcept = default;
+  WindowTimer(HWND window, UINT_PTR id) noexcept : window_(window), id_(id) {}
+  WindowTimer(const WindowTimer&) = delete;
+  WindowTimer& operator=(const WindowTimer&) = delete;
+  WindowTimer(WindowTimer&& other) noexcept
+      : window_(other.window_), id_(other.id_), running_(std::exchange(other.running_, false)) {}
+  WindowTimer& operator=(WindowTimer&& other) noexcept {
+    if (this != &other) {
+      static_cast<void>(Stop());
+      window_ = other.window_;
+      id_ = other.id_;
+      running_ = std::exchange(other.running_, false);
+    }
+    return *this;
+  }
+  ~WindowTimer() { static_cast<void>(Stop()); }
+
+  // Starts the timer, or restarts a running one with the new interval. False when the system
+  // refused; a timer that was running then goes on as before.
+  bool Start(UINT milliseconds) noexcept {
+    if (window_ == nullptr || ::SetTimer(window_, id_, milliseconds, nullptr) == 0) return false;
+    running_ = true;
+    return true;
+  }
+  // Kills a running timer; false when none was running or the system refused (the window is
+  // gone, and its timers with it).
+  bool Stop() noexcept {
+    if (!std::exchange(running_, false)) return false;
+    return ::KillTimer(window_, id_) != FALSE;
+  }
+  bool Running() const noexcept { return running_; }
+  UINT_PTR Id() const noexcept { return id_; }
+
+ private:
+  HWND window_ = nullptr;
+  UINT_PTR id_ = 0;
+  bool running_ = false;
+};
 
 // The clipboard is a per-thread open state rather than a handle: this owner closes it if Open
 // succeeded. Another program may hold the clipboard for a moment, so Open tries again a few

@@ -18,10 +18,7 @@ void ShowError(HWND owner, std::string_view text) {
 
 HelpRequest MakeHelpRequest(std::string_view programDir, std::string_view topic) {
   HelpRequest request;
-  request.file = std::string(programDir);
-  if (!request.file.empty() && request.file.back() != '\\' && request.file.back() != '/')
-    request.file += '\\';
-  request.file += kHelpFileName;
+  request.file = PathInFolder(programDir, kHelpFileName);
   const std::optional<std::string_view> page = HelpPage(topic);
   request.known = page.has_value();
   request.page = std::string(page.value_or(kHelpContentsPage));
@@ -34,13 +31,24 @@ std::string UnknownTopicMessage(std::string_view topic) {
          "\" could not be opened.  The contents of the help are shown instead.";
 }
 
+std::string HtmlHelpViewer::LibraryPath() const {
+  return SystemLibraryPath(library_);
+}
+
+std::string HtmlHelpViewer::LoadedFrom() const {
+  if (!module_) return {};
+  char path[MAX_PATH + 1] = {};
+  const DWORD length = ::GetModuleFileNameA(module_.Get(), path, MAX_PATH);
+  return length > 0 && length < MAX_PATH ? std::string(path, length) : std::string();
+}
+
 HtmlHelpViewer::~HtmlHelpViewer() {
   if (htmlHelp_ != nullptr) static_cast<void>(htmlHelp_(nullptr, nullptr, HH_CLOSE_ALL, 0));
 }
 
 bool HtmlHelpViewer::Load() {
   if (htmlHelp_ != nullptr) return true;
-  if (!module_) module_.Reset(::LoadLibraryA(library_.c_str()));
+  if (!module_) module_ = LoadSystemLibrary(library_);
   if (!module_) return false;
   htmlHelp_ = LookupFunction<HtmlHelpFn>(module_.Get(), "HtmlHelpA");
   return htmlHelp_ != nullptr;

@@ -39,17 +39,27 @@ class IHelpViewer {
   virtual bool Open(HWND owner, const std::string& location) = 0;
 };
 
+inline constexpr std::string_view kHelpViewerLibrary = "hhctrl.ocx";
+
 // The system's HTML Help viewer: HtmlHelpA of hhctrl.ocx, loaded when it is first needed (the
 // program links nothing of it, so it starts where the viewer is missing) and kept while this
-// object lives, as the viewer's windows run on its code.
+// object lives, as the viewer's windows run on its code. The library comes from the system
+// folder by its full path: one of the same name beside a help file or in the current folder
+// would otherwise run inside the program.
 class HtmlHelpViewer final : public IHelpViewer {
  public:
-  explicit HtmlHelpViewer(std::string library = "hhctrl.ocx") : library_(std::move(library)) {}
+  // `library`: the name of the viewer's library in the system folder.
+  explicit HtmlHelpViewer(std::string library = std::string(kHelpViewerLibrary))
+      : library_(std::move(library)) {}
   HtmlHelpViewer(const HtmlHelpViewer&) = delete;
   HtmlHelpViewer& operator=(const HtmlHelpViewer&) = delete;
   // Closes the viewer's windows before its library goes.
   ~HtmlHelpViewer() override;
 
+  // The full path the library is loaded from, and the file the loaded library came from
+  // (empty while none is loaded).
+  std::string LibraryPath() const;
+  std::string LoadedFrom() const;
   // Loads the library and finds HtmlHelpA in it; false when either is missing.
   bool Load();
   bool Open(HWND owner, const std::string& location) override;

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "platform/win32/file_ops.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/system_version.h"
 
@@ -46,7 +47,7 @@ Win32Processes::Win32Processes(ProcessApi wanted) {
 }
 
 bool Win32Processes::LoadPsapi() {
-  ModuleHandle library(::LoadLibraryA("PSAPI.DLL"));
+  ModuleHandle library = LoadSystemLibrary("PSAPI.DLL");
   if (!library) return false;
   enumProcesses_ = LookupFunction<EnumProcessesFn>(library.Get(), "EnumProcesses");
   enumProcessModules_ = LookupFunction<EnumProcessModulesFn>(library.Get(), "EnumProcessModules");
@@ -62,7 +63,7 @@ bool Win32Processes::LoadPsapi() {
 }
 
 bool Win32Processes::LoadToolhelp() {
-  ModuleHandle library(::LoadLibraryA("KERNEL32.DLL"));
+  ModuleHandle library = LoadSystemLibrary("KERNEL32.DLL");
   if (!library) return false;
   createSnapshot_ = LookupFunction<CreateSnapshotFn>(library.Get(), "CreateToolhelp32Snapshot");
   processFirst_ = LookupFunction<ProcessWalkFn>(library.Get(), "Process32First");

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/win32/callback_boundary.h"
 #include "platform/win32/last_error.h"
 
 namespace quindle::platform::win32 {
@@ -71,12 +72,29 @@ LRESULT CALLBACK WindowBase::Procedure(HWND window, UINT message, WPARAM wParam,
     self = reinterpret_cast<WindowBase*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   }
   if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  const LRESULT result = self->Dispatch(message, wParam, lParam);
+  LRESULT result = 0;
+  if (!RunAtBoundary(window, [&] { result = self->Dispatch(message, wParam, lParam); }))
+    result = AnswerAfterFailure(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     self->window_ = nullptr;
   }
   return result;
+}
+
+LRESULT WindowBase::AnswerAfterFailure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_NCCREATE:
+      return FALSE;  // a window whose creation failed is not made
+    case WM_CREATE:
+      return -1;
+    case WM_CLOSE:
+      return 0;  // the window stays: what its close handling did not finish is not skipped
+    default:
+      // The system's own handling, so that a failed paint still validates the window and a
+      // failed message is not sent again and again.
+      return DefWindowProcA(window, message, wParam, lParam);
+  }
 }
 
 LRESULT WindowBase::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -141,18 +159,6 @@ bool WindowBase::SetCaption(std::string_view text) {
 bool WindowBase::Show(int command) {
   if (window_ == nullptr) return Fail("ShowWindow: the window is not open");
   ShowWindow(window_, command);
-  return true;
-}
-
-bool WindowBase::StartTimer(UINT_PTR timerId, UINT milliseconds) {
-  if (window_ == nullptr) return Fail("SetTimer: the window is not open");
-  if (SetTimer(window_, timerId, milliseconds, nullptr) == 0) return Fail(CallFailed("SetTimer"));
-  return true;
-}
-
-bool WindowBase::StopTimer(UINT_PTR timerId) {
-  if (window_ == nullptr) return Fail("KillTimer: the window is not open");
-  if (KillTimer(window_, timerId) == FALSE) return Fail(CallFailed("KillTimer"));
   return true;
 }
 

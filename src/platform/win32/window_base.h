@@ -2,7 +2,9 @@
 // window object registers its class and creates its window; the static window procedure finds
 // the object again through the window (the object's address travels as the creation parameter,
 // is taken at WM_NCCREATE and kept in GWLP_USERDATA) and turns messages into virtual calls.
-// Whatever a handler leaves alone goes to DefWindowProcA. The window holds the object's address,
+// Whatever a handler leaves alone goes to DefWindowProcA. A handler that throws is stopped at the
+// procedure (platform/win32/callback_boundary.h): the user is told and the system gets a safe
+// answer, so nothing unwinds through the system's frames. The window holds the object's address,
 // so a window object is neither copied nor moved; it destroys its window when it dies first.
 //
 // Every call that can fail returns false and leaves the failed call's name and error code in
@@ -54,7 +56,7 @@ class WindowBase {
 
   HWND Handle() const { return window_; }
   bool IsOpen() const { return window_ != nullptr; }
-  // The failed call of the last helper that returned false, e.g. "SetTimer failed (error 5)".
+  // The failed call of the last helper that returned false, e.g. "PostMessageA failed (error 5)".
   const std::string& Failure() const { return failure_; }
 
   bool Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -62,10 +64,8 @@ class WindowBase {
   // ShowWindow returns the previous visibility, not success: this is true when the window is
   // open.
   bool Show(int command);
-  // Window timers: a timer started again with the same id restarts; stopping a timer that is
-  // not running is a failure.
-  bool StartTimer(UINT_PTR timerId, UINT milliseconds);
-  bool StopTimer(UINT_PTR timerId);
+  // The window's timers are WindowTimer owners (platform/win32/handles.h) on Handle(); their
+  // ticks come to OnTimer.
   // DestroyWindow; OnDestroy runs inside.
   bool Destroy();
 
@@ -101,6 +101,8 @@ class WindowBase {
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+  // What the procedure answers for a message whose handler failed (and was reported).
+  static LRESULT AnswerAfterFailure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND window_ = nullptr;
   std::string failure_;

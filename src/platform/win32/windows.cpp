@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <new>
 
+#include "platform/win32/callback_boundary.h"
 #include "platform/win32/window_handle.h"
 
 namespace quindle::platform::win32 {
@@ -19,17 +19,13 @@ struct EnumState {
   bool failed = false;
 };
 
-// EnumWindows calls back through the system: no exception may cross it, so a failed append
-// ends the enumeration and is reported through the state.
+// EnumWindows calls back through the system: a failed append stops at the boundary, ends the
+// enumeration and is kept in the state too.
 BOOL CALLBACK CollectWindow(HWND window, LPARAM state) {
   auto* collect = reinterpret_cast<EnumState*>(state);
-  try {
-    collect->windows->push_back(FromHwnd(window));
-  } catch (const std::bad_alloc&) {
-    collect->failed = true;
-    return FALSE;
-  }
-  return TRUE;
+  if (RunAtBoundary(nullptr, [&] { collect->windows->push_back(FromHwnd(window)); })) return TRUE;
+  collect->failed = true;
+  return FALSE;
 }
 
 // The thread of `window`; 0 when the window is gone.

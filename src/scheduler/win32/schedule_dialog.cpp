@@ -14,7 +14,9 @@
 #include "platform/win32/controls/edit_field.h"
 #include "platform/win32/controls/field_focus.h"
 #include "platform/win32/help.h"
+#include "platform/win32/prompts.h"
 #include "platform/win32/resource_ranges.h"
+#include "platform/win32/window_handle.h"
 #include "scheduler/schedule_text.h"
 #include "scheduler/win32/schedule_dialog_res.h"
 
@@ -98,8 +100,8 @@ std::string WeekdayName(int weekday0) {
 bool TDoSchedule::Run(HWND owner) {
   const std::optional<INT_PTR> result = RunModal(owner, IDD_SET_SCHEDULE);
   if (!result) {
-    MessageBoxA(owner, "The Set Schedule dialog could not be opened.", "System Error",
-                MB_OK | MB_ICONERROR);
+    platform::win32::Win32Prompts(platform::win32::FromHwnd(owner))
+        .ShowMessage("System Error", "The Set Schedule dialog could not be opened.");
     return false;
   }
   return *result == IDOK;
@@ -198,9 +200,8 @@ void TDoSchedule::UpdateClick() {
     End(IDOK);
     return;
   }
-  const std::string message(check.message);
-  const std::string title(kScheduleErrorTitle);
-  MessageBoxA(Handle(), message.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
+  platform::win32::Win32Prompts(platform::win32::FromHwnd(Handle()))
+      .ShowMessage(kScheduleErrorTitle, check.message);
   platform::win32::FocusFieldInError(Handle(), ControlOfField(check.focus));
 }
 

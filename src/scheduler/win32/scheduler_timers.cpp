@@ -8,41 +8,36 @@ namespace quindle::scheduler::win32 {
 
 SchedulerTimers::SchedulerTimers(HWND window, const TimedRunServices& run,
                                  storage::MacroStore& store, platform::IClock& clock,
-                                 SchedulerHost host)
-    : window_(window),
-      source_(run.lock, store),
+                                 platform::IPrompts& prompts, SchedulerHost host)
+    : source_(run.lock, store),
       runner_(run),
       scheduler_(source_, runner_, clock),
-      host_(std::move(host)) {}
+      prompts_(prompts),
+      host_(std::move(host)),
+      myTimer_(window, kMyTimerId),
+      timer2_(window, kTimer2Id),
+      captionTimer_(window, kCaptionTimerId) {}
 
-SchedulerTimers::~SchedulerTimers() {
-  Stop();
-}
+SchedulerTimers::~SchedulerTimers() = default;
 
 void SchedulerTimers::Start() {
   CheckAndSetTime();
   // Without Timer2 the start-up macros would not run; there is nobody to tell but the user,
   // and a missing timer at start is no reason to stop the program.
-  if (SetTimer(window_, kTimer2Id, kStartUpDelayMs, nullptr) == 0)
-    MessageBoxA(window_, "The start-up macros could not be scheduled.", "Warning",
-                MB_OK | MB_ICONWARNING);
+  if (!timer2_.Start(kStartUpDelayMs))
+    prompts_.ShowMessage("Warning", "The start-up macros could not be scheduled.");
   ShowDateChanged();
 }
 
 void SchedulerTimers::CheckAndSetTime() {
-  const bool entries = scheduler_.CheckAndSetTime();
-  if (entries) {
+  if (scheduler_.CheckAndSetTime()) {
     int seconds = host_.timerSeconds ? host_.timerSeconds() : 10;
     if (seconds < 1 || seconds > 60) seconds = 10;
-    // SetTimer on a running timer replaces its interval.
-    myTimerRunning_ =
-        SetTimer(window_, kMyTimerId, static_cast<UINT>(seconds) * 1000U, nullptr) != 0;
-    if (!myTimerRunning_)
-      MessageBoxA(window_, "The timer of the timed macros could not be started.", "Warning",
-                  MB_OK | MB_ICONWARNING);
-  } else if (myTimerRunning_) {
-    KillTimer(window_, kMyTimerId);
-    myTimerRunning_ = false;
+    // Started again, a running timer takes the new interval.
+    if (!myTimer_.Start(static_cast<UINT>(seconds) * 1000U))
+      prompts_.ShowMessage("Warning", "The timer of the timed macros could not be started.");
+  } else {
+    static_cast<void>(myTimer_.Stop());
   }
 }
 
@@ -55,8 +50,8 @@ bool SchedulerTimers::OnTimer(UINT_PTR timerId) {
     case kTimer2Id:
       // Once only, also while the start-up macros play; while a pause, a popup menu or a
       // capture is in the way it fires again five seconds later.
-      KillTimer(window_, kTimer2Id);
-      if (!scheduler_.DoStartUpMacros()) SetTimer(window_, kTimer2Id, kStartUpDelayMs, nullptr);
+      static_cast<void>(timer2_.Stop());
+      if (!scheduler_.DoStartUpMacros()) static_cast<void>(timer2_.Start(kStartUpDelayMs));
       return true;
     case kCaptionTimerId:
       if (host_.refreshCaption) host_.refreshCaption();
@@ -67,20 +62,18 @@ bool SchedulerTimers::OnTimer(UINT_PTR timerId) {
 }
 
 void SchedulerTimers::ShowDateChanged() {
+  // Without the caption clock the caption is still refreshed by MyTimer.
   if (host_.showDate && host_.showDate())
-    SetTimer(window_, kCaptionTimerId, kCaptionTimerMs,
-             nullptr);  // without it: refreshed by MyTimer
+    static_cast<void>(captionTimer_.Start(kCaptionTimerMs));
   else
-    KillTimer(window_, kCaptionTimerId);
+    static_cast<void>(captionTimer_.Stop());
   if (host_.refreshCaption) host_.refreshCaption();
 }
 
 void SchedulerTimers::Stop() {
-  if (window_ == nullptr || IsWindow(window_) == FALSE) return;
-  KillTimer(window_, kMyTimerId);
-  KillTimer(window_, kTimer2Id);
-  KillTimer(window_, kCaptionTimerId);
-  myTimerRunning_ = false;
+  static_cast<void>(myTimer_.Stop());
+  static_cast<void>(timer2_.Stop());
+  static_cast<void>(captionTimer_.Stop());
 }
 
 std::string CaptionDateTime() {

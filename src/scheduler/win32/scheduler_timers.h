@@ -11,6 +11,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/system.h"
+#include "platform/win32/handles.h"
 #include "scheduler/scheduler.h"
 #include "scheduler/timed_runner.h"
 
@@ -34,9 +36,10 @@ struct SchedulerHost {
 
 class SchedulerTimers {
  public:
-  // `run.lock` and `store` are the program's table and macro file.
+  // `run.lock` and `store` are the program's table and macro file; a timer that cannot be
+  // started is reported through `prompts`.
   SchedulerTimers(HWND window, const TimedRunServices& run, storage::MacroStore& store,
-                  platform::IClock& clock, SchedulerHost host);
+                  platform::IClock& clock, platform::IPrompts& prompts, SchedulerHost host);
   SchedulerTimers(const SchedulerTimers&) = delete;
   SchedulerTimers& operator=(const SchedulerTimers&) = delete;
   ~SchedulerTimers();
@@ -55,12 +58,14 @@ class SchedulerTimers {
   Scheduler& Core() { return scheduler_; }
 
  private:
-  HWND window_;
   StoreMacroSource source_;
   PlayerRunner runner_;
   Scheduler scheduler_;
+  platform::IPrompts& prompts_;
   SchedulerHost host_;
-  bool myTimerRunning_ = false;
+  platform::win32::WindowTimer myTimer_;
+  platform::win32::WindowTimer timer2_;
+  platform::win32::WindowTimer captionTimer_;
 };
 
 // The date and the time as the user's locale writes them, two blanks between: the caption's

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/command_line.h"
@@ -25,10 +26,15 @@ namespace {
 
 using namespace quindle;
 
-constexpr const char* kSystemError = "System Error";
+constexpr std::string_view kSystemError = "System Error";
 
-int Fail(const char* text, const char* title) {
-  MessageBoxA(nullptr, text, title, MB_OK | MB_ICONERROR);
+// Before the main window exists the program's boxes have no owner.
+void Tell(std::string_view title, std::string_view text) {
+  platform::win32::Win32Prompts(0).ShowMessage(title, text);
+}
+
+int Fail(std::string_view text, std::string_view title) {
+  Tell(title, text);
   return 1;
 }
 
@@ -63,11 +69,9 @@ int Run(int showCommand) {
   // copy's, and a different macro file there would make the running copy's hotkeys play the
   // wrong macros.
   if (storage::win32::SharedBlock::Exists(storage::kInstanceMarkerName)) {
-    MessageBoxA(nullptr,
-                settings.useTray ? "Quindle 98 is already running.  Right Click on the Quindle "
-                                   "Icon in the system tray in the bottom right corner to active."
-                                 : "Quindle 98 is already running.",
-                "", MB_OK);
+    Tell("", settings.useTray ? "Quindle 98 is already running.  Right Click on the Quindle "
+                                "Icon in the system tray in the bottom right corner to active."
+                              : "Quindle 98 is already running.");
     return 0;
   }
   storage::win32::SharedBlock marker;
@@ -103,9 +107,8 @@ int Run(int showCommand) {
   if (!mainWindow.Create(showCommand)) {
     // A failed shared block has been reported already; anything else is said here.
     if (mainWindow.Handle() == nullptr && !mainWindow.Reported()) {
-      const std::string text = "The main window could not be created (" + mainWindow.Failure() +
-                               ").  Quindle will terminate.";
-      MessageBoxA(nullptr, text.c_str(), kSystemError, MB_OK | MB_ICONERROR);
+      Tell(kSystemError, "The main window could not be created (" + mainWindow.Failure() +
+                             ").  Quindle will terminate.");
     }
     return 1;
   }
@@ -124,7 +127,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     return Run(showCommand);
   } catch (...) {
     // Everything owned by Run has been released on the way out; the message says what ended.
-    MessageBoxA(nullptr, "Quindle 98 ended after an unexpected error.", "System Error", MB_OK);
+    try {
+      Tell(kSystemError, "Quindle 98 ended after an unexpected error.");
+    } catch (...) {
+      // Not even the box could be shown; the exit code is all that is left.
+    }
     return 1;
   }
 }

@@ -136,5 +136,87 @@ TEST(Win32Handles, ClipboardSessionOpensOnceAndClosesOnce) {
   EXPECT_TRUE(again.Open(nullptr, 1));
 }
 
+static_assert(!std::is_copy_constructible_v<WindowDc>);
+static_assert(std::is_nothrow_move_constructible_v<WindowDc>);
+static_assert(!std::is_copy_constructible_v<WindowTimer>);
+static_assert(std::is_nothrow_move_constructible_v<WindowTimer>);
+static_assert(!std::is_move_constructible_v<SelectedObject>);
+
+// A window of the system's own STATIC class that receives messages only.
+class MessageWindow {
+ public:
+  MessageWindow()
+      : window_(::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
+                                  nullptr)) {}
+  HWND Get() const { return window_.Get(); }
+
+ private:
+  WindowOwner window_;
+};
+
+// Whether a WM_TIMER of timer `id` arrives for `window` within `limitMs`.
+bool Ticks(HWND window, UINT_PTR id, DWORD limitMs = 2000) {
+  const DWORD start = ::GetTickCount();
+  while (::GetTickCount() - start < limitMs) {
+    MSG message;
+    while (::PeekMessageA(&message, window, WM_TIMER, WM_TIMER, PM_REMOVE)) {
+      if (message.wParam == id) return true;
+    }
+    ::Sleep(5);
+  }
+  return false;
+}
+
+TEST(Win32Handles, WindowTimerIsKilledWhenItsOwnerGoesAndMovesWithIt) {
+  const MessageWindow window;
+  ASSERT_NE(window.Get(), nullptr);
+  {
+    WindowTimer timer(window.Get(), 41);
+    EXPECT_FALSE(timer.Stop());  // not running
+    ASSERT_TRUE(timer.Start(1));
+    ASSERT_TRUE(timer.Start(1));  // started again: still one timer, running
+    EXPECT_TRUE(timer.Running());
+    EXPECT_TRUE(Ticks(window.Get(), 41));
+
+    WindowTimer moved(std::move(timer));
+    EXPECT_FALSE(timer.Running());
+    EXPECT_FALSE(timer.Stop());  // the moved-from owner no longer kills it
+    EXPECT_TRUE(moved.Running());
+    EXPECT_TRUE(Ticks(window.Get(), 41));
+  }
+  // The owner went: the timer is gone, so killing it again fails and no tick comes any more.
+  EXPECT_FALSE(::KillTimer(window.Get(), 41));
+  MSG stale;
+  while (::PeekMessageA(&stale, window.Get(), WM_TIMER, WM_TIMER, PM_REMOVE)) {
+  }
+  EXPECT_FALSE(Ticks(window.Get(), 41, 100));
+  EXPECT_FALSE(WindowTimer().Start(1));  // no window, no timer
+}
+
+TEST(Win32Handles, WindowDcAndSelectedObjectPutBackWhatTheyTook) {
+  const MessageWindow window;
+  ASSERT_NE(window.Get(), nullptr);
+  WindowDc dc(window.Get());
+  ASSERT_TRUE(dc);
+  const HGDIOBJ before = ::GetCurrentObject(dc.Get(), OBJ_FONT);
+  const HGDIOBJ font = ::GetStockObject(ANSI_FIXED_FONT);
+  ASSERT_NE(before, font);
+  {
+    const SelectedObject selected(dc.Get(), font);
+    EXPECT_TRUE(selected);
+    EXPECT_EQ(::GetCurrentObject(dc.Get(), OBJ_FONT), font);
+  }
+  EXPECT_EQ(::GetCurrentObject(dc.Get(), OBJ_FONT), before);
+  EXPECT_FALSE(SelectedObject(nullptr, font));
+  EXPECT_FALSE(SelectedObject(dc.Get(), nullptr));
+
+  WindowDc moved(std::move(dc));
+  EXPECT_FALSE(dc);
+  EXPECT_FALSE(dc.Reset());  // nothing to give back
+  EXPECT_TRUE(moved.Reset());
+  EXPECT_FALSE(moved);
+  EXPECT_FALSE(WindowDc(nullptr));  // never the screen's DC
+}
+
 }  // namespace
 }  // namespace quindle::platform::win32

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "platform/help_topics.h"
+#include "platform/text.h"
+#include "platform/win32/file_ops.h"
 #include "platform/win32/modal_driver.h"
 #include "support/test_files.h"
 #include "support/test_windows.h"
@@ -150,10 +152,52 @@ TEST_F(ShowHelpTopicTest, AMissingViewerLibraryIsReported) {
   EXPECT_EQ(boxes, std::vector<std::string>{"Error: " + std::string(kHelpFileError)});
 }
 
+TEST(HtmlHelpViewerTest, LoadsTheViewerFromTheSystemFolderByItsFullPath) {
+  const std::string system = SystemDirectory();
+  ASSERT_GE(system.size(), 3u);
+  EXPECT_EQ(system.substr(1, 2), ":\\");  // a full path, drive and all
+  EXPECT_EQ(HtmlHelpViewer().LibraryPath(), system + "\\hhctrl.ocx");
+  EXPECT_EQ(HtmlHelpViewer("other.ocx").LibraryPath(), system + "\\other.ocx");
+  EXPECT_EQ(SystemLibraryPath(""), "");
+  const struct {
+    std::string_view folder, name, path;
+  } joins[] = {{"C:\\WINDOWS\\SYSTEM32", "HHCTRL.OCX", "C:\\WINDOWS\\SYSTEM32\\HHCTRL.OCX"},
+               {"C:\\", "HHCTRL.OCX", "C:\\HHCTRL.OCX"},
+               {"C:", "HHCTRL.OCX", "C:\\HHCTRL.OCX"},
+               {"", "HHCTRL.OCX", "HHCTRL.OCX"}};
+  for (const auto& j : joins) EXPECT_EQ(PathInFolder(j.folder, j.name), j.path) << j.folder;
+}
+
+// A library of the viewer's name planted in the current folder (where a help file may have come
+// from) would run inside the program if the bare name were loaded.
+TEST(HtmlHelpViewerTest, ALibraryInTheCurrentFolderIsNeverLoadedInstead) {
+  TempFolder folder;
+  ASSERT_TRUE(folder.Ok());
+  char own[MAX_PATH + 1] = {};
+  ASSERT_GT(::GetModuleFileNameA(nullptr, own, MAX_PATH), 0u);
+  std::string planted = own;
+  planted = planted.substr(0, planted.find_last_of('\\') + 1) + "QNLHOOK.DLL";
+  const std::string name = "qnl_planted_viewer.ocx";
+  ASSERT_TRUE(::CopyFileA(planted.c_str(), folder.File(name).c_str(), FALSE));
+  char previous[MAX_PATH + 1] = {};
+  ASSERT_GT(::GetCurrentDirectoryA(MAX_PATH, previous), 0u);
+  ASSERT_TRUE(::SetCurrentDirectoryA(folder.Path().c_str()));
+  {
+    HtmlHelpViewer viewer(name);
+    EXPECT_FALSE(viewer.Load());
+    EXPECT_EQ(viewer.LoadedFrom(), "");
+    EXPECT_FALSE(LoadSystemLibrary(name));
+    const ModuleHandle bare(::LoadLibraryA(name.c_str()));
+    EXPECT_TRUE(bare);  // yet the plant was there to be found by a bare name
+  }
+  EXPECT_TRUE(::SetCurrentDirectoryA(previous));
+}
+
 TEST(HtmlHelpViewerTest, FindsHtmlHelpInTheSystemsViewer) {
   HtmlHelpViewer viewer;
   EXPECT_TRUE(viewer.Load());
   EXPECT_TRUE(viewer.Load());  // a second time keeps what the first found
+  EXPECT_EQ(UpperAToZ(viewer.LoadedFrom()), UpperAToZ(viewer.LibraryPath()));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/handles.h"
 #include "support/test_windows.h"
 
 namespace quindle::platform::win32 {
@@ -82,12 +83,12 @@ TEST(WindowBaseTest, MessagesBecomeVirtualCallsUntilTheWindowIsGone) {
   EXPECT_EQ(window.seen, (std::vector<std::string>{"size 120x80", "command 3010/1", "private 9"}));
 
   window.seen.clear();
-  ASSERT_TRUE(window.StartTimer(7, 1));
+  WindowTimer timer(window.Handle(), 7);
+  ASSERT_TRUE(timer.Start(1));
   EXPECT_TRUE(PollFor([&] { return !window.seen.empty(); }));
-  EXPECT_TRUE(window.StopTimer(7));
+  EXPECT_TRUE(timer.Stop());
   EXPECT_EQ(window.seen.front(), "timer 7");
-  EXPECT_FALSE(window.StopTimer(99));
-  EXPECT_EQ(window.Failure().rfind("KillTimer failed (error ", 0), 0u) << window.Failure();
+  EXPECT_FALSE(WindowTimer(window.Handle(), 99).Stop());  // never started
 
   window.seen.clear();
   SendMessageA(window.Handle(), WM_CLOSE, 0, 0);

@@ -29,6 +29,7 @@ class SchedulerTimersTest : public ActivationTest {
     ASSERT_TRUE(store.WriteMacro(1, r));
     timers_ = std::make_unique<SchedulerTimers>(
         window_, TimedRunServices{lock, player, fake, fake, fake, nullptr, nullptr, nullptr}, store,
+        fake,
         fake, SchedulerHost{[] { return 1; }, [] { return false; }, nullptr});
   }
   void TearDown() override {
