@@ -136,14 +136,15 @@ void TrayController::CarryOut(TrayIconKeeper::Step step) {
     // A new tray knows nothing of the icon: it is added afresh, not modified.
     if (main_.Shown()) main_.Delete();
     const bool retry = mainKeeper_.Added(main_.Add(programIcon_, kMainTrayTip));
-    if (retry && !retryArmed_)
-      retryArmed_ = SetTimer(owner_, kTrayRetryTimerId, kTrayRetryMs, nullptr) != 0;
+    if (retry && !retryTimer_.Running()) {
+      retryTimer_ = platform::win32::WindowTimer(owner_, kTrayRetryTimerId);
+      static_cast<void>(retryTimer_.Start(kTrayRetryMs));
+    }
   } else if (step == TrayIconKeeper::Step::Delete) {
     main_.Delete();
   }
-  if (retryArmed_ && mainKeeper_.RetryDone()) {
-    KillTimer(owner_, kTrayRetryTimerId);
-    retryArmed_ = false;
+  if (retryTimer_.Running() && mainKeeper_.RetryDone()) {
+    static_cast<void>(retryTimer_.Stop());
   }
 }
 

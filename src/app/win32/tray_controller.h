@@ -107,7 +107,7 @@ class TrayController {
   FocusLossSuppression suppression_;
   TrayIconKeeper mainKeeper_;
   UINT taskbarCreated_ = 0;
-  bool retryArmed_ = false;
+  platform::win32::WindowTimer retryTimer_;
   bool menuShown_ = false;
   int hiddenRow_ = -1;
 };
