@@ -249,26 +249,14 @@ int CaptureSession::AppendQuickMacro() {
 }
 
 int CaptureSession::AppendNewMacro(const storage::MacroRecord& record) {
-  int n = 0;
-  std::string_view refusal;
-  {
-    storage::TableGuard guard(services_.lock);
-    const std::size_t count = guard ? guard.Table().SafeCount() : 0;
-    if (!guard) {
-      refusal = kTableNotLocked;
-    } else if (count >= storage::kMaxMacros) {
-      refusal = kMaximumRefusal;
-    } else {
-      n = static_cast<int>(count) + 1;
-      guard.Table().Count = n;
-    }
+  const storage::AppendOutcome added = services_.store.AppendMacro(record);
+  // A failed write has been reported, and the storage has lowered the count again.
+  if (added.failure == storage::AppendFailure::NotLocked) {
+    services_.host.DoAMessage(kErrorTitle, kTableNotLocked);
+  } else if (added.failure == storage::AppendFailure::Full) {
+    services_.host.DoAMessage(kErrorTitle, kMaximumRefusal);
   }
-  if (!refusal.empty()) {
-    services_.host.DoAMessage(kErrorTitle, refusal);
-    return 0;
-  }
-  // A failed append has been reported, and the storage has lowered the count again.
-  return services_.store.WriteMacro(-1, record) ? n : 0;
+  return added.n;
 }
 
 // ---- Recording ----

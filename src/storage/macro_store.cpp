@@ -200,6 +200,21 @@ bool MacroStore::FailWrite(bool append, std::string_view text) {
   return false;
 }
 
+AppendOutcome MacroStore::AppendMacro(const MacroRecord& record) {
+  int n = 0;
+  {
+    TableGuard guard(lock_);
+    if (!guard) return {0, AppendFailure::NotLocked};
+    const std::size_t count = guard.Table().SafeCount();
+    if (count >= kMaxMacros) return {0, AppendFailure::Full};
+    n = static_cast<int>(count) + 1;
+    guard.Table().Count = n;
+  }
+  // The lock is let go before the write, which may show a message.
+  if (!WriteMacro(-1, record)) return {0, AppendFailure::NotWritten};
+  return {n, AppendFailure::None};
+}
+
 bool MacroStore::WriteMacro(int n, const MacroRecord& record) {
   const bool append = n == -1;
   auto file = files_.Open(fileName_, platform::FileOpenMode::ReadWrite);
@@ -337,21 +352,11 @@ void MacroStore::EnsureSystemMacros() {
   bool noRoom = false;
   for (std::size_t which = 0; which < kSystemMacros.size(); ++which) {
     if (present[which]) continue;
-    bool raised = false;
-    {
-      TableGuard guard(lock_);
-      if (!guard) return;
-      SharedMacroTable& table = guard.Table();
-      const std::size_t count = table.SafeCount();
-      if (count >= kMaxMacros) {
-        noRoom = true;
-        continue;
-      }
-      table.Count = static_cast<std::int32_t>(count + 1);
-      raised = true;
-    }
+    const AppendOutcome added = AppendMacro(MakeSystemMacro(which, clock_.Now()));
+    if (added.failure == AppendFailure::Full) noRoom = true;
     // A failed append has been reported and undone; the next load tries again.
-    if (raised && !WriteMacro(-1, MakeSystemMacro(which, clock_.Now()))) return;
+    if (added.failure == AppendFailure::NotLocked || added.failure == AppendFailure::NotWritten)
+      return;
   }
   if (noRoom) prompts_.ShowMessage(kWarningTitle, kNoRoomForSystemMacros);
 }

@@ -63,6 +63,14 @@ class MacroIndex {
   std::array<Entry, kMaxMacros> entries_;
 };
 
+// Why a new macro was not appended: the table could not be locked, it holds 500 macros already,
+// or the write failed.
+enum class AppendFailure { None, NotLocked, Full, NotWritten };
+struct AppendOutcome {
+  int n = 0;  // the new macro's number, 0 when not appended
+  AppendFailure failure = AppendFailure::None;
+};
+
 class MacroStore {
  public:
   MacroStore(platform::IBinaryFiles& files, TableLock& lock, platform::IPrompts& prompts,
@@ -80,6 +88,9 @@ class MacroStore {
   // Writes record n and refreshes slot n; n = -1 appends as MacroNumber = the table's count,
   // which the caller has already raised. A failed append lowers that count again.
   bool WriteMacro(int n, const MacroRecord& record);
+  // A new macro at the end: raises the table's count under the lock and appends the record. The
+  // new macro's number, or why not (a failed write has been reported and the count lowered).
+  AppendOutcome AppendMacro(const MacroRecord& record);
   // Removes record n; later records move down. The table is left alone: reload afterwards.
   bool DeleteMacro(int n);
   // Rewrites only the Enabled byte of record n in the file.

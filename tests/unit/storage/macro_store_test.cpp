@@ -187,6 +187,13 @@ TEST_F(MacroStoreTest, AppendToFourHundredNinetyNineGivesMacroFiveHundred) {
   EXPECT_EQ(Table().HotkeyNumber[499].Get(), kActivationTyplet);
   EXPECT_EQ(Bytes(RecordAt(ReadBytes(path), 500)), Bytes(typlet));
   EXPECT_TRUE(prompts.shown.empty());
+
+  // The 501st is refused before anything is written; the caller words the refusal.
+  const std::string full = ReadBytes(path);
+  EXPECT_EQ(store.AppendMacro(UserMacro("Over", 1)).failure, AppendFailure::Full);
+  EXPECT_EQ(Count(), 500);
+  EXPECT_EQ(ReadBytes(path), full);
+  EXPECT_TRUE(prompts.shown.empty());
 }
 
 TEST_F(MacroStoreTest, WriteAtAPositionReplacesOneRecordAndItsSlot) {

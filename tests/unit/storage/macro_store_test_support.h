@@ -61,8 +61,8 @@ class MacroStoreTest : public ::testing::Test {
     prompts.shown.clear();
   }
   bool Append(const MacroRecord& record) {
-    Table().Count = Count() + 1;
-    return store.WriteMacro(-1, record);
+    const AppendOutcome added = store.AppendMacro(record);
+    return added.n != 0 && added.n == Count();
   }
 
   TempFolder folder;
