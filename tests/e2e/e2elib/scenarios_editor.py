@@ -50,13 +50,23 @@ def editor_text_line_edited_and_played(box):
 @scenario("editor_cancel_leaves_the_macro")
 def editor_cancel_leaves_the_macro(box):
     """Deleting a line and then "&Cancel" leaves the macro file as it was; "&Add" with no
-    command chosen says so in a message titled "Error"."""
+    command chosen says so in a message titled "Error". The macro is window-scoped, where the
+    header has a "&Select" button: Alt+S still reaches the script list, and Enter there opens
+    the Text line in "Enter Keystrokes"."""
     pad = box.start_pad("TestPad Editor Cancel")
-    data = macros.macro_file(record("Kept", "one<CLIPC>", hotkey("ctrl+alt+shift+k")))
+    data = macros.macro_file(record("Kept", "one<CLIPC>", hotkey("ctrl+alt+shift+k"),
+                                    scope=macros.WINDOW, scope_text="TestPad Editor Cancel"))
     box.start_quindl_with(data, pad)
     before = open(box.host_path("SCEN.QNL"), "rb").read()
     open_last_row(box)
     pad.wait_window("Macro Scripting Editor", controls=("De&lete", "&Cancel"))
+    # From the nickname, where the editor opens, the next Alt+S of the dialog is "&Select".
+    box.key("alt+s")
+    box.key("Home")
+    box.key("Return")
+    wait_front(pad, "Enter Keystrokes", controls=("Keystrokes",))
+    box.key("Escape")
+    waiting.until(lambda: pad.window("Enter Keystrokes") is None, 20, "Enter Keystrokes to close")
     box.key("alt+a")
     message = waiting.until(lambda: pad.message("No command selected"), 20,
                             "the no-command message")
