@@ -32,6 +32,16 @@ inline constexpr ResourceRange kScheduleDialogIds{3300, 3399};
 inline constexpr ResourceRange kCaptureDialogIds{3400, 3599};
 // The scripting editor, the keystroke editors and the command dialogs.
 inline constexpr ResourceRange kEditorDialogIds{3600, 4399};
+// "Sort Order", "Appearance" and "Output Macros To File".
+inline constexpr ResourceRange kListViewDialogIds{4400, 4499};
+// "Add Macro", "Copy Hot Key" / "Move Hot Key" and "Quick Info".
+inline constexpr ResourceRange kListOperationDialogIds{4500, 4599};
+// "Import Macros" and "Export Macros".
+inline constexpr ResourceRange kImportExportDialogIds{4600, 4699};
+// "Modify Hot Key", the direct editor.
+inline constexpr ResourceRange kDirectEditorIds{4700, 4799};
+// The macro list's grid control.
+inline constexpr ResourceRange kGridControlIds{4800, 4849};
 
 constexpr bool Overlap(ResourceRange a, ResourceRange b) {
   return a.first <= b.last && b.first <= a.last;
@@ -43,6 +53,11 @@ static_assert(!Overlap(kAboutDialogIds, kActivationDialogIds));
 static_assert(!Overlap(kActivationDialogIds, kScheduleDialogIds));
 static_assert(!Overlap(kScheduleDialogIds, kCaptureDialogIds));
 static_assert(!Overlap(kCaptureDialogIds, kEditorDialogIds));
+static_assert(!Overlap(kEditorDialogIds, kListViewDialogIds));
+static_assert(!Overlap(kListViewDialogIds, kListOperationDialogIds));
+static_assert(!Overlap(kListOperationDialogIds, kImportExportDialogIds));
+static_assert(!Overlap(kImportExportDialogIds, kDirectEditorIds));
+static_assert(!Overlap(kDirectEditorIds, kGridControlIds));
 // Below 100 are IDOK, IDCANCEL and the other numbers the system gives meaning to.
 static_assert(kPlaybackPromptIds.first >= 100);
 
