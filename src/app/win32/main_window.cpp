@@ -15,6 +15,7 @@
 #include "app/about_box.h"
 #include "app/capture_settings.h"
 #include "app/help_menu.h"
+#include "app/main_layout.h"
 #include "app/unavailable_commands.h"
 #include "app/win32/about_dialog.h"
 #include "app/win32/main_window_res.h"
@@ -151,7 +152,9 @@ void TMainWin::OnSize(UINT /*kind*/, int /*clientWidth*/, int /*clientHeight*/) 
 }
 
 void TMainWin::OnCommand(int id, int /*notifyCode*/, HWND control) {
-  if (control == nullptr) OnMenu(id);  // menus and accelerators; the list sends no commands
+  // Menus, accelerators and the buttons, which send their menu entry's command; the list sends
+  // no commands.
+  if (control != list_) OnMenu(id);
 }
 
 void TMainWin::OnClose() {
@@ -268,6 +271,8 @@ bool TMainWin::FormCreate() {
 
   activation_->SetCapsLockOn((GetKeyState(VK_CAPITAL) & 1) != 0);
   CreateList();
+  panels_.Create(Handle(), context_.settings.useSpeed);
+  LayoutList();
   FillList();
   StartScheduler();
   StartCapture();
@@ -479,10 +484,13 @@ void TMainWin::UpdateMacroMenu() {
 }
 
 void TMainWin::LayoutList() {
-  if (list_ == nullptr) return;
   RECT client{};
   if (GetClientRect(Handle(), &client) == 0) return;
-  MoveWindow(list_, 0, 0, client.right - client.left, client.bottom - client.top, TRUE);
+  const MainLayout layout =
+      LayOutMainWindow(client.right - client.left, client.bottom - client.top, panels_.UsesSpeed());
+  panels_.Place(layout);
+  if (list_ == nullptr) return;
+  MoveWindow(list_, layout.list.left, layout.list.top, layout.list.width, layout.list.height, TRUE);
 }
 
 void TMainWin::UpdateCaption() {
@@ -551,6 +559,15 @@ void TMainWin::OnMenu(int id) {
 }
 
 bool TMainWin::OnNotify(const NMHDR& header, LRESULT& result) {
+  if (header.code == TTN_GETDISPINFOA) {
+    // A tool button's tip; the tip control copies the text before the next one is asked for.
+    auto& tip = const_cast<NMTTDISPINFOA&>(reinterpret_cast<const NMTTDISPINFOA&>(header));
+    if (const char* hint = panels_.Hint(static_cast<int>(header.idFrom))) {
+      tip.lpszText = const_cast<char*>(hint);
+      return true;
+    }
+    return false;
+  }
   if (header.hwndFrom == list_ && header.code == LVN_ITEMCHANGED) {
     const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
     if (((change.uNewState ^ change.uOldState) & LVIS_SELECTED) != 0) UpdateMacroMenu();

@@ -16,6 +16,7 @@
 #include "activation/typlets.h"
 #include "app/command_line.h"
 #include "app/settings.h"
+#include "app/win32/button_panels.h"
 #include "app/win32/hook_exports.h"
 #include "app/win32/tray_controller.h"
 #include "capture/capture_session.h"
@@ -164,6 +165,7 @@ class TMainWin final : public platform::win32::WindowBase,
 
   MainWindowContext& context_;
   HWND list_ = nullptr;
+  ButtonPanels panels_;
   HACCEL accelerators_ = nullptr;
   StartOptions options_;
   bool closing_ = false;
