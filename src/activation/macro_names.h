@@ -2,6 +2,7 @@
 // qnl tool show them.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -17,9 +18,12 @@ inline constexpr std::string_view kNoMacroSelected = "No hot key selected.  Plea
 
 // The hotkey name, the Typlet abbreviation for a Typlet macro, or "Timed Macro".
 std::string ActivationName(const storage::MacroRecord& record);
+// The same from the two fields it depends on, for the lists that keep no whole records.
+std::string ActivationName(std::uint16_t hotkeyNumber, std::string_view typletName);
 
 // "GLOBAL", "Window: " or "Program: " followed by the ScopeText, "Popup Menu" or "SYSTEM"; "" for a
 // ScopeKind that is none of these (a damaged record).
 std::string ScopeName(const storage::MacroRecord& record);
+std::string ScopeName(int scopeKind, std::string_view scopeText);
 
 }  // namespace quindle::activation

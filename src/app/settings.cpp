@@ -65,16 +65,6 @@ long long LeadingNumber(std::string_view text, bool signedText) {
   return negative ? -value : value;
 }
 
-bool IsPermutationOfDigits(std::string_view text, std::size_t count) {
-  if (text.size() != count) return false;
-  std::string sorted(text);
-  std::sort(sorted.begin(), sorted.end());
-  for (std::size_t i = 0; i < count; ++i) {
-    if (sorted[i] != static_cast<char>('1' + i)) return false;
-  }
-  return true;
-}
-
 // A line break in a value would start a new line, and so a new key, in the written file.
 std::string_view FirstLine(std::string_view value) {
   return value.substr(0, value.find_first_of("\r\n"));
@@ -243,6 +233,16 @@ std::string ResolveCurrentFile(const Settings& settings, std::string_view progra
   fallback += '\\';
   fallback += kDefaultMacroFileName;
   return fallback;
+}
+
+bool IsPermutationOfDigits(std::string_view text, std::size_t count) {
+  if (text.size() != count) return false;
+  std::string sorted(text);
+  std::sort(sorted.begin(), sorted.end());
+  for (std::size_t i = 0; i < count; ++i) {
+    if (sorted[i] != static_cast<char>('1' + i)) return false;
+  }
+  return true;
 }
 
 }  // namespace quindle::app

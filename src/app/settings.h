@@ -124,6 +124,9 @@ Settings ReadSettings(IProfile& profile);
 // when empty. Writing reports no error.
 void SaveSettings(const Settings& settings, IProfile& profile);
 
+// Whether `text` holds each of the digits 1..count once: the form of the three sort orders.
+bool IsPermutationOfDigits(std::string_view text, std::size_t count);
+
 // The macro file to open: "Current File", or, when that is empty or names no existing file, the
 // default file in the program directory (given without a trailing backslash).
 std::string ResolveCurrentFile(const Settings& settings, std::string_view programDir,

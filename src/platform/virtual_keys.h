@@ -13,6 +13,9 @@ inline constexpr std::uint8_t kVkControl = 17;
 inline constexpr std::uint8_t kVkMenu = 18;  // Alt
 inline constexpr std::uint8_t kVkPause = 19;
 inline constexpr std::uint8_t kVkCapital = 20;
+// Page Up, Page Down, End, Home and the arrows Left, Up, Right, Down: 33..40, in that order.
+inline constexpr std::uint8_t kVkPageUp = 33;
+inline constexpr std::uint8_t kVkDown = 40;
 inline constexpr std::uint8_t kVkKeyC = 67;  // the letter keys are their upper-case letters
 inline constexpr std::uint8_t kVkKeyV = 86;
 inline constexpr std::uint8_t kVkLeftWin = 91;

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <vector>
 
+#include "qnl/info_command.h"
 #include "qnl/lint_command.h"
 #include "qnl/list_show.h"
 #include "qnl/play_command.h"
@@ -19,9 +20,9 @@ int RunQnl(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   app.failure_message([](const CLI::App*, const CLI::Error& e) {
     return "qnl: " + std::string(e.what()) + " (see --help)\n";
   });
-  const std::vector<Subcommand> subcommands = {AddListCommand(app), AddShowCommand(app),
-                                               AddPlayCommand(app), AddScheduleCommand(app),
-                                               AddLintCommand(app), AddScriptCommand(app)};
+  const std::vector<Subcommand> subcommands = {
+      AddListCommand(app), AddShowCommand(app),   AddPlayCommand(app), AddScheduleCommand(app),
+      AddLintCommand(app), AddScriptCommand(app), AddInfoCommand(app)};
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

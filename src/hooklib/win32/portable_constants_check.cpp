@@ -52,6 +52,8 @@ static_assert(kVkControl == VK_CONTROL);
 static_assert(kVkMenu == VK_MENU);
 static_assert(kVkPause == VK_PAUSE);
 static_assert(kVkCapital == VK_CAPITAL);
+static_assert(kVkPageUp == VK_PRIOR && VK_NEXT == 34 && VK_END == 35 && VK_HOME == 36);
+static_assert(VK_LEFT == 37 && VK_UP == 38 && VK_RIGHT == 39 && kVkDown == VK_DOWN);
 static_assert(kVkKeyC == 'C');
 static_assert(kVkKeyV == 'V');
 static_assert(kVkLeftWin == VK_LWIN);

@@ -1,0 +1,51 @@
+#include "app/win32/font_settings.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace quindle::app::win32 {
+
+COLORREF ColourOf(std::int32_t setting) {
+  if (setting < 0) return GetSysColor(static_cast<int>(static_cast<std::uint32_t>(setting) & 0xFF));
+  return static_cast<COLORREF>(setting);
+}
+
+platform::win32::FontChoice FontChoiceOf(const FontSetting& font, int pixelsPerInch) {
+  platform::win32::FontChoice choice;
+  LOGFONTA& f = choice.font;
+  f.lfHeight = -MulDiv(font.size, pixelsPerInch, 72);
+  f.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+  f.lfItalic = font.italic ? TRUE : FALSE;
+  f.lfUnderline = font.underline ? TRUE : FALSE;
+  f.lfStrikeOut = font.strikeout ? TRUE : FALSE;
+  f.lfCharSet = DEFAULT_CHARSET;
+  const std::size_t n = std::min(font.name.size(), sizeof(f.lfFaceName) - 1);
+  std::memcpy(f.lfFaceName, font.name.data(), n);
+  f.lfFaceName[n] = '\0';
+  choice.colour = ColourOf(font.color);
+  return choice;
+}
+
+FontSetting FontSettingOf(const platform::win32::FontChoice& choice, int pixelsPerInch) {
+  const LOGFONTA& f = choice.font;
+  FontSetting font;
+  font.name = f.lfFaceName;
+  const int height = f.lfHeight < 0 ? -f.lfHeight : f.lfHeight;
+  font.size = std::max(1, MulDiv(height, 72, pixelsPerInch > 0 ? pixelsPerInch : 96));
+  font.bold = f.lfWeight >= FW_BOLD;
+  font.italic = f.lfItalic != FALSE;
+  font.underline = f.lfUnderline != FALSE;
+  font.strikeout = f.lfStrikeOut != FALSE;
+  font.color = static_cast<std::int32_t>(choice.colour & 0xFFFFFF);
+  return font;
+}
+
+int ScreenPixelsPerInch() {
+  HDC screen = GetDC(nullptr);
+  if (screen == nullptr) return 96;
+  const int ppi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return ppi > 0 ? ppi : 96;
+}
+
+}  // namespace quindle::app::win32
