@@ -15,6 +15,7 @@
 #include "app/about_box.h"
 #include "app/capture_settings.h"
 #include "app/help_menu.h"
+#include "app/list_window_state.h"
 #include "app/main_layout.h"
 #include "app/unavailable_commands.h"
 #include "app/win32/about_dialog.h"
@@ -25,7 +26,6 @@
 #include "capture/win32/capture_defaults_dialog.h"
 #include "hooklib/hook_messages.h"
 #include "platform/std_file_io.h"
-#include "platform/win32/controls/list_view.h"
 #include "platform/win32/help.h"
 #include "platform/win32/menu.h"
 #include "platform/win32/resource_ranges.h"
@@ -69,27 +69,6 @@ constexpr std::string_view kMouseHooksQuestion =
     "sometimes pass mouse actions on wrongly, so that mouse hotkeys stop working.  Reinstalling "
     "the mouse hook gives Quindle 98 the first look at the mouse again.\n\nReinstall the mouse "
     "hook now?";
-
-std::string FileTitle(std::string_view path) {
-  const std::size_t slash = path.find_last_of("\\/:");
-  std::string name(slash == std::string_view::npos ? path : path.substr(slash + 1));
-  if (name.size() >= 4) name.resize(name.size() - 4);
-  return name;
-}
-
-// The list shows what the table and the index hold; the file is not read for it.
-storage::MacroRecord RowRecord(const storage::SharedMacroTable& table,
-                               const storage::MacroIndex& index, std::size_t slot) {
-  storage::MacroRecord record{};
-  const int n = static_cast<int>(slot) + 1;
-  record.Name.Assign(index.Name(n));
-  record.TypletName.Assign(index.TypletName(n));
-  record.HotkeyNumber = table.HotkeyNumber[slot];
-  record.ScopeKind = table.ScopeKind[slot];
-  record.ScopeText.Assign(table.ScopeText[slot].View());
-  record.Enabled = table.Enabled[slot];
-  return record;
-}
 
 // Where the work area of the window's monitor starts, relative to the monitor: the offset of
 // GetWindowPlacement's coordinates from screen coordinates.
@@ -150,7 +129,7 @@ void TMainWin::OnSize(UINT /*kind*/, int /*clientWidth*/, int /*clientHeight*/) 
 void TMainWin::OnCommand(int id, int /*notifyCode*/, HWND control) {
   // Menus, accelerators and the buttons, which send their menu entry's command; the list sends
   // no commands.
-  if (control != list_) OnMenu(id);
+  if (control != macroList_.Handle()) OnMenu(id);
 }
 
 void TMainWin::OnClose() {
@@ -168,6 +147,12 @@ bool TMainWin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     return true;
   }
   switch (message) {
+    case WM_ACTIVATE:
+      // The macro list has the keyboard focus whenever the window comes to the front.
+      if (LOWORD(wParam) == WA_INACTIVE || macroList_.Handle() == nullptr) return false;
+      macroList_.Focus();
+      result = 0;
+      return true;
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == activation::kScScreenSave && activation_ &&
           activation_->RefuseScreenSaver(context_.settings.disableScreenSaver)) {
@@ -235,8 +220,8 @@ void TMainWin::SaveWindowPlace() {
                        WorkAreaOriginOf(Handle()));
 }
 
-void TMainWin::OpenMacroFile(const std::string& path) {
-  if (!context_.store.LoadMacroFile(path)) return;
+bool TMainWin::OpenMacroFile(const std::string& path) {
+  if (!context_.store.LoadMacroFile(path)) return false;
   context_.settings.currentFile = context_.store.FileName();
   if (auto* remap = static_cast<storage::RemapBlock*>(remapBlock_.View())) {
     platform::StdBinaryFiles files;
@@ -248,50 +233,72 @@ void TMainWin::OpenMacroFile(const std::string& path) {
   storage::SetHotKeys(context_.lock);
   if (scheduler_) scheduler_->CheckAndSetTime();
   FillList();
+  macroList_.SelectRowOrLast(1);
+  UpdateMacroMenu();
   UpdateCaption();
+  return true;
 }
 
 void TMainWin::CreateList() {
-  platform::win32::ListView list = platform::win32::ListView::Create(
-      Handle(), IDC_MACRO_LIST, LVS_SINGLESEL | LVS_SHOWSELALWAYS);
-  list_ = list.Handle();
-  if (!list) return;  // the window still works from its menu and hotkeys
-  list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-  const Settings& s = context_.settings;
-  list.AddColumn(0, "", 40);
-  list.AddColumn(1, "Activation", s.col1Width);
-  list.AddColumn(2, "Nickname", s.col2Width);
-  list.AddColumn(3, "Scope", s.col3Width);
+  MacroListEvents events;
+  events.selected = [this](int) { UpdateMacroMenu(); };
+  events.open = [this](int n) { OpenListEntry(n); };
+  events.columnResized = [this](int column, int width) {
+    int* widths[] = {&context_.settings.col1Width, &context_.settings.col2Width,
+                     &context_.settings.col3Width};
+    *widths[column - 1] = width;
+    SaveSettings(context_.settings, context_.profile);
+  };
+  // The window still works from its menu and hotkeys when the list could not be made.
+  macroList_.Create(Handle(), IDC_MACRO_LIST, context_.settings, std::move(events));
   LayoutList();
 }
 
 void TMainWin::FillList() {
-  platform::win32::ListView list(list_);
-  if (!list) return;
-  list.Clear();
-  storage::TableGuard guard(context_.lock);
-  if (!guard) return;
-  const storage::SharedMacroTable& table = guard.Table();
-  const std::size_t count = table.SafeCount();
-  for (std::size_t slot = 0; slot < count; ++slot) {
-    const storage::MacroRecord record = RowRecord(table, context_.store.Index(), slot);
-    const int row = list.InsertRow(static_cast<int>(slot), std::to_string(slot + 1));
-    if (row < 0) continue;
-    list.SetCell(row, 1, activation::ActivationName(record));
-    list.SetCell(row, 2, record.Name.View());
-    list.SetCell(row, 3, activation::ScopeName(record));
-  }
+  macroList_.Refill(context_.lock, context_.store.Index(), context_.settings);
   UpdateMacroMenu();
 }
 
+void TMainWin::ApplyListAppearance() {
+  macroList_.ApplyAppearance(context_.settings);
+}
+
 void TMainWin::UpdateMacroMenu() {
-  const int row = list_ != nullptr ? platform::win32::ListView(list_).Selected() : -1;
-  bool refused = options_.browse || options_.browseAll;
-  if (!refused && row >= 0) {
+  const BrowseMode mode = options_.browseAll ? BrowseMode::BrowseAll
+                          : options_.browse  ? BrowseMode::Browse
+                                             : BrowseMode::None;
+  const int n = SelectedMacro();
+  const ListButtonState state =
+      ButtonStateFor(macroList_.List().EntryAt(macroList_.List().ReverseSort(n)), mode);
+  bool recapture = state.Enabled(ListOperation::Recapture);
+  if (recapture && n > 0) {
     const storage::TableGuard guard(context_.lock);
-    refused = guard && capture::RecaptureRefusal(guard.Table(), row + 1, false).has_value();
+    recapture = guard && !capture::RecaptureRefusal(guard.Table(), n, false).has_value();
   }
-  platform::win32::EnableMenuCommand(GetMenu(Handle()), IDM_MACROS_RECAPTURE, !refused);
+  const struct {
+    int command;
+    bool enabled;
+  } entries[] = {
+      {IDM_MACROS_SCRIPTING, state.Enabled(ListOperation::ScriptingEditor)},
+      {IDM_MACROS_MODIFY, state.Enabled(ListOperation::ModifyDirectly)},
+      {IDM_MACROS_RECAPTURE, recapture},
+      {IDM_MACROS_RENAME, state.Enabled(ListOperation::Rename)},
+      {IDM_MACROS_COPY, state.Enabled(ListOperation::Copy)},
+      {IDM_MACROS_ACTIVATE, state.Enabled(ListOperation::Activate)},
+      {IDM_MACROS_REMOVE, state.Enabled(ListOperation::Remove)},
+      {IDM_MACROS_QUICK_INFO, state.Enabled(ListOperation::QuickInfo)},
+  };
+  HMENU menu = GetMenu(Handle());
+  for (const auto& e : entries) {
+    platform::win32::EnableMenuCommand(menu, e.command, e.enabled);
+    panels_.Enable(e.command, e.enabled);
+  }
+  platform::win32::SetMenuCommandText(menu, IDM_MACROS_MODIFY, state.modifyCaption);
+  platform::win32::SetMenuCommandText(menu, IDM_MACROS_ACTIVATE, state.activateCaption);
+  panels_.SetCaption(IDM_MACROS_MODIFY, state.modifyCaption);
+  panels_.SetHint(IDM_MACROS_MODIFY, state.modifyHint);
+  panels_.SetCaption(IDM_MACROS_ACTIVATE, state.activateCaption);
+  panels_.SetHint(IDM_MACROS_ACTIVATE, state.activateHint);
 }
 
 void TMainWin::LayoutList() {
@@ -300,17 +307,16 @@ void TMainWin::LayoutList() {
   const MainLayout layout =
       LayOutMainWindow(client.right - client.left, client.bottom - client.top, panels_.UsesSpeed());
   panels_.Place(layout);
-  if (list_ == nullptr) return;
-  MoveWindow(list_, layout.list.left, layout.list.top, layout.list.width, layout.list.height, TRUE);
+  macroList_.Place(layout.list);
 }
 
 void TMainWin::UpdateCaption() {
-  std::string caption = "Quindle 98 (" + FileTitle(context_.store.FileName()) + ")";
-  if (context_.settings.showDate) caption += "     " + scheduler::win32::CaptionDateTime();
-  if (options_.browseAll)
-    caption += "    (Browse All Mode)";
-  else if (options_.browse)
-    caption += "    (Browse Mode)";
+  const BrowseMode mode = options_.browseAll ? BrowseMode::BrowseAll
+                          : options_.browse  ? BrowseMode::Browse
+                                             : BrowseMode::None;
+  const std::string caption =
+      MainCaption(context_.store.FileName(), context_.settings.showDate,
+                  context_.settings.showDate ? scheduler::win32::CaptionDateTime() : "", mode);
   // The caption clock asks every second; the caption changes once a minute.
   std::array<char, 512> current{};
   if (GetWindowTextA(Handle(), current.data(), static_cast<int>(current.size())) > 0 &&
@@ -356,7 +362,20 @@ void TMainWin::OnMenu(int id) {
       EndCapture();
       break;
     case IDM_MACROS_SCRIPTING:
-      DoTheScript(platform::win32::ListView(list_).Selected());
+      DoTheScript(SelectedMacro());
+      break;
+    case IDM_FILE_NEW:
+    case IDM_FILE_OPEN:
+      DoOpen(id == IDM_FILE_NEW);
+      break;
+    case IDM_FILE_OUTPUT:
+      OutputMacroInformation();
+      break;
+    case IDM_MACROS_SORT:
+      OpenSortOrder();
+      break;
+    case IDM_OPTIONS_APPEARANCE:
+      OpenAppearance();
       break;
     case IDM_HELP_CONTENTS:
     case IDM_HELP_TUTORIAL:
@@ -364,7 +383,11 @@ void TMainWin::OnMenu(int id) {
       OnHelpMenu(id);
       break;
     default:
-      if (tray_) tray_->OnCommand(id);
+      if (id >= IDM_FILE_LAST && id < IDM_FILE_LAST + static_cast<int>(kLastFileCount)) {
+        OpenLastFile(id - IDM_FILE_LAST);
+      } else if (tray_) {
+        tray_->OnCommand(id);
+      }
       break;
   }
 }
@@ -379,20 +402,12 @@ bool TMainWin::OnNotify(const NMHDR& header, LRESULT& result) {
     }
     return false;
   }
-  if (header.hwndFrom == list_ && header.code == LVN_ITEMCHANGED) {
-    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-    if (((change.uNewState ^ change.uOldState) & LVIS_SELECTED) != 0) UpdateMacroMenu();
-    return false;
-  }
-  if (header.hwndFrom != list_ || (header.code != NM_DBLCLK && header.code != NM_RETURN))
-    return false;
-  OpenListEntry(platform::win32::ListView(list_).Selected());
-  result = 0;
-  return true;
+  static_cast<void>(result);
+  return false;
 }
 
-void TMainWin::OpenListEntry(int row) {
-  if (row >= 0) DoTheScript(row);
+void TMainWin::OpenListEntry(int n) {
+  DoTheScript(n);
 }
 
 void TMainWin::OpenTypletOptions() {

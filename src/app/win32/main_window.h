@@ -17,6 +17,7 @@
 #include "app/command_line.h"
 #include "app/settings.h"
 #include "app/win32/button_panels.h"
+#include "app/win32/macro_list_panel.h"
 #include "app/win32/hook_exports.h"
 #include "app/win32/tray_controller.h"
 #include "capture/capture_session.h"
@@ -113,9 +114,9 @@ class TMainWin final : public platform::win32::WindowBase,
   bool OnHookMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool OnNotify(const NMHDR& header, LRESULT& result) override;
   // A double click or Enter on a row of the macro list opens what that entry is edited with.
-  void OpenListEntry(int row);
-  // "&Scripting Editor" on the macro of list row `row`, written back when it is accepted.
-  void DoTheScript(int row);
+  void OpenListEntry(int n);
+  // "&Scripting Editor" on macro `n` (0: none selected), written back when it is accepted.
+  void DoTheScript(int n);
   // Off while an editor is open, so that what the user types there starts nothing; the
   // editors nest, and the hook comes back when the last one closes.
   void SwitchKeyboardHook(bool on);
@@ -146,9 +147,24 @@ class TMainWin final : public platform::win32::WindowBase,
   void RemoveTableHooks();
   void InstallSwapHook();
   void RemoveSwapHook();
-  void OpenMacroFile(const std::string& path);
+  // Makes `path` the current file; false when it could not be loaded (the user was told).
+  bool OpenMacroFile(const std::string& path);
   void CreateList();
   void FillList();
+  // The list's selection, as MacroNumbers (0: none).
+  int SelectedMacro() const { return macroList_.SelectedMacro(); }
+  void SelectMacro(int n) { macroList_.SelectMacro(n); }
+  // The list's fonts and widths after "&Appearance".
+  void ApplyListAppearance();
+
+  // The files (main_window_files.cpp).
+  void DoOpen(bool create);  // "&Open File", or "&New File" with `create`
+  void OpenLastFile(int index);
+  void SwitchMacroFile(const std::string& path);
+  void UpdateLastFilesMenu();
+  void OutputMacroInformation();
+  void OpenSortOrder();
+  void OpenAppearance();
   // "Re&capture Macro" greyed for the selected macro when the capture would refuse it.
   void UpdateMacroMenu();
   void LayoutList();
@@ -164,7 +180,7 @@ class TMainWin final : public platform::win32::WindowBase,
   void ToggleOption(int command, bool& option);
 
   MainWindowContext& context_;
-  HWND list_ = nullptr;
+  MacroListPanel macroList_;
   ButtonPanels panels_;
   HACCEL accelerators_ = nullptr;
   StartOptions options_;

@@ -7,7 +7,6 @@
 #include "capture/capture_session.h"
 #include "capture/win32/capture_dialogs.h"
 #include "hooklib/hook_messages.h"
-#include "platform/win32/controls/list_view.h"
 #include "platform/win32/menu.h"
 
 namespace quindle::app::win32 {
@@ -65,14 +64,11 @@ class TMainWin::CaptureHost final : public capture::ICaptureHost {
   }
   void RefillListAndSelect(int n) override {
     window_.FillList();
-    if (n > 0) platform::win32::ListView(window_.list_).Select(n - 1);
+    if (n > 0) window_.SelectMacro(n);
   }
   void SwapMacroFile(std::string_view path) override { window_.SwapMacroFile(path); }
-  int SelectedMacro() override {
-    const int row = platform::win32::ListView(window_.list_).Selected();
-    return row < 0 ? 0 : row + 1;
-  }
-  int ListRowCount() override { return platform::win32::ListView(window_.list_).RowCount(); }
+  int SelectedMacro() override { return window_.SelectedMacro(); }
+  int ListRowCount() override { return window_.macroList_.Count(); }
 
  private:
   TMainWin& window_;

@@ -13,7 +13,6 @@
 #include "editors/win32/timer_interval_dialog.h"
 #include "hooklib/hotkey_names.h"
 #include "platform/date_time.h"
-#include "platform/win32/controls/list_view.h"
 #include "scheduler/timed_runner.h"
 #include "scheduler/win32/schedule_dialog.h"
 #include "storage/set_hotkeys.h"
@@ -81,7 +80,7 @@ void TMainWin::SwitchKeyboardHook(bool on) {
   if (guard) guard.Table().KeyboardHook = keyboardHook_.Get();
 }
 
-void TMainWin::DoTheScript(int row) {
+void TMainWin::DoTheScript(int n) {
   // The capture's macro is written when it completes; an editor's write-back meanwhile could
   // overwrite it, or go into a file the capture then no longer matches.
   if (capture_ && capture_->RefuseWhileBusy()) return;
@@ -96,8 +95,8 @@ void TMainWin::DoTheScript(int row) {
     if (!guard) return;
     const storage::SharedMacroTable& table = guard.Table();
     count = table.SafeCount();
-    if (row >= 0 && static_cast<std::size_t>(row) < count) {
-      const std::size_t slot = static_cast<std::size_t>(row);
+    if (n >= 1 && static_cast<std::size_t>(n) <= count) {
+      const std::size_t slot = static_cast<std::size_t>(n - 1);
       popup = table.ScopeKind[slot] == storage::ScopePopupMenu;
       system = table.ScopeKind[slot] == storage::ScopeSystem;
       systemField = activation::SystemFieldOfSlot(table, slot);
@@ -107,7 +106,7 @@ void TMainWin::DoTheScript(int row) {
     }
   }
   if (count == 0) return platform_->prompts.ShowMessage(kListError, activation::kNoMacrosYet);
-  if (row < 0 || static_cast<std::size_t>(row) >= count) {
+  if (n < 1 || static_cast<std::size_t>(n) > count) {
     return platform_->prompts.ShowMessage(kListError, activation::kNoMacroSelected);
   }
   // A system macro is changed in "System Hot Keys"; a popup menu's record holds its members,
@@ -117,7 +116,6 @@ void TMainWin::DoTheScript(int row) {
     return;
   }
   if (popup) return platform_->prompts.ShowMessage(kNoticeTitle, kPopupMenuNotScripted);
-  const int n = row + 1;
   storage::MacroRecord& current = context_.store.CurrentMacro();
   if (!context_.store.ReadMacro(n, current)) return;
   const Settings& s = context_.settings;
@@ -155,7 +153,7 @@ void TMainWin::DoTheScript(int row) {
   if (!accepted || !context_.store.WriteMacro(n, current)) return;
   storage::SetHotKeys(context_.lock);
   FillList();
-  platform::win32::ListView(list_).Select(row);
+  SelectMacro(n);
   if (current.HotkeyNumber == storage::kActivationTimed && scheduler_) {
     scheduler_->CheckAndSetTime();
   }

@@ -48,4 +48,22 @@ std::string MenuCommandText(HMENU menu, int command) {
   return length > 0 ? std::string(text, static_cast<std::size_t>(length)) : std::string();
 }
 
+bool SetMenuCommandText(HMENU menu, int command, std::string_view text) {
+  if (menu == nullptr) return false;
+  std::string copy(text);
+  MENUITEMINFOA item{};
+  item.cbSize = sizeof(item);
+  item.fMask = MIIM_STRING;
+  item.dwTypeData = copy.data();
+  return SetMenuItemInfoA(menu, static_cast<UINT>(command), FALSE, &item) != FALSE;
+}
+
+int MenuPosition(HMENU menu, int command) {
+  const int count = menu != nullptr ? GetMenuItemCount(menu) : -1;
+  for (int i = 0; i < count; ++i) {
+    if (GetMenuItemID(menu, i) == static_cast<UINT>(command)) return i;
+  }
+  return -1;
+}
+
 }  // namespace quindle::platform::win32

@@ -6,6 +6,7 @@
 #include "platform/win32/win32_api.h"
 
 #include <string>
+#include <string_view>
 
 #include "platform/win32/handles.h"
 
@@ -24,5 +25,9 @@ bool EnableMenuCommand(HMENU menu, int command, bool enabled);
 bool CheckMenuCommand(HMENU menu, int command, bool checked);
 // The text of a command's item ("&Contents\tF1"), empty when there is none.
 std::string MenuCommandText(HMENU menu, int command);
+// Gives a command's item the text `text`; false when the menu has no such command.
+bool SetMenuCommandText(HMENU menu, int command, std::string_view text);
+// The position of a command's item in `menu` itself (not its submenus), -1 when it has none.
+int MenuPosition(HMENU menu, int command);
 
 }  // namespace quindle::platform::win32
