@@ -93,6 +93,9 @@ TEST_F(GridControlTest, KeysMoveTheSelectionAndKeepItInView) {
   ASSERT_LT(page, 30);
   EXPECT_EQ(grid_.Selected(), kNoRow);
   EXPECT_EQ(Send(WM_GETDLGCODE, 0), DLGC_WANTARROWS | DLGC_WANTCHARS);
+  MSG enter{grid_.Handle(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+  // Enter stays with the grid, not with a dialog's default button.
+  EXPECT_NE(Send(WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)) & DLGC_WANTMESSAGE, 0);
 
   Key(VK_DOWN);
   EXPECT_EQ(Take(), (Events{"reset", "select 1"}));
@@ -179,11 +182,10 @@ TEST_F(GridControlTest, FewerRowsKeepTheSelectionAndTheViewInsideThem) {
   EXPECT_EQ(Take(), (Events{"reset"}));
 
   // Entering and leaving the grid end a type-ahead.
-  if (GetFocus() == grid_.Handle()) {
-    SetFocus(parent_);
-    SetFocus(grid_.Handle());
-    EXPECT_EQ(Take(), (Events{"reset", "reset"}));
-  }
+  ASSERT_EQ(GetFocus(), grid_.Handle());
+  SetFocus(parent_);
+  SetFocus(grid_.Handle());
+  EXPECT_EQ(Take(), (Events{"reset", "reset"}));
 }
 
 }  // namespace
