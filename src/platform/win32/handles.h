@@ -124,6 +124,14 @@ struct CreatedDcTraits {
   static void Close(Type value) noexcept { static_cast<void>(::DeleteDC(value)); }
 };
 
+// Fonts, bitmaps, pens and brushes this program created: DeleteObject. Never one still selected
+// into a DC (SelectedObject below puts the old one back first).
+struct GdiObjectTraits {
+  using Type = HGDIOBJ;
+  static Type Invalid() noexcept { return nullptr; }
+  static void Close(Type value) noexcept { static_cast<void>(::DeleteObject(value)); }
+};
+
 // The access with which the main program and the hook DLL open the blocks' named mutexes.
 inline constexpr DWORD kMutexAllAccess = MUTEX_ALL_ACCESS;
 
@@ -137,6 +145,7 @@ using WindowOwner = UniqueResource<WindowTraits>;
 using MenuOwner = UniqueResource<MenuTraits>;
 using IconOwner = UniqueResource<IconTraits>;
 using CreatedDc = UniqueResource<CreatedDcTraits>;
+using GdiObject = UniqueResource<GdiObjectTraits>;
 
 // A window's device context from GetDC, given back with ReleaseDC on every path. A null window
 // gets no DC (GetDC would hand out the whole screen's).
@@ -168,6 +177,28 @@ class WindowDc {
 
  private:
   HWND window_;
+  HDC dc_;
+};
+
+// The painting of one WM_PAINT: BeginPaint's DC, given back with EndPaint on every path, so the
+// window is validated even when drawing stops early.
+class PaintSession {
+ public:
+  explicit PaintSession(HWND window) noexcept
+      : window_(window), dc_(::BeginPaint(window, &paint_)) {}
+  PaintSession(const PaintSession&) = delete;
+  PaintSession& operator=(const PaintSession&) = delete;
+  ~PaintSession() {
+    if (dc_ != nullptr) static_cast<void>(::EndPaint(window_, &paint_));
+  }
+
+  HDC Get() const noexcept { return dc_; }
+  const RECT& Area() const noexcept { return paint_.rcPaint; }
+  explicit operator bool() const noexcept { return dc_ != nullptr; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
   HDC dc_;
 };
 
