@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "activation/typlets.h"
 #include "platform/text.h"
 
 namespace quindle::editors {
@@ -97,22 +96,10 @@ ScriptEditorModel::ScriptEditorModel(ActivationKind kind, bool existing)
     : kind_(kind), existing_(existing) {}
 
 void ScriptEditorModel::Open(const storage::MacroRecord& macro) {
-  header_ = EditorHeader{};
+  header_ = OpenHeader(macro, kind_, existing_);
   lines_.clear();
   selected_ = -1;
-  if (kind_ == ActivationKind::Typlet) header_.typletName = std::string(macro.TypletName.View());
-  if (!existing_) {
-    Reindent();
-    return;
-  }
-  header_.nickname = std::string(macro.Name.View());
-  header_.scopeKind = macro.ScopeKind == storage::ScopeGlobal   ? storage::ScopeGlobal
-                      : macro.ScopeKind == storage::ScopeWindow ? storage::ScopeWindow
-                                                                : storage::ScopeProgram;
-  header_.scopeText = std::string(macro.ScopeText.View());
-  header_.topMostOnly = macro.TopMostOnly;
-  if (!macro.IconName.View().empty()) header_.iconName = std::string(macro.IconName.View());
-  lines_ = BuildTheScript(macro.MacroText());
+  if (existing_) lines_ = BuildTheScript(macro.MacroText());
   Reindent();
 }
 
@@ -192,34 +179,14 @@ bool ScriptEditorModel::MoveDown() {
 }
 
 std::string ScriptEditorModel::Caption() const {
-  const std::string head = "Macro Scripting Editor  (";
-  if (header_.scopeKind == storage::ScopeGlobal) return head + "GLOBAL)";
-  if (header_.scopeKind == storage::ScopeWindow) {
-    return head + "Window Title: " + header_.scopeText + ")";
-  }
-  return head + "Program: " + header_.scopeText + ")";
+  return HeaderCaption("Macro Scripting Editor", header_);
 }
 
 std::optional<EditorRefusal> ScriptEditorModel::Accept(storage::MacroRecord& macro, double now,
                                                        bool& truncated) {
-  // The field takes at most the record's 10 characters.
-  constexpr std::size_t kTypletMax = decltype(macro.TypletName)::kCapacity;
-  const std::string_view typlet = platform::Trim(header_.typletName, " ").substr(0, kTypletMax);
-  if (kind_ == ActivationKind::Typlet) {
-    if (typlet.empty()) return EditorRefusal{kNoTypletName, true};
-    if (!std::all_of(typlet.begin(), typlet.end(), activation::IsTypletCharacter)) {
-      return EditorRefusal{kBadTypletName, true};
-    }
-  }
-  std::string text = WriteBack(lines_);
-  if (!existing_) macro.Enabled = true;
-  macro.LastModified = now;
-  macro.Name.Assign(header_.nickname);
-  macro.IconName.Assign(header_.iconName);
-  macro.ScopeKind = header_.scopeKind;
-  macro.ScopeText.Assign(header_.scopeText);
-  macro.TopMostOnly = header_.topMostOnly;
-  macro.TypletName.Assign(kind_ == ActivationKind::Typlet ? typlet : std::string_view{});
+  if (std::optional<EditorRefusal> refusal = CheckHeader(header_, kind_)) return refusal;
+  const std::string text = WriteBack(lines_);
+  WriteHeader(header_, kind_, existing_, now, macro);
   truncated = text.size() > storage::kMacroTextMax;
   macro.SetMacroText(std::string_view(text).substr(0, storage::kMacroTextMax));
   return std::nullopt;

@@ -10,25 +10,16 @@
 #include <utility>
 #include <vector>
 
+#include "editors/macro_header.h"
 #include "editors/script_line.h"
 #include "storage/macro_record.h"
 
 namespace quindle::editors {
 
-inline constexpr std::string_view kEditorError = "Error";
 inline constexpr std::string_view kNoCommandSelected = "No command selected.  Please select one.";
 inline constexpr std::string_view kNoItemSelected = "No Item Selected.";
 inline constexpr std::string_view kNoLineSelected = "No script line selected.  Please select one.";
-inline constexpr std::string_view kNoTypletName = "No Typlet name was entered.";
-inline constexpr std::string_view kBadTypletName =
-    "The Typlet name has invalid characters in it.  Valid characters are A - Z, a - z, 0 - 9 "
-    "and ' ! @ # $ % ^ & _ = < > ? . ; , * - / +";
-inline constexpr std::string_view kMacroTooLong =
-    "The size of the macro exceeds the 5000 character limit.  The macro will be truncated to "
-    "5000 characters.";
-inline constexpr std::string_view kMainIcon = "MAIN";
 
-enum class ActivationKind { Hotkey, Timed, Typlet };
 enum class InsertMode { Append, Before, After };
 
 // Which dialog edits a command: one per family of commands.
@@ -57,28 +48,12 @@ CommandFamily FamilyOf(int command) noexcept;
 // The 50 command names in alphabetical order, each with its CommandNumber.
 std::vector<std::pair<std::string_view, int>> SortedCommands();
 
-// What the header shows and the user typed there.
-struct EditorHeader {
-  std::string nickname;  // at most 50 characters
-  std::string typletName;
-  std::int16_t scopeKind = storage::ScopeGlobal;  // from "&Global", "&Window", "&Program"
-  std::string scopeText;
-  bool topMostOnly = true;
-  std::string iconName = std::string(kMainIcon);
-};
-
 struct EditorButtons {
   bool up = false;
   bool down = false;
   bool edit = false;
   bool copy = false;
   bool remove = false;
-};
-
-// "&Ok" refused: the message, and whether the Typlet name field gets the focus.
-struct EditorRefusal {
-  std::string_view message;
-  bool focusTypletName = false;
 };
 
 class ScriptEditorModel {

@@ -38,6 +38,8 @@ inline constexpr std::string_view kTopicSystemHotKeys = "System Hot Keys";
 inline constexpr std::string_view kTopicScriptingEditor = "Scripting Editor";
 inline constexpr std::string_view kTopicTextInsertion = "Text Insertion";
 inline constexpr std::string_view kTopicCommandWizard = "Command Wizard";
+// The direct editor of a whole macro.
+inline constexpr std::string_view kTopicModifyHotKey = "Modify Hot Key";
 // The capture dialogs, by their captions.
 inline constexpr std::string_view kTopicCaptureDefaults = "Capture Defaults";
 inline constexpr std::string_view kTopicCaptureMacro = "Capture Macro";

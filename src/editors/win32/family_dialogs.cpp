@@ -1,7 +1,6 @@
 #include "editors/win32/family_dialogs.h"
 
 #include "editors/script_editor.h"
-#include "editors/win32/command_dialogs.h"
 
 namespace quindle::editors::win32 {
 namespace {
@@ -17,8 +16,10 @@ std::optional<ScriptLine> TextLine(HWND owner, const ScriptLine* line,
   return ScriptLine{std::move(shown), std::move(data)};
 }
 
-CommandOutcome RunCommand(HWND owner, const CommandDialogRequest& request,
-                          FamilyDialogContext& context) {
+}  // namespace
+
+CommandOutcome RunCommandDialog(HWND owner, const CommandDialogRequest& request,
+                                FamilyDialogContext& context) {
   switch (FamilyOf(request.command)) {
     case CommandFamily::DateTime:
       return RunDateTimeDialog(owner, request, context.dateTime);
@@ -60,8 +61,6 @@ CommandOutcome RunCommand(HWND owner, const CommandDialogRequest& request,
   return std::nullopt;
 }
 
-}  // namespace
-
 std::optional<ScriptLine> RunFamilyDialog(HWND owner, int command, const ScriptLine* line,
                                           FamilyDialogContext& context) {
   if (FamilyOf(command) == CommandFamily::Text) {
@@ -72,7 +71,7 @@ std::optional<ScriptLine> RunFamilyDialog(HWND owner, int command, const ScriptL
   CommandDialogRequest request;
   request.command = command;
   request.edit = line != nullptr ? &line->data : nullptr;
-  CommandOutcome result = RunCommand(owner, request, context);
+  CommandOutcome result = RunCommandDialog(owner, request, context);
   // The editor takes a command with a result text as accepted.
   if (!result || result->text.empty()) return std::nullopt;
   std::string shown = LineText(result->command, result->data, true);

@@ -9,6 +9,7 @@
 #include "editors/command_dialog.h"
 #include "editors/script_line.h"
 #include "editors/text_dialog_models.h"
+#include "editors/win32/command_dialogs.h"
 #include "editors/win32/mod_text_dialog.h"
 
 namespace quindle::editors::win32 {
@@ -20,6 +21,11 @@ struct FamilyDialogContext {
   IPathChecks& paths;
   DateTimeMemory& dateTime;
 };
+
+// The dialog of `request.command`'s family; the keystroke editors ask with `request.direct`
+// and insert the result text. Nothing after Cancel, and for a Text command.
+CommandOutcome RunCommandDialog(HWND owner, const CommandDialogRequest& request,
+                                FamilyDialogContext& context);
 
 // The accepted line: `command` chosen for a new line (`line` null), or the command of `line`
 // to edit it; the dialog may change the command within its family. Nothing after Cancel.

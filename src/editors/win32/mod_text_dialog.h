@@ -7,12 +7,12 @@
 
 #include "platform/win32/win32_api.h"
 
-#include <functional>
 #include <optional>
 #include <string>
-#include <string_view>
 
+#include "editors/keystroke_editor.h"
 #include "editors/win32/keyboard_hook_switch.h"
+#include "editors/win32/keystroke_memo_control.h"
 #include "platform/win32/dialog_base.h"
 
 namespace quindle::editors::win32 {
@@ -20,7 +20,7 @@ namespace quindle::editors::win32 {
 class TModText final : public platform::win32::DialogBase {
  public:
   TModText(std::string text, KeyboardHookSwitch keyboardHook)
-      : text_(std::move(text)), keyboardHook_(std::move(keyboardHook)) {}
+      : core_(std::move(text)), keyboardHook_(std::move(keyboardHook)) {}
 
   // Runs the dialog modally; the text stored by "&Update" (tabs as <TAB>, at most 5000
   // characters), or nullopt after "&Cancel", Esc, "E&xit" or when it could not be shown.
@@ -34,15 +34,10 @@ class TModText final : public platform::win32::DialogBase {
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
  private:
-  void Insert(std::string_view tag);
-  void EditCommand(UINT message);
-  void RestoreCaret();
-
-  std::string text_;
+  KeystrokeMemo core_;
   KeyboardHookSwitch keyboardHook_;
-  std::optional<KeyboardHookOff> hookOff_;  // while the dialog's window exists
-  // Where the caret stood when the memo last lost the focus.
-  std::size_t caret_ = 0;
+  std::optional<KeyboardHookOff> hookOff_;    // while the dialog's window exists
+  std::optional<KeystrokeMemoControl> memo_;  // while the dialog's window exists
   std::optional<std::string> result_;
 };
 

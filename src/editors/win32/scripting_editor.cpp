@@ -27,9 +27,6 @@ static_assert(InRange(kEditorDialogIds, IDD_SCRIPTING_EDITOR) &&
               InRange(kEditorDialogIds, IDC_SE_HELP));
 
 constexpr int kMinimumWidth = 320;
-constexpr std::size_t kNicknameMax = 50;
-constexpr std::size_t kTypletMax = 10;
-constexpr std::size_t kScopeTextMax = 30;
 
 // How each control follows the window's size: the lists grow, the buttons beside the script
 // keep their distance to the right edge, the header and the middle buttons stay.
@@ -48,22 +45,15 @@ constexpr Anchor kAnchors[] = {
     {IDCANCEL, Follow::MoveRight},       {IDC_SE_HELP, Follow::MoveRight},
 };
 
+constexpr HeaderIds kHeaderIds{IDC_SE_ACTIVATION, IDC_SE_TYPLET, IDC_SE_SCHEDULE,
+                               IDC_SE_NICKNAME,   IDC_SE_GLOBAL, IDC_SE_WINDOW,
+                               IDC_SE_PROGRAM,    IDC_SE_SELECT, IDC_SE_ICON};
+
 Follow FollowOf(int id) {
   for (const Anchor& anchor : kAnchors) {
     if (anchor.id == id) return anchor.follow;
   }
   return Follow::Stay;
-}
-
-std::string ActivationLabel(const ScriptingEditorSetup& setup) {
-  switch (setup.kind) {
-    case ActivationKind::Timed:
-      return "Timed Macros";
-    case ActivationKind::Typlet:
-      return "Typlet";
-    default:
-      return setup.hotkeyName;
-  }
 }
 
 }  // namespace
@@ -90,10 +80,8 @@ bool TDoScripting::OnInit() {
       anchored_.push_back({anchor.id, rect});
     }
   }
-  icon_ = std::make_unique<IconButton>(Handle(), IDC_SE_ICON, setup_.programDir + "\\Icons");
-  model_.Header().iconName = icon_->Opened(model_.Header().iconName);
-  icon_->Show(model_.Header().iconName);
-  ShowHeader();
+  header_ = std::make_unique<EditorHeaderControls>(Handle(), kHeaderIds, setup_, model_.Header());
+  header_->Show();
   FillCommands();
   RefreshScript();
   SetCaption(model_.Caption());
@@ -105,46 +93,6 @@ bool TDoScripting::OnInit() {
               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height);
   FocusItem(IDC_SE_NICKNAME);
   return false;
-}
-
-void TDoScripting::ShowHeader() {
-  const EditorHeader& header = model_.Header();
-  SetItemText(IDC_SE_ACTIVATION, ActivationLabel(setup_));
-  ShowItem(IDC_SE_TYPLET, setup_.kind == ActivationKind::Typlet);
-  ShowItem(IDC_SE_SCHEDULE, setup_.kind == ActivationKind::Timed);
-  platform::win32::EditField typlet(Handle(), IDC_SE_TYPLET);
-  typlet.SetLimit(kTypletMax);
-  typlet.SetText(header.typletName);
-  platform::win32::EditField nickname(Handle(), IDC_SE_NICKNAME);
-  nickname.SetLimit(kNicknameMax);
-  nickname.SetText(header.nickname);
-  if (setup_.forcedWindow) model_.Header().scopeKind = storage::ScopeWindow;
-  const std::int16_t scope = model_.Header().scopeKind;
-  platform::win32::CheckBox(Handle(), IDC_SE_GLOBAL).SetChecked(scope == storage::ScopeGlobal);
-  platform::win32::CheckBox(Handle(), IDC_SE_WINDOW).SetChecked(scope == storage::ScopeWindow);
-  platform::win32::CheckBox(Handle(), IDC_SE_PROGRAM).SetChecked(scope == storage::ScopeProgram);
-  platform::win32::Control(Handle(), IDC_SE_GLOBAL).Enable(!setup_.forcedWindow);
-  platform::win32::Control(Handle(), IDC_SE_SELECT).Enable(scope != storage::ScopeGlobal);
-}
-
-// "&Global" needs no name; "&Window" and "&Program" are given theirs with "&Select".
-void TDoScripting::ScopeClick(std::int16_t scope) {
-  model_.Header().scopeKind = scope;
-  platform::win32::Control(Handle(), IDC_SE_SELECT).Enable(scope != storage::ScopeGlobal);
-  SetCaption(model_.Caption());
-}
-
-void TDoScripting::SelectScope() {
-  EditorHeader& header = model_.Header();
-  const bool windows = header.scopeKind == storage::ScopeWindow;
-  std::vector<std::string> names;
-  if (setup_.runningNames) names = setup_.runningNames(windows);
-  const std::optional<ScopeChoice> chosen =
-      RunScopeChooser(Handle(), windows, header.scopeText, header.topMostOnly, std::move(names));
-  if (!chosen || chosen->name.empty()) return;
-  header.scopeText = chosen->name.substr(0, kScopeTextMax);
-  header.topMostOnly = chosen->onTop;
-  SetCaption(model_.Caption());
 }
 
 void TDoScripting::FillCommands() {
@@ -228,15 +176,6 @@ void TDoScripting::OnCommand(int id, int notifyCode) {
       if (const auto refused = model_.Delete()) return Complain(*refused, IDC_SE_SCRIPT);
       RefreshScript();
       return;
-    case IDC_SE_GLOBAL:
-    case IDC_SE_WINDOW:
-    case IDC_SE_PROGRAM:
-      if (notifyCode == BN_CLICKED) {
-        ScopeClick(id == IDC_SE_GLOBAL   ? storage::ScopeGlobal
-                   : id == IDC_SE_WINDOW ? storage::ScopeWindow
-                                         : storage::ScopeProgram);
-      }
-      return;
     case IDC_SE_SELECT:
       // "&Select" and "Macro &Script" share Alt+S, and the editor's keys give it to the script
       // list; the dialog manager would press the button whenever it is enabled.
@@ -244,23 +183,21 @@ void TDoScripting::OnCommand(int id, int notifyCode) {
         platform::win32::FocusFieldInError(Handle(), IDC_SE_SCRIPT);
         return;
       }
-      SelectScope();
-      return;
+      break;
     case IDC_SE_WIZARD:
       OpenWizard();
-      return;
-    case IDC_SE_ICON:
-      if (const std::optional<std::string> name = icon_->Choose()) model_.Header().iconName = *name;
-      return;
-    case IDC_SE_SCHEDULE:
-      if (setup_.setSchedule) setup_.setSchedule(macro_, Handle());
       return;
     case IDC_SE_HELP:
       platform::win32::ShowHelpTopic(Handle(), platform::kTopicScriptingEditor);
       return;
     default:
-      DialogBase::OnCommand(id, notifyCode);
+      break;
   }
+  if (header_ && header_->OnCommand(id, notifyCode, macro_)) {
+    SetCaption(model_.Caption());
+    return;
+  }
+  DialogBase::OnCommand(id, notifyCode);
 }
 
 // The Enter key adds the chosen command in the command list and edits the chosen line in the
@@ -328,9 +265,7 @@ void TDoScripting::Complain(std::string_view message, int focus) {
 }
 
 void TDoScripting::Accept() {
-  EditorHeader& header = model_.Header();
-  header.nickname = ItemText(IDC_SE_NICKNAME);
-  header.typletName = ItemText(IDC_SE_TYPLET);
+  header_->Read();
   storage::MacroRecord edited = macro_;
   bool truncated = false;
   const double now = setup_.now ? setup_.now() : 0.0;
@@ -375,11 +310,8 @@ void TDoScripting::OnSize(UINT kind, int clientWidth, int clientHeight) {
 
 bool TDoScripting::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
   // The right button released on the icon offers the program's own icon again.
-  if (message == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == Item(IDC_SE_ICON)) {
-    if (icon_ && icon_->AskReset()) {
-      model_.Header().iconName = std::string(kMainIcon);
-      icon_->Show(kMainIcon);
-    }
+  if (message == WM_CONTEXTMENU && header_ &&
+      header_->OnContextMenu(reinterpret_cast<HWND>(wParam))) {
     result = 0;
     return true;
   }

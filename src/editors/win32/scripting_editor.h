@@ -12,8 +12,7 @@
 #include <vector>
 
 #include "editors/script_editor.h"
-#include "editors/text_dialog_models.h"
-#include "editors/win32/icon_button.h"
+#include "editors/win32/editor_header_controls.h"
 #include "editors/win32/mod_text_dialog.h"
 #include "editors/win32/path_checks.h"
 #include "editors/wizard_tasks.h"
@@ -31,22 +30,8 @@ struct EditorPlacement {
   int height = 446;
 };
 
-struct ScriptingEditorSetup {
-  ActivationKind kind = ActivationKind::Hotkey;
-  bool existing = true;
-  std::string hotkeyName;     // shown for a hotkey macro
-  bool forcedWindow = false;  // the hotkey may only be used for one window
+struct ScriptingEditorSetup : MacroEditorSetup {
   EditorPlacement placement;
-  KeyboardHookSwitch keyboardHook;
-  // "Se&t Schedule" of a timed macro: edits the schedule fields of the working record in a
-  // dialog owned by the editor.
-  std::function<void(storage::MacroRecord&, HWND owner)> setSchedule;
-  std::function<double()> now;  // the date and time stored as LastModified
-  // The titles of the windows (true) or the names of the programs (false) running now, for the
-  // scope chooser of "&Select".
-  std::function<std::vector<std::string>(bool windows)> runningNames;
-  DateTimeMemory dateTime;  // the date and time dialog's remembered choices, in and out
-  std::string programDir;   // its Icons folder holds the macros' icons
 };
 
 class TDoScripting final : public platform::win32::DialogBase {
@@ -67,7 +52,6 @@ class TDoScripting final : public platform::win32::DialogBase {
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
  private:
-  void ShowHeader();
   void FillCommands();
   void RefreshScript();
   void UpdateButtons();
@@ -75,10 +59,8 @@ class TDoScripting final : public platform::win32::DialogBase {
   void EditLine();
   void Complain(std::string_view message, int focus);
   std::optional<ScriptLine> RunFamily(int command, const ScriptLine* line);
-  void ScopeClick(std::int16_t scope);
   void OpenWizard();
   bool RunWizardTask(const WizardTask& task);
-  void SelectScope();
   void Accept();
 
   struct Anchored {
@@ -90,7 +72,7 @@ class TDoScripting final : public platform::win32::DialogBase {
   ScriptingEditorSetup setup_;
   ScriptEditorModel model_;
   Win32PathChecks paths_;
-  std::unique_ptr<IconButton> icon_;
+  std::unique_ptr<EditorHeaderControls> header_;
   bool accepted_ = false;
   SIZE initialClient_{};
   std::vector<Anchored> anchored_;
