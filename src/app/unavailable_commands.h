@@ -14,5 +14,9 @@ inline constexpr std::string_view kPopupMenuNotScripted =
     "A popup menu holds a list of macros, not a script, so it does not open in the scripting "
     "editor.  Popup menus are changed with \"Modify Popup Menu\", which is not available in this "
     "version of Quindle 98.";
+// The builder of popup menus, which "Add Macro" and "Mo&dify Popup Menu" lead to.
+inline constexpr std::string_view kPopupBuilderUnavailable =
+    "Popup menus are built in \"Build Macro Menu\", which is not available in this version of "
+    "Quindle 98.";
 
 }  // namespace quindle::app

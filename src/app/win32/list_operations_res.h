@@ -1,0 +1,40 @@
+// Numbers of "Copy Hot Key" / "Move Hot Key", "Add Macro" and "Quick Info"; inside
+// kListOperationDialogIds (platform/win32/resource_ranges.h).
+#pragma once
+
+#define IDD_COPY_OR_MOVE 4500
+#define IDC_CM_HEADING 4501
+#define IDC_CM_TIMED 4502
+#define IDC_CM_TYPLET 4503
+#define IDC_CM_HOT_KEY 4504
+#define IDC_CM_HOT_KEY_LABEL 4505
+#define IDC_CM_HOT_KEY_ENTRY 4506
+#define IDC_CM_KEY_LIST 4507
+#define IDC_CM_TYPLET_LABEL 4508
+#define IDC_CM_TYPLET_NAME 4509
+#define IDC_CM_KEY_LIST_LABEL 4510
+
+#define IDD_ADD_MACRO 4520
+#define IDC_AM_HOT_KEYS 4521
+#define IDC_AM_TYPLETS 4522
+#define IDC_AM_TIMED 4523
+#define IDC_AM_POPUP 4524
+#define IDC_AM_HOT_KEY_LABEL 4525
+#define IDC_AM_HOT_KEY_ENTRY 4526
+#define IDC_AM_KEY_LIST 4527
+#define IDC_AM_TYPLET_LABEL 4528
+#define IDC_AM_TYPLET_NAME 4529
+#define IDC_AM_DIRECT 4530
+#define IDC_AM_CAPTURE 4531
+#define IDC_AM_KEY_LIST_LABEL 4532
+
+#define IDD_QUICK_INFO 4550
+#define IDC_QI_ICON 4551
+#define IDC_QI_ACTIVATION_LABEL 4552
+#define IDC_QI_ACTIVATION 4553
+#define IDC_QI_NICKNAME 4554
+#define IDC_QI_SCOPE 4555
+#define IDC_QI_ACTIVE 4556
+#define IDC_QI_MODIFIED 4557
+#define IDC_QI_TEXT_LABEL 4558
+#define IDC_QI_TEXT 4559
