@@ -12,6 +12,7 @@
 
 #include "app/add_new_hotkey.h"
 #include "app/copy_or_move.h"
+#include "app/list_window_state.h"
 #include "platform/system.h"
 #include "storage/macro_store.h"
 #include "storage/table_lock.h"
@@ -22,8 +23,6 @@ inline constexpr std::string_view kListErrorTitle = "Error";
 inline constexpr std::string_view kDeleteTitle = "Delete";
 inline constexpr std::string_view kMaxMacrosReached =
     "Maximum number of hot keys has been reached.  Add not allowed.";
-inline constexpr std::string_view kActivateCaption = "Acti&vate Macro";
-inline constexpr std::string_view kDeactivateCaption = "Deacti&vate Macro";
 
 // The macro list of the main window.
 class IMacroListView {

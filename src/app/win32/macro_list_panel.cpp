@@ -20,8 +20,7 @@ SortSettings SortOf(const Settings& settings) {
 
 }  // namespace
 
-bool MacroListPanel::Create(HWND parent, int id, const Settings& settings,
-                            MacroListEvents events) {
+bool MacroListPanel::Create(HWND parent, int id, const Settings& settings, MacroListEvents events) {
   ui::grid::win32::GridCallbacks callbacks;
   const auto macroOf = [this](int row) { return list_.MacroAt(row); };
   const auto forward = [macroOf](std::function<void(int)> to) {
@@ -85,7 +84,8 @@ void MacroListPanel::ApplyAppearance(const Settings& settings) {
 }
 
 void MacroListPanel::Place(const Placement& place) {
-  if (Handle() != nullptr) MoveWindow(Handle(), place.left, place.top, place.width, place.height, TRUE);
+  if (Handle() != nullptr)
+    MoveWindow(Handle(), place.left, place.top, place.width, place.height, TRUE);
 }
 
 void MacroListPanel::Focus() {

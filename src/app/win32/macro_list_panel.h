@@ -36,8 +36,7 @@ class MacroListPanel final : private ui::grid::IGridSource {
 
   // FillList: the rows anew from the table; the selected macro stays selected when it is still
   // there. False, the rows as they were, when the table could not be locked.
-  bool Refill(storage::TableLock& lock, const storage::MacroIndex& index,
-              const Settings& settings);
+  bool Refill(storage::TableLock& lock, const storage::MacroIndex& index, const Settings& settings);
   const MacroList& List() const noexcept { return list_; }
   int Count() const noexcept { return list_.Count(); }
 

@@ -83,10 +83,6 @@ WorkAreaOrigin WorkAreaOriginOf(HWND window) {
 
 }  // namespace
 
-TMainWin::TMainWin(MainWindowContext& context) : context_(context) {}
-
-TMainWin::~TMainWin() = default;  // WindowBase destroys a window still open
-
 bool TMainWin::Create(int showCommand) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   platform::win32::WindowClassOptions windowClass;
@@ -223,13 +219,7 @@ void TMainWin::SaveWindowPlace() {
 bool TMainWin::OpenMacroFile(const std::string& path) {
   if (!context_.store.LoadMacroFile(path)) return false;
   context_.settings.currentFile = context_.store.FileName();
-  if (auto* remap = static_cast<storage::RemapBlock*>(remapBlock_.View())) {
-    platform::StdBinaryFiles files;
-    activation::GetSwapFile(files, context_.store.FileName(), *remap);
-    const bool inUse = activation::SwapsInUse(*remap);
-    if (inUse && !swapHook_) InstallSwapHook();
-    if (!inUse && swapHook_) RemoveSwapHook();
-  }
+  ReloadKeyRemap();
   storage::SetHotKeys(context_.lock);
   if (scheduler_) scheduler_->CheckAndSetTime();
   FillList();
@@ -241,8 +231,22 @@ bool TMainWin::OpenMacroFile(const std::string& path) {
 
 void TMainWin::CreateList() {
   MacroListEvents events;
+  // In the browse modes the list only shows.
+  const auto browsing = [this] { return options_.browse || options_.browseAll; };
   events.selected = [this](int) { UpdateMacroMenu(); };
-  events.open = [this](int n) { OpenListEntry(n); };
+  events.open = [this, browsing](int) {
+    if (!browsing()) OnListOperation(IDM_MACROS_SCRIPTING);
+  };
+  events.remove = [this, browsing](int) {
+    if (!browsing()) OnListOperation(IDM_MACROS_REMOVE);
+  };
+  events.info = [this](int n) {
+    // Quick Info is of the row under the pointer, which becomes the selected one.
+    if (options_.browseAll) return;
+    SelectMacro(n);
+    UpdateMacroMenu();
+    OnListOperation(IDM_MACROS_QUICK_INFO);
+  };
   events.columnResized = [this](int column, int width) {
     int* widths[] = {&context_.settings.col1Width, &context_.settings.col2Width,
                      &context_.settings.col3Width};
@@ -326,6 +330,7 @@ void TMainWin::UpdateCaption() {
 }
 
 void TMainWin::OnMenu(int id) {
+  if (OnListOperation(id)) return;
   switch (id) {
     case IDM_FILE_TERMINATE:
       Post(WM_CLOSE);
@@ -360,9 +365,6 @@ void TMainWin::OnMenu(int id) {
       break;
     case IDM_MACROS_END_CAPTURE:
       EndCapture();
-      break;
-    case IDM_MACROS_SCRIPTING:
-      DoTheScript(SelectedMacro());
       break;
     case IDM_FILE_NEW:
     case IDM_FILE_OPEN:
@@ -406,10 +408,6 @@ bool TMainWin::OnNotify(const NMHDR& header, LRESULT& result) {
   return false;
 }
 
-void TMainWin::OpenListEntry(int n) {
-  DoTheScript(n);
-}
-
 void TMainWin::OpenTypletOptions() {
   activation::win32::TTypletOptions dialog(typlets_->Options());
   const std::optional<activation::TypletOptions> chosen = dialog.Run(Handle());
@@ -431,17 +429,18 @@ void TMainWin::OpenCaptureDefaults() {
   SaveSettings(context_.settings, context_.profile);
 }
 
-void TMainWin::OpenSystemKeys(activation::SystemKeyField field) {
-  if (capture_ && capture_->RefuseWhileBusy()) return;
+bool TMainWin::OpenSystemKeys(activation::SystemKeyField field) {
+  if (capture_ && capture_->RefuseWhileBusy()) return false;
   activation::win32::TSystemKeys dialog(context_.lock, context_.store, context_.settings.systemMenu,
                                         field);
   const std::optional<activation::win32::SystemKeysResult> result = dialog.Run(Handle());
-  if (!result) return;
+  if (!result) return false;
   context_.settings.systemMenu = result->systemMenu;
   SaveSettings(context_.settings, context_.profile);
-  if (!result->codesChanged) return;
+  if (!result->codesChanged) return false;
   FillList();
   storage::SetHotKeys(context_.lock);
+  return true;
 }
 
 void TMainWin::OnHelpMenu(int id) {

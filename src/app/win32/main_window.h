@@ -15,13 +15,15 @@
 #include "activation/system_keys.h"
 #include "activation/typlets.h"
 #include "app/command_line.h"
+#include "app/list_operations.h"
 #include "app/settings.h"
 #include "app/win32/button_panels.h"
-#include "app/win32/macro_list_panel.h"
 #include "app/win32/hook_exports.h"
+#include "app/win32/macro_list_panel.h"
 #include "app/win32/tray_controller.h"
 #include "capture/capture_session.h"
 #include "capture/capture_types.h"
+#include "editors/win32/editor_header_controls.h"
 #include "engine/player.h"
 #include "engine/win32/playback_prompts.h"
 #include "platform/program.h"
@@ -113,10 +115,17 @@ class TMainWin final : public platform::win32::WindowBase,
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   bool OnHookMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool OnNotify(const NMHDR& header, LRESULT& result) override;
-  // A double click or Enter on a row of the macro list opens what that entry is edited with.
-  void OpenListEntry(int n);
-  // "&Scripting Editor" on macro `n` (0: none selected), written back when it is accepted.
-  void DoTheScript(int n);
+  // The list operations (main_window_operations.cpp): true when `command` is one of them.
+  class ListHost;
+  void StartListOperations();
+  bool OnListOperation(int command);
+  void ReloadKeyRemap();
+  // The editors over a working record (main_window_editing.cpp); true when it was accepted.
+  editors::win32::MacroEditorSetup EditorSetup(const EditorRequest& request,
+                                               const storage::MacroRecord& macro);
+  bool RunScriptingEditor(const EditorRequest& request, storage::MacroRecord& macro);
+  bool RunDirectEditorFor(const EditorRequest& request, storage::MacroRecord& macro);
+  void KeepDateTimeChoices(const editors::DateTimeMemory& chosen);
   // Off while an editor is open, so that what the user types there starts nothing; the
   // editors nest, and the hook comes back when the last one closes.
   void SwitchKeyboardHook(bool on);
@@ -128,7 +137,8 @@ class TMainWin final : public platform::win32::WindowBase,
   void OpenTypletOptions();
   // "&Options" > "&Capture": "Capture Defaults", stored in the settings at "&Ok".
   void OpenCaptureDefaults();
-  void OpenSystemKeys(activation::SystemKeyField field);
+  // True when it stored changed hotkeys.
+  bool OpenSystemKeys(activation::SystemKeyField field);
 
   // The capture (main_window_capture.cpp): the session, the hook library's capture messages
   // and the two capture entries of "&Macros".
@@ -206,6 +216,9 @@ class TMainWin final : public platform::win32::WindowBase,
   std::unique_ptr<capture::ICaptureHost> captureHost_;
   std::unique_ptr<capture::ICaptureDialogs> captureDialogs_;
   std::unique_ptr<capture::CaptureSession> capture_;
+  std::unique_ptr<ListHost> listHost_;
+  std::unique_ptr<IListDialogs> listDialogs_;
+  std::unique_ptr<ListOperations> operations_;
 };
 
 }  // namespace quindle::app::win32

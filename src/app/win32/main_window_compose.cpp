@@ -86,6 +86,8 @@ bool TMainWin::FormCreate() {
   FillList();
   StartScheduler();
   StartCapture();
+  StartListOperations();
+  UpdateLastFilesMenu();
   UpdateCaption();
   StartTray(version.windows95Family || isNT);
   return true;

@@ -1,5 +1,5 @@
-// The main window's editing operations: a macro of the list opened in the scripting editor and
-// written back when the editor is accepted. TMainWin only routes to them.
+// The main window's editors: the scripting editor and the direct editor over a working record
+// (the list operations write what they accept), and the scheduler's two options.
 #include <algorithm>
 
 #include "activation/macro_names.h"
@@ -8,6 +8,7 @@
 #include "app/win32/main_window.h"
 #include "editors/win32/command_dialogs.h"
 #include "editors/win32/keyboard_hook_switch.h"
+#include "editors/win32/mod_hotkeys_dialog.h"
 #include "editors/win32/path_checks.h"
 #include "editors/win32/scripting_editor.h"
 #include "editors/win32/timer_interval_dialog.h"
@@ -20,28 +21,10 @@
 namespace quindle::app::win32 {
 namespace {
 
-constexpr std::string_view kListError = "Error";
-
 editors::ActivationKind KindOf(std::uint16_t hotkey) {
   if (hotkey == storage::kActivationTimed) return editors::ActivationKind::Timed;
   if (hotkey == storage::kActivationTyplet) return editors::ActivationKind::Typlet;
   return editors::ActivationKind::Hotkey;
-}
-
-// A hotkey that a global, popup or system macro already uses can only be given to this macro
-// for one window.
-bool SharedWithAGlobal(const storage::SharedMacroTable& table, std::size_t slot) {
-  const std::uint16_t code = table.HotkeyNumber[slot];
-  if (code >= storage::kActivationTimed) return false;
-  for (std::size_t other = 0; other < table.SafeCount(); ++other) {
-    if (other == slot || table.HotkeyNumber[other] != code) continue;
-    const std::int16_t scope = table.ScopeKind[other];
-    if (scope == storage::ScopeGlobal || scope == storage::ScopePopupMenu ||
-        scope == storage::ScopeSystem) {
-      return true;
-    }
-  }
-  return false;
 }
 
 }  // namespace
@@ -80,46 +63,14 @@ void TMainWin::SwitchKeyboardHook(bool on) {
   if (guard) guard.Table().KeyboardHook = keyboardHook_.Get();
 }
 
-void TMainWin::DoTheScript(int n) {
-  // The capture's macro is written when it completes; an editor's write-back meanwhile could
-  // overwrite it, or go into a file the capture then no longer matches.
-  if (capture_ && capture_->RefuseWhileBusy()) return;
-  editors::win32::ScriptingEditorSetup setup;
-  std::size_t count = 0;
-  bool popup = false;
-  bool system = false;
-  std::optional<activation::SystemKeyField> systemField;
-  {
-    // The lock is let go before any message: the hook library waits for it on every key.
-    storage::TableGuard guard(context_.lock);
-    if (!guard) return;
-    const storage::SharedMacroTable& table = guard.Table();
-    count = table.SafeCount();
-    if (n >= 1 && static_cast<std::size_t>(n) <= count) {
-      const std::size_t slot = static_cast<std::size_t>(n - 1);
-      popup = table.ScopeKind[slot] == storage::ScopePopupMenu;
-      system = table.ScopeKind[slot] == storage::ScopeSystem;
-      systemField = activation::SystemFieldOfSlot(table, slot);
-      setup.kind = KindOf(table.HotkeyNumber[slot]);
-      setup.hotkeyName = std::string(hooklib::HotkeyName(table.HotkeyNumber[slot]));
-      setup.forcedWindow = SharedWithAGlobal(table, slot);
-    }
-  }
-  if (count == 0) return platform_->prompts.ShowMessage(kListError, activation::kNoMacrosYet);
-  if (n < 1 || static_cast<std::size_t>(n) > count) {
-    return platform_->prompts.ShowMessage(kListError, activation::kNoMacroSelected);
-  }
-  // A system macro is changed in "System Hot Keys"; a popup menu's record holds its members,
-  // not a text, and has an editor of its own.
-  if (system) {
-    if (systemField) OpenSystemKeys(*systemField);
-    return;
-  }
-  if (popup) return platform_->prompts.ShowMessage(kNoticeTitle, kPopupMenuNotScripted);
-  storage::MacroRecord& current = context_.store.CurrentMacro();
-  if (!context_.store.ReadMacro(n, current)) return;
+editors::win32::MacroEditorSetup TMainWin::EditorSetup(const EditorRequest& request,
+                                                       const storage::MacroRecord& macro) {
+  editors::win32::MacroEditorSetup setup;
+  setup.kind = KindOf(macro.HotkeyNumber);
+  setup.existing = request.n != 0;
+  setup.hotkeyName = std::string(hooklib::HotkeyName(macro.HotkeyNumber));
+  setup.forcedWindow = request.sharedWithGlobal;
   const Settings& s = context_.settings;
-  setup.placement = {s.scriptLeft, s.scriptTop, s.scriptWidth, s.scriptHeight};
   setup.dateTime = {s.lastDateFormat + 1, s.lastTimeFormat + 1, s.suppressZerosInDate,
                     s.suppressZerosInTime};
   setup.runningNames = [this](bool windows) { return RunningNames(windows); };
@@ -131,7 +82,24 @@ void TMainWin::DoTheScript(int n) {
     scheduler::win32::TDoSchedule(record, scheduler::Today{now.year, now.month, now.day})
         .Run(owner);
   };
-  editors::win32::TDoScripting editor(current, std::move(setup));
+  return setup;
+}
+
+void TMainWin::KeepDateTimeChoices(const editors::DateTimeMemory& chosen) {
+  Settings& settings = context_.settings;
+  settings.lastDateFormat = chosen.dateFormat - 1;
+  settings.lastTimeFormat = chosen.timeFormat - 1;
+  settings.suppressZerosInDate = chosen.dateNoLeadingZeros;
+  settings.suppressZerosInTime = chosen.timeNoLeadingZeros;
+  SaveSettings(settings, context_.profile);
+}
+
+bool TMainWin::RunScriptingEditor(const EditorRequest& request, storage::MacroRecord& macro) {
+  editors::win32::ScriptingEditorSetup setup;
+  static_cast<editors::win32::MacroEditorSetup&>(setup) = EditorSetup(request, macro);
+  const Settings& s = context_.settings;
+  setup.placement = {s.scriptLeft, s.scriptTop, s.scriptWidth, s.scriptHeight};
+  editors::win32::TDoScripting editor(macro, std::move(setup));
   bool accepted = false;
   {
     // No hotkey or Typlet fires while the user works in the editor.
@@ -144,19 +112,15 @@ void TMainWin::DoTheScript(int n) {
   settings.scriptTop = place.top;
   settings.scriptWidth = place.width;
   settings.scriptHeight = place.height;
-  const editors::DateTimeMemory& chosen = editor.DateTime();
-  settings.lastDateFormat = chosen.dateFormat - 1;
-  settings.lastTimeFormat = chosen.timeFormat - 1;
-  settings.suppressZerosInDate = chosen.dateNoLeadingZeros;
-  settings.suppressZerosInTime = chosen.timeNoLeadingZeros;
-  SaveSettings(settings, context_.profile);
-  if (!accepted || !context_.store.WriteMacro(n, current)) return;
-  storage::SetHotKeys(context_.lock);
-  FillList();
-  SelectMacro(n);
-  if (current.HotkeyNumber == storage::kActivationTimed && scheduler_) {
-    scheduler_->CheckAndSetTime();
-  }
+  KeepDateTimeChoices(editor.DateTime());
+  return accepted;
+}
+
+bool TMainWin::RunDirectEditorFor(const EditorRequest& request, storage::MacroRecord& macro) {
+  editors::win32::DirectEditorSetup setup = EditorSetup(request, macro);
+  const bool accepted = editors::win32::RunDirectEditor(Handle(), macro, setup);
+  KeepDateTimeChoices(setup.dateTime);
+  return accepted;
 }
 
 void TMainWin::OpenTimerInterval() {

@@ -93,7 +93,8 @@ void TMainWin::OutputMacroInformation() {
 }
 
 void TMainWin::OpenSortOrder() {
-  const std::optional<SortOrders> orders = TSortOrder(SortOrdersOf(context_.settings)).Run(Handle());
+  const std::optional<SortOrders> orders =
+      TSortOrder(SortOrdersOf(context_.settings)).Run(Handle());
   if (!orders) return;
   const int selected = SelectedMacro();
   ApplySortOrders(*orders, context_.settings);

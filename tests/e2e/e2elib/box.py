@@ -179,6 +179,14 @@ class Box:
         self.sync_x_focus()
         self.xdotool("key", "--delay", "30", *keys)
 
+    def select_macro(self, activation):
+        """Clicks into QUINDL's macro list and selects the first row, in the list's sorted
+        order, whose activation begins with `activation` ("ctrl+alt+shift+k", a Typlet, or
+        "timed"), by typing it as a user does: the list searches as it is typed into."""
+        self.click(570 + 220, 560 + 110)
+        self.key("Home")  # also empties what was typed before
+        self.type_keys(activation)
+
     def click(self, x, y):
         """A real left click at a screen point (pointer moved there first). It is always a
         single click: two clicks at one spot within the system's double-click time make a

@@ -184,8 +184,7 @@ def capture_dialog_window_relative_click(box):
     # The user works in TESTPAD, then turns to QUINDL: the window to go back to when the
     # capture starts.
     bring_to_front(box, pad)
-    box.click(570 + 220, 560 + 110)
-    box.key("End")
+    box.select_macro("ctrl+alt+shift+m")
     box.key("alt+m", "c")
     pad.wait_window("Capture Macro", ("Or Press Ctrl+Alt+Shift+M to end capture",
                                       "&Start Capture"), limit=30)

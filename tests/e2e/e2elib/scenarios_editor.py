@@ -7,10 +7,9 @@ from .registry import expect, expect_equal, scenario
 from .scenarios_typlets import bring_to_front, settle
 
 
-def open_last_row(box):
-    """Clicks into QUINDL's macro list, goes to its last row and presses Enter."""
-    box.click(570 + 220, 560 + 110)
-    box.key("End")
+def open_row(box, activation):
+    """Selects the macro of `activation` in QUINDL's list and presses Enter on it."""
+    box.select_macro(activation)
     box.key("Return")
 
 
@@ -23,7 +22,7 @@ def editor_text_line_edited_and_played(box):
     code = hotkey("ctrl+alt+shift+e")
     data = macros.macro_file(record("Edited", "<REPEAT:0002>ab<ENDREP>", code))
     box.start_quindl_with(data, pad)
-    open_last_row(box)
+    open_row(box, "ctrl+alt+shift+e")
     pad.wait_window("Macro Scripting Editor  (GLOBAL)",
                              controls=("Co&mmands", "Macro &Script", "&Ok", "&Cancel"))
     box.session.settled_screenshot("editor_scripting.png")
@@ -58,7 +57,7 @@ def editor_cancel_leaves_the_macro(box):
                                     scope=macros.WINDOW, scope_text="TestPad Editor Cancel"))
     box.start_quindl_with(data, pad)
     before = open(box.host_path("SCEN.QNL"), "rb").read()
-    open_last_row(box)
+    open_row(box, "ctrl+alt+shift+k")
     pad.wait_window("Macro Scripting Editor", controls=("De&lete", "&Cancel"))
     # From the nickname, where the editor opens, the next Alt+S of the dialog is "&Select".
     box.key("alt+s")
@@ -89,7 +88,7 @@ def editor_open_keeps_hotkeys_quiet(box):
     pad = box.start_pad("TestPad Editor Quiet")
     code = hotkey("ctrl+alt+shift+q")
     box.start_quindl_with(macros.macro_file(record("Quiet", "played", code)), pad)
-    open_last_row(box)
+    open_row(box, "ctrl+alt+shift+q")
     pad.wait_window("Macro Scripting Editor", controls=("&Cancel",))
     bring_to_front(box, pad)
     box.key("ctrl+alt+shift+q")
@@ -128,7 +127,7 @@ def editor_repeat_around_lines_through_dialogs(box):
     code = hotkey("ctrl+alt+shift+h")
     data = macros.macro_file(record("Three", "Hello<DELAY:01.50>World", code))
     box.start_quindl_with(data, pad)
-    open_last_row(box)
+    open_row(box, "ctrl+alt+shift+h")
     wait_front(pad, "Macro Scripting Editor", ("Co&mmands", "Macro &Script", "&Ok"))
     box.session.settled_screenshot("editor_three_lines.png")
     box.key("alt+s", "Home", "Down", "Return")
@@ -174,7 +173,7 @@ def editor_wizard_appends_with_its_question(box):
     pad = box.start_pad("TestPad Wizard")
     data = macros.macro_file(record("Wizard", "a<CLIPC>b", hotkey("ctrl+alt+shift+j")))
     box.start_quindl_with(data, pad)
-    open_last_row(box)
+    open_row(box, "ctrl+alt+shift+j")
     wait_front(pad, "Macro Scripting Editor", ("Wi&zard", "&Ok"))
     box.key("alt+s", "Home")
     box.key("alt+z")
@@ -222,7 +221,7 @@ def editor_icon_reset_to_the_programs_own(box):
     data = macros.macro_file(record("Iconic", "x", hotkey("ctrl+alt+shift+i"),
                                     icon_name="STAR.ICO"))
     box.start_quindl_with(data, pad)
-    open_last_row(box)
+    open_row(box, "ctrl+alt+shift+i")
     editor = pad.wait_window("Macro Scripting Editor", controls=("&Ok",))
     waiting.until(lambda: pad.window("Macro Scripting Editor")["fg"] == "1", 20,
                   "the editor in front")

@@ -76,9 +76,8 @@ def sched_once_macro_runs_when_its_minute_comes(box):
 
 
 def select_last_row_and_open(box, quindl_caption="Quindle 98 ("):
-    """Clicks into QUINDL's macro list, goes to its last row and presses Enter."""
-    box.click(570 + 220, 560 + 110)
-    box.key("End")
+    """Selects the timed macro in QUINDL's macro list and presses Enter on it."""
+    box.select_macro("timed")
     box.key("Return")
 
 

@@ -10,11 +10,16 @@ TEST(MacroFileNames, OnlyANameEndingInQnlIsAMacroFile) {
     const char* path;
     bool taken;
   } cases[] = {
-      {"C:\\MACROS\\WORK.QNL", true}, {"c:\\macros\\work.qnl", true}, {"Work.QnL", true},
-      {"C:\\MACROS\\WORK.TXT", false}, {"C:\\MACROS\\WORK.QNLX", false},
+      {"C:\\MACROS\\WORK.QNL", true},
+      {"c:\\macros\\work.qnl", true},
+      {"Work.QnL", true},
+      {"C:\\MACROS\\WORK.TXT", false},
+      {"C:\\MACROS\\WORK.QNLX", false},
       {"C:\\MACROS\\.QNL", false},  // no name before the ending
-      {".QNL", false},              {"QNL", false},
-      {"", false},                  {"C:\\DIR.QNL\\WORK", false},
+      {".QNL", false},
+      {"QNL", false},
+      {"", false},
+      {"C:\\DIR.QNL\\WORK", false},
   };
   for (const auto& c : cases) EXPECT_EQ(IsMacroFileName(c.path), c.taken) << c.path;
 }
