@@ -1,5 +1,7 @@
 #include "app/win32/font_settings.h"
 
+#include "platform/win32/handles.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -41,10 +43,10 @@ FontSetting FontSettingOf(const platform::win32::FontChoice& choice, int pixelsP
 }
 
 int ScreenPixelsPerInch() {
-  HDC screen = GetDC(nullptr);
-  if (screen == nullptr) return 96;
-  const int ppi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
+  // The desktop window's DC has the screen's resolution.
+  const platform::win32::WindowDc screen(GetDesktopWindow());
+  if (!screen) return 96;
+  const int ppi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
   return ppi > 0 ? ppi : 96;
 }
 

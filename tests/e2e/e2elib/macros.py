@@ -117,7 +117,9 @@ def wait_stored(box, index, read, expected, what, name="SCEN.QNL", limit=20):
     last = [None]
 
     def written():
-        last[0] = read(stored_record(box, index, name))
+        stored = stored_record(box, index, name)
+        # A record not yet appended, or still being written, holds nothing to read yet.
+        last[0] = read(stored) if len(stored) == RECORD_SIZE else None
         return last[0] == expected
     try:
         waiting.until(written, limit, what)

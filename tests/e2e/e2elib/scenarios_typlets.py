@@ -221,12 +221,11 @@ def typlet_options_invalid_prefix(box):
 
 
 def open_system_keys(box, pad):
-    """Selects the first entry of the macro list (the "Activate Program" system entry) with a
-    click and opens it with Enter."""
-    main = pad.wait_window("Quindle 98 (")
-    lst = child(main, cls="SysListView32")
-    click_control(box, lst, dy=30)
-    box.key("Home", "Return")
+    """Selects the "Activate Program" system entry (Ctrl+Alt+Shift+W) of the macro list by
+    typing its activation, and opens it with Enter."""
+    pad.wait_window("Quindle 98 (")
+    box.select_macro("ctrl+alt+shift+w")
+    box.key("Return")
     return pad.wait_window("System Hot Keys", ("&Ok", "&Cancel", "&Help"))
 
 

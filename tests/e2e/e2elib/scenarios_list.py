@@ -1,0 +1,157 @@
+"""The main window's list operations, worked by keyboard alone: adding a macro, copying it,
+giving it a Typlet, deactivating and activating it, and switching macro files. Each change is
+proved by what the macro then does in TESTPAD, or by what the files hold."""
+
+import struct
+
+from . import macros, waiting
+from .macros import RECORD_SIZE, hotkey, record
+from .registry import expect_equal, scenario
+from .scenarios_typlets import bring_to_front, settle
+
+
+def hotkey_of(stored):
+    return struct.unpack_from("<H", stored, 93)[0]
+
+
+def typlet_of(stored):
+    return stored[83:83 + stored[82]].decode("cp1252")
+
+
+def enabled_of(stored):
+    return stored[97]
+
+
+def front(pad, caption, controls=()):
+    pad.wait_window(caption, controls=controls)
+    waiting.until(lambda: (pad.window(caption) or {}).get("fg") == "1", 20, caption + " in front")
+
+
+def records_in(box, name="SCEN.QNL"):
+    with open(box.host_path(name), "rb") as f:
+        return len(f.read()) // RECORD_SIZE
+
+
+@scenario("list_add_macro_by_keyboard")
+def list_add_macro_by_keyboard(box):
+    """"&Add Macro" (Alt+A), Ctrl+Alt+K pressed into the hotkey entry, Tab, "&Enter Directly",
+    "Kilo" typed into "Modify Hot Key" and "&Update": the macro is appended with that hotkey,
+    and Ctrl+Alt+K then types Kilo into TESTPAD."""
+    pad = box.start_pad("TestPad Add")
+    box.start_quindl_with(macros.macro_file(), pad)
+    box.select_macro("ctrl")
+    box.session.settled_screenshot("main_window_lettered_buttons.png")
+    box.key("alt+a")
+    front(pad, "Add Macro", ("&Enter Directly", "&Scripting Editor"))
+    box.session.settled_screenshot("list_add_macro.png")
+    box.key("ctrl+alt+k")
+    box.key("Tab")
+    box.key("alt+e")
+    front(pad, "Modify Hot Key", ("&Update",))
+    box.session.settled_screenshot("list_modify_hot_key.png")
+    box.type_keys("Kilo")
+    box.key("alt+u")
+    macros.wait_stored(box, 4, macros.text_of, "Kilo", "the new macro's text")
+    expect_equal(hotkey_of(macros.stored_record(box, 4)), hotkey("ctrl+alt+k"),
+                 "the new macro's hotkey")
+    bring_to_front(box, pad)
+    box.key("ctrl+alt+k")
+    pad.wait_text("Kilo")
+
+
+@scenario("list_copy_then_rename_to_a_typlet")
+def list_copy_then_rename_to_a_typlet(box):
+    """"Cop&y Macro" gives a copy on Ctrl+Alt+Shift+B and both hotkeys play; "Re&name Macro"
+    then gives the copy the Typlet "zq", which plays when typed."""
+    pad = box.start_pad("TestPad Copy")
+    box.start_quindl_with(macros.macro_file(
+        record("Alpha", "alpha", hotkey("ctrl+alt+shift+a"))), pad)
+    box.select_macro("ctrl+alt+shift+a")
+    box.key("alt+y")
+    front(pad, "Copy Hot Key", ("&Ok", "&Cancel"))
+    box.session.settled_screenshot("list_copy_hot_key.png")
+    box.key("ctrl+alt+shift+b")
+    box.key("Return")
+    macros.wait_stored(box, 5, hotkey_of, hotkey("ctrl+alt+shift+b"), "the copy's hotkey")
+    expect_equal(macros.text_of(macros.stored_record(box, 5)), "alpha", "the copy's text")
+    bring_to_front(box, pad)
+    box.key("ctrl+alt+shift+a")
+    pad.wait_text("alpha")
+    box.key("ctrl+alt+shift+b")
+    pad.wait_text("alphaalpha")
+
+    box.select_macro("ctrl+alt+shift+b")
+    box.key("alt+n")
+    front(pad, "Move Hot Key", ("&Ok", "&Cancel"))
+    box.key("alt+y")
+    box.key("alt+n")
+    box.type_keys("zq")
+    box.key("Return")
+    macros.wait_stored(box, 5, typlet_of, "zq", "the renamed macro's Typlet")
+    expect_equal(hotkey_of(macros.stored_record(box, 5)), macros.TYPLET, "its activation")
+    bring_to_front(box, pad)
+    box.type_keys("zq")
+    pad.wait_text("alphaalphaalpha")
+
+
+@scenario("list_deactivate_by_type_ahead_and_back")
+def list_deactivate_by_type_ahead_and_back(box):
+    """A macro selected by typing its activation into the list and deactivated with
+    "Deacti&vate Macro" no longer plays; "Acti&vate Macro" brings it back."""
+    pad = box.start_pad("TestPad Activate")
+    box.start_quindl_with(macros.macro_file(
+        record("Alpha", "alpha", hotkey("ctrl+alt+shift+a")),
+        record("Bravo", "bravo", hotkey("ctrl+alt+shift+b"))), pad)
+    box.select_macro("ctrl+alt+shift+b")
+    box.key("alt+v")
+    macros.wait_stored(box, 5, enabled_of, 0, "Bravo deactivated")
+    expect_equal(enabled_of(macros.stored_record(box, 4)), 1, "Alpha still active")
+    bring_to_front(box, pad)
+    box.key("ctrl+alt+shift+b")
+    box.key("ctrl+alt+shift+a")
+    pad.wait_text("alpha")
+    settle()
+    expect_equal(pad.text(), "alpha", "TESTPAD's text with Bravo deactivated")
+
+    box.select_macro("ctrl+alt+shift+b")
+    box.key("alt+v")
+    macros.wait_stored(box, 5, enabled_of, 1, "Bravo active again")
+    bring_to_front(box, pad)
+    box.key("ctrl+alt+shift+b")
+    pad.wait_text("alphabravo")
+
+
+@scenario("list_open_second_file_and_back")
+def list_open_second_file_and_back(box):
+    """"&Open File" on a second macro file makes it current (its macro plays, the first file's
+    does not) and puts the first at the top of the last files; "&1" goes back."""
+    pad = box.start_pad("TestPad Files")
+    box.write_file("OTHER.QNL", macros.macro_file(
+        record("Other", "other", hotkey("ctrl+alt+shift+o"))))
+    process = box.start_quindl_with(macros.macro_file(
+        record("First", "first", hotkey("ctrl+alt+shift+f"))), pad)
+    box.select_macro("ctrl")
+    box.key("alt+f", "o")
+    front(pad, "Open Quindle File")
+    box.type_keys(box.windows_path("OTHER.QNL"))
+    box.key("Return")
+    pad.wait_window("Quindle 98 (OTHER)")
+    bring_to_front(box, pad)
+    box.key("ctrl+alt+shift+f")
+    box.key("ctrl+alt+shift+o")
+    pad.wait_text("other")
+
+    box.select_macro("ctrl")
+    box.key("alt+f", "1")
+    pad.wait_window("Quindle 98 (SCEN)")
+    bring_to_front(box, pad)
+    box.key("ctrl+alt+shift+f")
+    pad.wait_text("otherfirst")
+    # Back on the first file, the second is the last file before it.
+    pad.close_window("Quindle 98 (")
+    process.wait(timeout=60)
+    with open(box.host_path("QUINX.INI"), encoding="cp1252", errors="replace") as f:
+        ini = f.read()
+    expected = "Last File 1=" + box.windows_path("OTHER.QNL")
+    if expected not in ini:
+        raise AssertionError("QUINX.INI lacks %r: %s" % (expected, ini[:2000]))
