@@ -85,10 +85,12 @@ TEST_F(MacroImportTest, StepsWarnAskAndImportWhatFits) {
     EXPECT_EQ(outcome.imported, c.imported);
     EXPECT_EQ(Count(), c.loaded + 4 + static_cast<int>(c.imported));
     EXPECT_EQ(FileRecords(), static_cast<std::size_t>(Count()));
-    if (c.imported == 0) EXPECT_EQ(ReadBytes(path), before);
-    // Imported unchanged, in list order, after the loaded macros.
-    if (c.imported > 0)
+    if (c.imported == 0) {
+      EXPECT_EQ(ReadBytes(path), before);
+    } else {
+      // Imported unchanged, in list order, after the loaded macros.
       EXPECT_EQ(Bytes(RecordAt(ReadBytes(path), c.loaded + 5)), Bytes(imported[0]));
+    }
   }
 }
 
