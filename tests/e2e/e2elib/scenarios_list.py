@@ -155,3 +155,48 @@ def list_open_second_file_and_back(box):
     expected = "Last File 1=" + box.windows_path("OTHER.QNL")
     if expected not in ini:
         raise AssertionError("QUINX.INI lacks %r: %s" % (expected, ini[:2000]))
+
+
+def qnl_output(box, *arguments):
+    """What qnl.exe prints, as bytes, run in the box on its files."""
+    import subprocess
+    done = subprocess.run(["wine", box.host_path("qnl.exe")] + list(arguments), env=box.env,
+                          cwd=box.drive, capture_output=True, timeout=120)
+    if done.returncode != 0:
+        raise AssertionError("qnl.exe %s failed (%d): %s" % (
+            " ".join(arguments), done.returncode, done.stderr.decode("cp1252", "replace")))
+    return done.stdout
+
+
+@scenario("list_information_file_matches_qnl_info")
+def list_information_file_matches_qnl_info(box):
+    """With "Primary Sort" 2, 1, 3, "O&utput Macro Information" writes the macros in the list's
+    order, and the file is byte for byte what `qnl info` prints for the same file and INI."""
+    pad = box.start_pad("TestPad Info")
+    box.write_file("QUINX.INI", (macros.MAIN_WINDOW_SETTINGS +
+                                 "[Misc]\r\nPrimary Sort=213\r\n").encode("cp1252"))
+    box.start_quindl_with(macros.macro_file(
+        record("Zulu", "last<ENTER>", hotkey("ctrl+alt+shift+a")),
+        record("Alpha", "first\r\nline two", hotkey("ctrl+alt+shift+b")),
+        record("Mike", "", macros.TYPLET, typlet_name="mk")), pad)
+    box.select_macro("ctrl")
+    box.key("alt+f", "u")
+    front(pad, "Output Macros To File", ("&Ok",))
+    box.session.settled_screenshot("list_output_macros.png")
+    box.key("Return")
+    front(pad, "Write Hot Key Definitions to File")
+    box.type_keys(box.windows_path("INFO.TXT"))
+    box.key("Return")
+
+    def written():
+        try:
+            with open(box.host_path("INFO.TXT"), "rb") as f:
+                data = f.read()
+        except OSError:
+            return None
+        return data if data.endswith(b"\r\n\r\n") and pad.window("Output Macros") is None else None
+    written_file = waiting.until(written, 30, "INFO.TXT written")
+    expect_equal(written_file.index(b"Name: Alpha") < written_file.index(b"Name: Mike") <
+                 written_file.index(b"Name: Zulu"), True, "the macros in nickname order")
+    printed = qnl_output(box, "info", "SCEN.QNL", "--ini", "QUINX.INI")
+    expect_equal(printed, written_file, "qnl info against the information file")
