@@ -4,6 +4,7 @@
 #include <ostream>
 #include <vector>
 
+#include "qnl/import_command.h"
 #include "qnl/info_command.h"
 #include "qnl/lint_command.h"
 #include "qnl/list_show.h"
@@ -22,7 +23,7 @@ int RunQnl(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   });
   const std::vector<Subcommand> subcommands = {
       AddListCommand(app), AddShowCommand(app),   AddPlayCommand(app), AddScheduleCommand(app),
-      AddLintCommand(app), AddScriptCommand(app), AddInfoCommand(app)};
+      AddLintCommand(app), AddScriptCommand(app), AddInfoCommand(app), AddImportCommand(app)};
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -16,6 +16,7 @@
 #include "app/capture_settings.h"
 #include "app/help_menu.h"
 #include "app/list_window_state.h"
+#include "app/macro_file_names.h"
 #include "app/main_layout.h"
 #include "app/unavailable_commands.h"
 #include "app/win32/about_dialog.h"
@@ -29,6 +30,7 @@
 #include "platform/win32/help.h"
 #include "platform/win32/menu.h"
 #include "platform/win32/resource_ranges.h"
+#include "platform/win32/shell.h"
 #include "platform/win32/system_version.h"
 #include "platform/win32/window_handle.h"
 #include "storage/set_hotkeys.h"
@@ -376,6 +378,26 @@ void TMainWin::OnMenu(int id) {
     case IDM_MACROS_SORT:
       OpenSortOrder();
       break;
+    case IDM_REMAP:
+      platform_->prompts.ShowMessage(kNoticeTitle, kRemapUnavailable);
+      break;
+    case IDM_OPTIONS_NETWORK:
+      platform_->prompts.ShowMessage(kNoticeTitle, kNetworkUnavailable);
+      break;
+    case IDM_FILE_PRINT:
+    case IDM_FILE_PRINTER_FONT:
+    case IDM_FILE_PRINTER_SETUP:
+      platform_->prompts.ShowMessage(kNoticeTitle, kPrintingUnavailable);
+      break;
+    case IDM_TOOLS_MOUSE_LOCATOR:
+      StartMouseLocator();
+      break;
+    case IDM_MACROS_IMPORT:
+      ImportMacros();
+      break;
+    case IDM_MACROS_EXPORT:
+      ExportMacros();
+      break;
     case IDM_OPTIONS_APPEARANCE:
       OpenAppearance();
       break;
@@ -441,6 +463,13 @@ bool TMainWin::OpenSystemKeys(activation::SystemKeyField field) {
   FillList();
   storage::SetHotKeys(context_.lock);
   return true;
+}
+
+void TMainWin::StartMouseLocator() {
+  // A program of its own beside QUINDL.EXE; nothing comes back from it.
+  platform::win32::Win32Shell shell(FromHwnd(Handle()));
+  shell.Execute("open", context_.programDir + "\\MSLOCATE.EXE", "ZAB", SW_SHOWNORMAL);
+  if (!shell.LastSucceeded()) platform_->prompts.ShowMessage(kErrorTitle, kMouseLocatorMissing);
 }
 
 void TMainWin::OnHelpMenu(int id) {

@@ -175,6 +175,10 @@ class TMainWin final : public platform::win32::WindowBase,
   void OutputMacroInformation();
   void OpenSortOrder();
   void OpenAppearance();
+  void ImportMacros();
+  // "Mouse &Locator": MSLOCATE.EXE from the program's folder.
+  void StartMouseLocator();
+  void ExportMacros();
   // "Re&capture Macro" greyed for the selected macro when the capture would refuse it.
   void UpdateMacroMenu();
   void LayoutList();

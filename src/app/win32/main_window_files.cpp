@@ -7,10 +7,13 @@
 #include <string>
 
 #include "activation/macro_names.h"
+#include "app/import_export_lists.h"
 #include "app/list_dialog_models.h"
 #include "app/list_window_state.h"
 #include "app/macro_file_names.h"
 #include "app/win32/appearance_dialog.h"
+#include "app/win32/export_dialog.h"
+#include "app/win32/import_dialog.h"
 #include "app/win32/main_window_res.h"
 #include "app/win32/output_dialog.h"
 #include "app/win32/profile_file.h"
@@ -112,6 +115,28 @@ void TMainWin::OpenAppearance() {
   ApplyListAppearance();
   LayoutList();
   SaveSettings(context_.settings, context_.profile);
+}
+
+void TMainWin::ImportMacros() {
+  if (capture_ && capture_->RefuseWhileBusy()) return;
+  platform::StdBinaryFiles files;
+  const std::size_t imported =
+      TMyImport(files, context_.store, context_.lock, platform_->clock).Run(Handle());
+  if (imported == 0) return;
+  // The appends rebuilt the hotkey-in-use flags; imported macros may be timed.
+  FillList();
+  if (scheduler_) scheduler_->CheckAndSetTime();
+}
+
+void TMainWin::ExportMacros() {
+  std::vector<ExportRow> rows;
+  {
+    const storage::TableGuard guard(context_.lock);
+    if (!guard) return;
+    rows = ExportRows(guard.Table(), context_.store.Index(), macroList_.List().Order());
+  }
+  platform::StdBinaryFiles files;
+  TMyExport(files, context_.store.FileName(), std::move(rows)).Run(Handle());
 }
 
 }  // namespace quindle::app::win32

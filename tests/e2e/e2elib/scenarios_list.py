@@ -83,9 +83,13 @@ def list_copy_then_rename_to_a_typlet(box):
     box.select_macro("ctrl+alt+shift+b")
     box.key("alt+n")
     front(pad, "Move Hot Key", ("&Ok", "&Cancel"))
+    # The dialog opens in the hotkey entry, where every combination pressed (Shift+Tab too) is
+    # taken as the new hotkey: Tab leaves it first, as "Capture Complete" is left.
+    box.key("Tab")
     box.key("alt+y")
     box.key("alt+n")
     box.type_keys("zq")
+    box.session.settled_screenshot("list_move_hot_key.png")
     box.key("Return")
     macros.wait_stored(box, 5, typlet_of, "zq", "the renamed macro's Typlet")
     expect_equal(hotkey_of(macros.stored_record(box, 5)), macros.TYPLET, "its activation")
@@ -200,3 +204,41 @@ def list_information_file_matches_qnl_info(box):
                  written_file.index(b"Name: Zulu"), True, "the macros in nickname order")
     printed = qnl_output(box, "info", "SCEN.QNL", "--ini", "QUINX.INI")
     expect_equal(printed, written_file, "qnl info against the information file")
+
+
+def typlet_file_record(typlet, text, enabled=True, clipboard=False):
+    """One record of a Typlet file (".TPL", 3039 bytes)."""
+    data = bytearray(3039)
+    name = typlet.encode("cp1252")
+    data[3] = len(name)
+    data[4:4 + len(name)] = name
+    data[14] = 1 if enabled else 0
+    body = text.encode("cp1252")
+    data[17:17 + len(body)] = body
+    data[3018] = 1 if clipboard else 0
+    return bytes(data)
+
+
+@scenario("list_import_a_typlet_file")
+def list_import_a_typlet_file(box):
+    """"&Import Macros" on a ".TPL" file lists its Typlets; one picked and "&Ok" appends it as a
+    global Typlet macro, which then plays when typed into TESTPAD."""
+    pad = box.start_pad("TestPad Import")
+    box.write_file("OLD.TPL", typlet_file_record("tq", "typed") +
+                   typlet_file_record("zz", "other"))
+    box.start_quindl_with(macros.macro_file(), pad)
+    box.select_macro("ctrl")
+    box.key("alt+m", "i")
+    front(pad, "Import Macros", ("Open File", "&Ok"))
+    box.key("space")  # "Open File" has the focus
+    front(pad, "Import Quindle Files")
+    box.type_keys(box.windows_path("OLD.TPL"))
+    box.key("Return")
+    front(pad, "Import Macros")
+    box.session.settled_screenshot("list_import_macros.png")
+    box.key("Home", "space", "Return")
+    macros.wait_stored(box, 4, typlet_of, "tq", "the imported Typlet")
+    expect_equal(records_in(box), 5, "records after the import of one Typlet")
+    bring_to_front(box, pad)
+    box.type_keys("tq")
+    pad.wait_text("typed")
