@@ -177,13 +177,15 @@ def list_information_file_matches_qnl_info(box):
     """With "Primary Sort" 2, 1, 3, "O&utput Macro Information" writes the macros in the list's
     order, and the file is byte for byte what `qnl info` prints for the same file and INI."""
     pad = box.start_pad("TestPad Info")
-    box.write_file("QUINX.INI", (macros.MAIN_WINDOW_SETTINGS +
+    # With the tool-button bar ("Use Speed") instead of the large buttons.
+    box.write_file("QUINX.INI", (macros.MAIN_WINDOW_SETTINGS + "Use Speed=Yes\r\n"
                                  "[Misc]\r\nPrimary Sort=213\r\n").encode("cp1252"))
     box.start_quindl_with(macros.macro_file(
         record("Zulu", "last<ENTER>", hotkey("ctrl+alt+shift+a")),
         record("Alpha", "first\r\nline two", hotkey("ctrl+alt+shift+b")),
         record("Mike", "", macros.TYPLET, typlet_name="mk")), pad)
     box.select_macro("ctrl")
+    box.session.settled_screenshot("main_window_tool_buttons.png")
     box.key("alt+f", "u")
     front(pad, "Output Macros To File", ("&Ok",))
     box.session.settled_screenshot("list_output_macros.png")
@@ -242,3 +244,39 @@ def list_import_a_typlet_file(box):
     bring_to_front(box, pad)
     box.type_keys("tq")
     pad.wait_text("typed")
+
+
+def popup_menu_record(name, code, members):
+    """A popup-menu macro whose text area lists `members` (MacroNumbers)."""
+    data = bytearray(record(name, "", code, scope=macros.POPUP))
+    struct.pack_into("<H%dH" % len(members), data, 100, len(members), *members)
+    return bytes(data)
+
+
+def members_of(stored):
+    count = struct.unpack_from("<H", stored, 100)[0]
+    return list(struct.unpack_from("<%dH" % count, stored, 102))
+
+
+@scenario("list_remove_a_popup_menu_member")
+def list_remove_a_popup_menu_member(box):
+    """"R&emove Macro" on a macro that a popup menu lists asks twice; after both Yes the macro
+    is gone, the menu lists the others under their new numbers, and they still play."""
+    pad = box.start_pad("TestPad Remove")
+    box.start_quindl_with(macros.macro_file(
+        record("Able", "a", hotkey("ctrl+alt+shift+a")),
+        record("Baker", "b", hotkey("ctrl+alt+shift+b")),
+        record("Charlie", "c", hotkey("ctrl+alt+shift+c")),
+        popup_menu_record("Menu", hotkey("ctrl+alt+shift+p"), [5, 6, 7])), pad)
+    box.select_macro("ctrl+alt+shift+b")
+    box.key("alt+e")
+    waiting.until(lambda: pad.message('remove "Ctrl+Alt+Shift+B"?'), 20, "the first question")
+    box.key("Return")
+    waiting.until(lambda: pad.message("contained in a"), 20, "the popup menu question")
+    box.key("Return")
+    waiting.until(lambda: records_in(box) == 7, 20, "the file one record shorter")
+    macros.wait_stored(box, 6, members_of, [5, 6], "the menu's members renumbered")
+    bring_to_front(box, pad)
+    box.key("ctrl+alt+shift+c")
+    box.key("ctrl+alt+shift+a")
+    pad.wait_text("ca")
