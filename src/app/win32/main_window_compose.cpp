@@ -84,6 +84,9 @@ bool TMainWin::FormCreate() {
   panels_.Create(Handle(), context_.settings.useSpeed);
   LayoutList();
   FillList();
+  // The first row selected, so that the keys and the buttons have a macro at once.
+  macroList_.SelectRowOrLast(1);
+  UpdateMacroMenu();
   StartScheduler();
   StartCapture();
   StartListOperations();

@@ -280,3 +280,29 @@ def list_remove_a_popup_menu_member(box):
     box.key("ctrl+alt+shift+c")
     box.key("ctrl+alt+shift+a")
     pad.wait_text("ca")
+
+
+@scenario("list_export_in_list_order")
+def list_export_in_list_order(box):
+    """"E&xport Macros" with "Select &All" and "Save" writes every macro but the system ones,
+    byte for byte as stored, in the list's order ("Primary Sort" 213: by nickname)."""
+    pad = box.start_pad("TestPad Export")
+    box.write_file("QUINX.INI", macros.MAIN_WINDOW_SETTINGS + "[Misc]\r\nPrimary Sort=213\r\n")
+    box.start_quindl_with(macros.macro_file(
+        record("Zulu", "z", hotkey("ctrl+alt+shift+a")),
+        record("Alpha", "a", hotkey("ctrl+alt+shift+b"))), pad)
+    box.select_macro("ctrl")
+    box.key("alt+m", "x")
+    front(pad, "Export Macros", ("Save", "Select &All"))
+    box.key("alt+a")
+    box.key("alt+m")  # back to the list, so that Enter is "Save"
+    box.key("Return")
+    front(pad, "Save Macro File")
+    box.type_keys(box.windows_path("EXPORT.QNL"))
+    box.key("Return")
+    waiting.until(lambda: pad.message("Export Complete"), 20, "\"Export Complete\"")
+    box.key("Return")
+    with open(box.host_path("EXPORT.QNL"), "rb") as f:
+        exported = f.read()
+    expect_equal(exported, macros.stored_record(box, 5) + macros.stored_record(box, 4),
+                 "EXPORT.QNL: Alpha's record, then Zulu's")

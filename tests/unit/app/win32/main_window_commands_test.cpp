@@ -13,7 +13,6 @@
 #include "engine/win32/playback_dialogs_res.h"
 #include "hooklib/hook_messages.h"
 #include "hooklib/hotkey_number.h"
-#include "platform/win32/controls/list_view.h"
 #include "platform/win32/menu.h"
 #include "platform/win32/modal_driver.h"
 #include "support/test_windows.h"
@@ -72,13 +71,16 @@ TEST_F(MainWindowTest, TheMenuBarComesFromTheResourcesWithEveryCommand) {
   auto window = Start();
   HMENU bar = ::GetMenu(window->Handle());
   ASSERT_NE(bar, nullptr);
-  const std::vector<std::string> menus{"&File", "&Macros", "&Options", "&Tools", "&Help"};
+  const std::vector<std::string> menus{"&File", "&Macros", "&Remap", "&Options", "&Tools", "&Help"};
   ASSERT_EQ(::GetMenuItemCount(bar), static_cast<int>(menus.size()));
   for (int i = 0; i < ::GetMenuItemCount(bar); ++i) EXPECT_EQ(TopLevelText(bar, i), menus[i]);
   const std::pair<int, std::string_view> commands[] = {
       {IDM_FILE_TERMINATE, "&Terminate Quindle 98"},
       {IDM_MACROS_SCRIPTING, "&Scripting Editor"},
       {IDM_MACROS_RECAPTURE, "Re&capture Macro"},
+      {IDM_MACROS_ADD, "&Add Macro"},
+      {IDM_FILE_OUTPUT, "O&utput Macro Information"},
+      {IDM_MACROS_EXPORT, "E&xport Macros"},
       {IDM_OPTIONS_TYPLETS, "T&yplets"},
       {IDM_OPTIONS_SHOW_DATE, "&Show Date && Time"},
       {IDM_OPTIONS_DISABLE_SCREEN_SAVER, "&Disable if using Timed Macros"},
@@ -99,17 +101,19 @@ TEST_F(MainWindowTest, TheMenuBarComesFromTheResourcesWithEveryCommand) {
 }
 
 TEST_F(MainWindowTest, RecaptureIsGreyedForASystemMacroAndInTheBrowseModes) {
-  const auto greyed = [](HWND window) {
-    return (::GetMenuState(::GetMenu(window), IDM_MACROS_RECAPTURE, MF_BYCOMMAND) & MF_GRAYED) != 0;
+  const auto greyed = [](HWND window, int command) {
+    return (::GetMenuState(::GetMenu(window), command, MF_BYCOMMAND) & MF_GRAYED) != 0;
   };
   for (const char* browse : {"", "/B", "/BA"}) {
     SCOPED_TRACE(browse);
     auto window =
         Start(*browse != '\0' ? std::vector<std::string>{browse} : std::vector<std::string>{});
-    EXPECT_EQ(greyed(window->Handle()), *browse != '\0');
-    // The new file's first macro is a system macro: its record holds an action, not a text.
-    platform::win32::ListView(::GetDlgItem(window->Handle(), IDC_MACRO_LIST)).Select(0);
-    EXPECT_TRUE(greyed(window->Handle()));
+    // The new file's first row, selected when it opens, is a system macro: its record holds an
+    // action, not a text, and it is renamed only in "System Hot Keys".
+    EXPECT_TRUE(greyed(window->Handle(), IDM_MACROS_RECAPTURE));
+    EXPECT_TRUE(greyed(window->Handle(), IDM_MACROS_SCRIPTING));
+    // Rename opens "System Hot Keys" for it, except in the browse modes, where nothing changes.
+    EXPECT_EQ(greyed(window->Handle(), IDM_MACROS_RENAME), *browse != '\0');
     SendMessageA(window->Handle(), WM_CLOSE, 0, 0);
   }
 }
