@@ -92,10 +92,4 @@ int ListRowHeight(int textHeight) noexcept {
   return static_cast<int>(std::lround(1.1 * textHeight));
 }
 
-std::string_view FitCellText(std::string_view text, int cellWidth,
-                             const std::function<int(std::string_view)>& measure) {
-  while (!text.empty() && measure(text) > cellWidth - 2) text.remove_suffix(1);
-  return text;
-}
-
 }  // namespace quindle::app

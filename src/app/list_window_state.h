@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -81,10 +80,5 @@ inline constexpr std::string_view kRowHeightText = "ZZYyjkla";
 inline constexpr std::string_view kRowNumberWidthText = "9999";
 // A row is 1.1 times the height of kRowHeightText in the row font, rounded.
 int ListRowHeight(int textHeight) noexcept;
-
-// The text of a cell as drawn: cut one character at a time from the end until
-// `measure` of it fits into `cellWidth` minus 2 pixels; no ellipsis.
-std::string_view FitCellText(std::string_view text, int cellWidth,
-                             const std::function<int(std::string_view)>& measure);
 
 }  // namespace quindle::app

@@ -1,11 +1,7 @@
 #include "app/win32/add_macro_dialog.h"
 
-#include "activation/define_mode.h"
 #include "activation/typlets.h"
 #include "app/win32/list_operations_res.h"
-#include "hooklib/hook_messages.h"
-#include "hooklib/hotkey_names.h"
-#include "hooklib/hotkey_number.h"
 #include "platform/win32/controls/check_box.h"
 #include "platform/win32/controls/edit_field.h"
 #include "platform/win32/controls/field_focus.h"
@@ -28,6 +24,9 @@ platform::win32::RadioGroup Kinds(HWND dialog) {
 }
 
 }  // namespace
+
+TAddNewHotKey::TAddNewHotKey(storage::TableLock& lock)
+    : lock_(lock), picker_(lock, IDC_AM_HOT_KEY_ENTRY, IDC_AM_KEY_LIST) {}
 
 std::optional<AddChoice> TAddNewHotKey::Run(HWND owner) {
   result_.reset();
@@ -84,14 +83,8 @@ void TAddNewHotKey::OnCommand(int id, int notifyCode) {
     case IDC_AM_POPUP:
       if (notifyCode == BN_CLICKED) ShowKind(CheckedKind());
       return;
-    case IDC_AM_HOT_KEY_ENTRY:
-      if (notifyCode == EN_SETFOCUS || notifyCode == EN_KILLFOCUS) {
-        entryFocused_ = notifyCode == EN_SETFOCUS;
-        DefineMode(entryFocused_);
-      }
-      return;
     case IDC_AM_KEY_LIST:
-      if (notifyCode == LBN_SELCHANGE) ShowSelectedName();
+      if (notifyCode == LBN_SELCHANGE) picker_.ShowSelectedName(Handle());
       return;
     case IDC_AM_DIRECT:
       if (notifyCode == BN_CLICKED) Go(AddButton::EnterDirectly);
@@ -100,37 +93,14 @@ void TAddNewHotKey::OnCommand(int id, int notifyCode) {
       if (notifyCode == BN_CLICKED) Go(AddButton::CaptureMacro);
       return;
     default:
-      DialogBase::OnCommand(id, notifyCode);
+      if (!picker_.OnCommand(Handle(), id, notifyCode)) DialogBase::OnCommand(id, notifyCode);
   }
-}
-
-void TAddNewHotKey::SelectCode(int code) {
-  platform::win32::ListBox(Handle(), IDC_AM_KEY_LIST).Select(code);
-  ShowSelectedName();
-}
-
-void TAddNewHotKey::ShowSelectedName() {
-  const int code = platform::win32::ListBox(Handle(), IDC_AM_KEY_LIST).Selected();
-  SetItemText(IDC_AM_HOT_KEY_ENTRY, hooklib::HotkeyName(code));
-}
-
-void TAddNewHotKey::DefineMode(bool on) {
-  activation::SetSecWind(lock_, platform::win32::FromHwnd(Handle()), on);
 }
 
 bool TAddNewHotKey::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, INT_PTR& result) {
-  if (message != hooklib::WM_HOTKEY_DEFINED) return false;
-  // The hook's message has the number of DM_SETDEFID: answered TRUE, the dialog manager leaves
-  // it alone.
-  result = TRUE;
-  if (!entryFocused_) return true;
-  const int code = static_cast<int>(wParam & 0xFFFF);
-  if (code == hooklib::kEscapeCode) {
-    OnCancel();
-    return true;
-  }
-  if (!hooklib::HotkeyName(code).empty()) SelectCode(code);
-  return true;
+  const auto outcome = picker_.OnMessage(Handle(), message, wParam, result);
+  if (outcome == activation::win32::HotkeyPicker::Outcome::Cancel) OnCancel();
+  return outcome != activation::win32::HotkeyPicker::Outcome::NotMine;
 }
 
 void TAddNewHotKey::OnOK() {
@@ -140,7 +110,7 @@ void TAddNewHotKey::OnOK() {
 void TAddNewHotKey::Go(AddButton button) {
   AddForm form;
   form.kind = CheckedKind();
-  form.selectedCode = platform::win32::ListBox(Handle(), IDC_AM_KEY_LIST).Selected();
+  form.selectedCode = picker_.Selected(Handle());
   form.typletName = ItemText(IDC_AM_TYPLET_NAME);
   const AddStep step = CheckAddMacro(form, button, context_);
   platform::win32::Win32Prompts prompts(platform::win32::FromHwnd(Handle()));
@@ -159,7 +129,7 @@ void TAddNewHotKey::Go(AddButton button) {
 }
 
 void TAddNewHotKey::OnDestroy() {
-  DefineMode(false);
+  picker_.Stop(Handle());
 }
 
 }  // namespace quindle::app::win32

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+#include "activation/win32/hotkey_picker.h"
 #include "app/add_new_hotkey.h"
 #include "platform/win32/dialog_base.h"
 #include "storage/table_lock.h"
@@ -16,7 +17,7 @@ namespace quindle::app::win32 {
 
 class TAddNewHotKey final : public platform::win32::DialogBase {
  public:
-  explicit TAddNewHotKey(storage::TableLock& lock) : lock_(lock) {}
+  explicit TAddNewHotKey(storage::TableLock& lock);
 
   // Runs modally over `owner`: the activation and the editor to go on with, or nothing after
   // "&Abort" (or Esc, or the close button).
@@ -33,14 +34,11 @@ class TAddNewHotKey final : public platform::win32::DialogBase {
   // Only the controls the chosen kind needs.
   void ShowKind(AddKind kind);
   void Go(AddButton button);
-  void SelectCode(int code);
-  void ShowSelectedName();
-  void DefineMode(bool on);
   AddKind CheckedKind() const;
 
   storage::TableLock& lock_;
   AddContext context_;
-  bool entryFocused_ = false;
+  activation::win32::HotkeyPicker picker_;
   std::optional<AddChoice> result_;
 };
 

@@ -1,11 +1,7 @@
 #include "app/win32/copy_or_move_dialog.h"
 
-#include "activation/define_mode.h"
 #include "activation/typlets.h"
 #include "app/win32/list_operations_res.h"
-#include "hooklib/hook_messages.h"
-#include "hooklib/hotkey_names.h"
-#include "hooklib/hotkey_number.h"
 #include "platform/win32/controls/check_box.h"
 #include "platform/win32/controls/edit_field.h"
 #include "platform/win32/controls/field_focus.h"
@@ -24,6 +20,13 @@ static_assert(InRange(kListOperationDialogIds, IDD_COPY_OR_MOVE) &&
               IDC_CM_KEY_LIST_LABEL < IDD_ADD_MACRO);
 
 }  // namespace
+
+TCopyOrMove::TCopyOrMove(storage::TableLock& lock, storage::MacroRecord& macro,
+                         CopyOrMoveSetup setup)
+    : lock_(lock),
+      macro_(macro),
+      setup_(std::move(setup)),
+      picker_(lock, IDC_CM_HOT_KEY_ENTRY, IDC_CM_KEY_LIST) {}
 
 bool TCopyOrMove::Run(HWND owner) {
   accepted_ = false;
@@ -57,56 +60,34 @@ bool TCopyOrMove::OnInit() {
 
 void TCopyOrMove::OnCommand(int id, int notifyCode) {
   switch (id) {
-    case IDC_CM_HOT_KEY_ENTRY:
-      if (notifyCode == EN_SETFOCUS || notifyCode == EN_KILLFOCUS) {
-        entryFocused_ = notifyCode == EN_SETFOCUS;
-        DefineMode(entryFocused_);
-      }
-      return;
     case IDC_CM_TYPLET_NAME:
       // Typing a name chooses "T&yplet".
       if (notifyCode == EN_CHANGE && !ItemText(IDC_CM_TYPLET_NAME).empty())
         platform::win32::RadioGroup(Handle(), IDC_CM_TIMED, IDC_CM_HOT_KEY).Check(IDC_CM_TYPLET);
       return;
     case IDC_CM_KEY_LIST:
-      if (notifyCode == LBN_SELCHANGE) ShowSelectedName();
+      if (notifyCode == LBN_SELCHANGE) {
+        picker_.ShowSelectedName(Handle());
+        CheckHotKeyKind();
+      }
       return;
     default:
-      DialogBase::OnCommand(id, notifyCode);
+      if (!picker_.OnCommand(Handle(), id, notifyCode)) DialogBase::OnCommand(id, notifyCode);
   }
 }
 
-void TCopyOrMove::SelectCode(int code) {
-  platform::win32::ListBox(Handle(), IDC_CM_KEY_LIST).Select(code);
-  ShowSelectedName();
-}
-
-void TCopyOrMove::ShowSelectedName() {
-  const int code = platform::win32::ListBox(Handle(), IDC_CM_KEY_LIST).Selected();
-  SetItemText(IDC_CM_HOT_KEY_ENTRY, hooklib::HotkeyName(code));
+void TCopyOrMove::CheckHotKeyKind() {
   // A chosen hotkey is what "&Ok" takes, whichever kind was checked before.
-  if (code >= 0)
+  if (picker_.Selected(Handle()) >= 0)
     platform::win32::RadioGroup(Handle(), IDC_CM_TIMED, IDC_CM_HOT_KEY).Check(IDC_CM_HOT_KEY);
 }
 
-void TCopyOrMove::DefineMode(bool on) {
-  activation::SetSecWind(lock_, platform::win32::FromHwnd(Handle()), on);
-}
-
 bool TCopyOrMove::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, INT_PTR& result) {
-  if (message != hooklib::WM_HOTKEY_DEFINED) return false;
-  // The hook's message has the number of DM_SETDEFID: answered TRUE, the dialog manager leaves
-  // it alone.
-  result = TRUE;
-  if (!entryFocused_) return true;
-  const int code = static_cast<int>(wParam & 0xFFFF);
-  // In definition mode the hook reports Esc like any combination; it still cancels.
-  if (code == hooklib::kEscapeCode) {
-    OnCancel();
-    return true;
-  }
-  if (!hooklib::HotkeyName(code).empty()) SelectCode(code);
-  return true;
+  using Outcome = activation::win32::HotkeyPicker::Outcome;
+  const Outcome outcome = picker_.OnMessage(Handle(), message, wParam, result);
+  if (outcome == Outcome::Chosen) CheckHotKeyKind();
+  if (outcome == Outcome::Cancel) OnCancel();
+  return outcome != Outcome::NotMine;
 }
 
 CopyOrMoveForm TCopyOrMove::ReadForm() const {
@@ -115,7 +96,7 @@ CopyOrMoveForm TCopyOrMove::ReadForm() const {
   form.kind = checked == IDC_CM_TIMED    ? CopyOrMoveKind::Timed
               : checked == IDC_CM_TYPLET ? CopyOrMoveKind::Typlet
                                          : CopyOrMoveKind::Hotkey;
-  form.selectedCode = platform::win32::ListBox(Handle(), IDC_CM_KEY_LIST).Selected();
+  form.selectedCode = picker_.Selected(Handle());
   form.typletName = ItemText(IDC_CM_TYPLET_NAME);
   return form;
 }
@@ -136,7 +117,7 @@ void TCopyOrMove::OnOK() {
     FocusItem(IDC_CM_HOT_KEY_ENTRY);
     return;
   }
-  DefineMode(false);
+  picker_.Stop(Handle());
   ApplyCopyOrMove(form, setup_.now ? setup_.now() : 0.0, macro_);
   if (step.openSchedule && setup_.setSchedule) setup_.setSchedule(macro_, Handle());
   accepted_ = true;
@@ -144,7 +125,7 @@ void TCopyOrMove::OnOK() {
 }
 
 void TCopyOrMove::OnDestroy() {
-  DefineMode(false);
+  picker_.Stop(Handle());
 }
 
 }  // namespace quindle::app::win32

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+#include "activation/win32/hotkey_picker.h"
 #include "app/copy_or_move.h"
 #include "capture/cap_complete.h"
 #include "platform/win32/dialog_base.h"
@@ -27,8 +28,7 @@ struct CopyOrMoveSetup {
 class TCopyOrMove final : public platform::win32::DialogBase {
  public:
   // `macro` changes only when the dialog ends with "&Ok".
-  TCopyOrMove(storage::TableLock& lock, storage::MacroRecord& macro, CopyOrMoveSetup setup)
-      : lock_(lock), macro_(macro), setup_(std::move(setup)) {}
+  TCopyOrMove(storage::TableLock& lock, storage::MacroRecord& macro, CopyOrMoveSetup setup);
 
   // Runs modally over `owner`; true after "&Ok".
   bool Run(HWND owner);
@@ -41,9 +41,7 @@ class TCopyOrMove final : public platform::win32::DialogBase {
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
  private:
-  void SelectCode(int code);
-  void ShowSelectedName();
-  void DefineMode(bool on);
+  void CheckHotKeyKind();
   CopyOrMoveForm ReadForm() const;
 
   storage::TableLock& lock_;
@@ -51,7 +49,7 @@ class TCopyOrMove final : public platform::win32::DialogBase {
   CopyOrMoveSetup setup_;
   capture::KeyUse use_;
   GlobalCodes globalCodes_;
-  bool entryFocused_ = false;
+  activation::win32::HotkeyPicker picker_;
   bool accepted_ = false;
 };
 

@@ -3,14 +3,10 @@
 #include <algorithm>
 #include <array>
 
-#include "activation/define_mode.h"
 #include "activation/typlets.h"
 #include "capture/capture_forms.h"
 #include "capture/win32/capture_dialogs_res.h"
 #include "capture/win32/capture_option_controls.h"
-#include "hooklib/hook_messages.h"
-#include "hooklib/hotkey_names.h"
-#include "hooklib/hotkey_number.h"
 #include "platform/help_topics.h"
 #include "platform/win32/controls/check_box.h"
 #include "platform/win32/controls/edit_field.h"
@@ -58,6 +54,13 @@ int TextWidth(HDC dc, std::string_view text) {
 }
 
 }  // namespace
+
+TCapComplete::TCapComplete(storage::TableLock& lock, const CapCompleteRequest& request,
+                           platform::IWindows& windows)
+    : lock_(lock),
+      request_(request),
+      windows_(windows),
+      picker_(lock, IDC_CC_HOT_KEY_ENTRY, IDC_CC_KEY_LIST) {}
 
 std::optional<CapCompleteResult> TCapComplete::Run(HWND owner) {
   result_.reset();
@@ -130,21 +133,15 @@ void TCapComplete::OnCommand(int id, int notifyCode) {
     case IDC_CC_TYPLETS:
       if (notifyCode == BN_CLICKED) ShowKind(id == IDC_CC_TYPLETS);
       return;
-    case IDC_CC_HOT_KEY_ENTRY:
-      if (notifyCode == EN_SETFOCUS || notifyCode == EN_KILLFOCUS) {
-        entryFocused_ = notifyCode == EN_SETFOCUS;
-        DefineMode(entryFocused_);
-      }
-      return;
     case IDC_CC_KEY_LIST:
-      if (notifyCode == LBN_SELCHANGE) ShowSelectedName();
+      if (notifyCode == LBN_SELCHANGE) picker_.ShowSelectedName(Handle());
       return;
     case IDC_CC_HELP:
       if (notifyCode == BN_CLICKED)
         platform::win32::ShowHelpTopic(Handle(), platform::kTopicCaptureComplete);
       return;
     default:
-      DialogBase::OnCommand(id, notifyCode);
+      if (!picker_.OnCommand(Handle(), id, notifyCode)) DialogBase::OnCommand(id, notifyCode);
   }
 }
 
@@ -169,47 +166,21 @@ void TCapComplete::ShiftItem(int id, int dy) {
   MoveItem(id, rect.left, rect.top + dy, rect.right - rect.left, rect.bottom - rect.top);
 }
 
-void TCapComplete::SelectCode(int code) {
-  platform::win32::ListBox(Handle(), IDC_CC_KEY_LIST).Select(code);
-  ShowSelectedName();
-}
-
-void TCapComplete::ShowSelectedName() {
-  const int code = platform::win32::ListBox(Handle(), IDC_CC_KEY_LIST).Selected();
-  SetItemText(IDC_CC_HOT_KEY_ENTRY, hooklib::HotkeyName(code));
-}
-
-void TCapComplete::DefineMode(bool on) {
-  // Without the table the hook keeps passing keys on; the list still picks a hotkey.
-  activation::SetSecWind(lock_, platform::win32::FromHwnd(Handle()), on);
-}
-
 bool TCapComplete::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, INT_PTR& result) {
   if (message == WM_HELP) {
     platform::win32::ShowHelpTopic(Handle(), platform::kTopicCaptureComplete);
     result = TRUE;
     return true;
   }
-  if (message != hooklib::WM_HOTKEY_DEFINED) return false;
-  // The hook's message has the number of DM_SETDEFID: answered TRUE, the dialog manager leaves
-  // it alone instead of making the code the default button's number.
-  result = TRUE;
-  if (!entryFocused_) return true;
-  const int code = static_cast<int>(wParam & 0xFFFF);
-  // In definition mode the hook reports Esc like any combination; it still closes the dialog,
-  // as everywhere else.
-  if (code == hooklib::kEscapeCode) {
-    OnCancel();
-    return true;
-  }
-  if (!hooklib::HotkeyName(code).empty()) SelectCode(code);
-  return true;
+  const auto outcome = picker_.OnMessage(Handle(), message, wParam, result);
+  if (outcome == activation::win32::HotkeyPicker::Outcome::Cancel) OnCancel();
+  return outcome != activation::win32::HotkeyPicker::Outcome::NotMine;
 }
 
 CapCompleteForm TCapComplete::ReadForm() const {
   CapCompleteForm form;
   form.typlet = typletShown_;
-  form.selectedCode = platform::win32::ListBox(Handle(), IDC_CC_KEY_LIST).Selected();
+  form.selectedCode = picker_.Selected(Handle());
   form.typletName = ItemText(IDC_CC_TYPLET_NAME);
   form.nickname = ItemText(IDC_CC_NICKNAME);
   form.scope = ReadScope(Handle(), IDC_CC_PROGRAM);
@@ -239,7 +210,7 @@ void TCapComplete::OnOK() {
 }
 
 void TCapComplete::OnDestroy() {
-  DefineMode(false);
+  picker_.Stop(Handle());
 }
 
 }  // namespace quindle::capture::win32

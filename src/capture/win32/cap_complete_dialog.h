@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "activation/win32/hotkey_picker.h"
 #include "capture/cap_complete.h"
 #include "capture/capture_types.h"
 #include "platform/desktop.h"
@@ -25,8 +26,7 @@ class TCapComplete final : public platform::win32::DialogBase {
   // `windows` brings the dialog to the front: the capture ends while another program is in
   // front, and the user must see that the macro waits for its activation.
   TCapComplete(storage::TableLock& lock, const CapCompleteRequest& request,
-               platform::IWindows& windows)
-      : lock_(lock), request_(request), windows_(windows) {}
+               platform::IWindows& windows);
 
   // Runs the dialog modally over `owner`: the activation, nickname and scope after "&Ok";
   // nothing when it was closed otherwise (Esc, the close button) or could not be shown.
@@ -46,10 +46,6 @@ class TCapComplete final : public platform::win32::DialogBase {
   // HotKeysClick / TypletsClick: only the chosen kind's controls, the dialog shrunk for Typlets.
   void ShowKind(bool typlet);
   void ShiftItem(int id, int dy);
-  // A line of the list chosen by a click, the keyboard or a pressed combination.
-  void SelectCode(int code);
-  void ShowSelectedName();
-  void DefineMode(bool on);
   void Complain(std::string_view title, std::string_view text, CapCompleteField focus);
   CapCompleteForm ReadForm() const;
 
@@ -61,7 +57,7 @@ class TCapComplete final : public platform::win32::DialogBase {
   bool typletShown_ = false;
   int shrinkBy_ = 0;   // pixels the Typlet layout is shorter by
   int useColumn_ = 0;  // x of the key list's second column, in pixels
-  bool entryFocused_ = false;
+  activation::win32::HotkeyPicker picker_;
   std::optional<CapCompleteResult> result_;
 };
 

@@ -3,6 +3,9 @@
 #include "editors/win32/scope_chooser_dialog.h"
 #include "platform/win32/controls/check_box.h"
 #include "platform/win32/controls/edit_field.h"
+#include "platform/win32/controls/field_focus.h"
+#include "platform/win32/prompts.h"
+#include "platform/win32/window_handle.h"
 
 namespace quindle::editors::win32 {
 namespace {
@@ -109,6 +112,23 @@ bool EditorHeaderControls::OnContextMenu(HWND control) {
 void EditorHeaderControls::Read() {
   header_.nickname = FieldText(dialog_, ids_.nickname);
   header_.typletName = FieldText(dialog_, ids_.typlet);
+}
+
+bool EditorHeaderControls::AcceptInto(storage::MacroRecord& macro, const AcceptEdit& accept) {
+  Read();
+  storage::MacroRecord edited = macro;
+  bool truncated = false;
+  const double now = setup_.now ? setup_.now() : 0.0;
+  platform::win32::Win32Prompts prompts(platform::win32::FromHwnd(dialog_));
+  if (const std::optional<EditorRefusal> refusal = accept(edited, now, truncated)) {
+    prompts.ShowMessage(kEditorError, refusal->message);
+    platform::win32::FocusFieldInError(dialog_,
+                                       refusal->focusTypletName ? ids_.typlet : ids_.nickname);
+    return false;
+  }
+  if (truncated) prompts.ShowMessage(kEditorError, kMacroTooLong);
+  macro = edited;
+  return true;
 }
 
 }  // namespace quindle::editors::win32

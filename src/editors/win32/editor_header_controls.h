@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,15 @@ class EditorHeaderControls {
   bool OnContextMenu(HWND control);
   // The nickname and the Typlet name as typed, into the header.
   void Read();
+
+  // What an editor's model does at "&Ok": the header and the text onto the record given, or
+  // why not (the text cut to 5000 characters sets `truncated`).
+  using AcceptEdit = std::function<std::optional<EditorRefusal>(storage::MacroRecord& macro,
+                                                                double now, bool& truncated)>;
+  // "&Ok" of an editor: the header as typed, then `accept` onto a copy of `macro`. A refusal is
+  // shown with its field focused and leaves `macro` as it was; a text cut to fit is said. True
+  // when `macro` holds the edit.
+  bool AcceptInto(storage::MacroRecord& macro, const AcceptEdit& accept);
 
  private:
   void ScopeClick(std::int16_t scope);

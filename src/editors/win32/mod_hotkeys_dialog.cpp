@@ -92,27 +92,14 @@ void TModHotKeys::RunCommand(const DirectCommand& command) {
 
 void TModHotKeys::OnOK() {
   if (!memo_) return;
-  header_->Read();
   model_.Memo().Set(memo_->Text(), model_.Memo().Caret());
-  storage::MacroRecord edited = macro_;
-  bool truncated = false;
-  const double now = setup_.now ? setup_.now() : 0.0;
-  if (const std::optional<EditorRefusal> refusal = model_.Accept(edited, now, truncated)) {
-    return Complain(refusal->message, refusal->focusTypletName ? IDC_MH_TYPLET : IDC_MH_NICKNAME);
-  }
-  if (truncated) {
-    platform::win32::Win32Prompts(platform::win32::FromHwnd(Handle()))
-        .ShowMessage(kEditorError, kMacroTooLong);
-  }
-  macro_ = edited;
+  const bool accepted =
+      header_->AcceptInto(macro_, [this](storage::MacroRecord& macro, double now, bool& truncated) {
+        return model_.Accept(macro, now, truncated);
+      });
+  if (!accepted) return;
   accepted_ = true;
   End(IDOK);
-}
-
-void TModHotKeys::Complain(std::string_view message, int focus) {
-  platform::win32::Win32Prompts(platform::win32::FromHwnd(Handle()))
-      .ShowMessage(kEditorError, message);
-  FocusItem(focus);
 }
 
 bool TModHotKeys::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, INT_PTR& result) {

@@ -44,7 +44,6 @@ class TModHotKeys final : public platform::win32::DialogBase {
 
  private:
   void RunCommand(const DirectCommand& command);
-  void Complain(std::string_view message, int focus);
 
   storage::MacroRecord& macro_;
   DirectEditorSetup& setup_;

@@ -265,18 +265,11 @@ void TDoScripting::Complain(std::string_view message, int focus) {
 }
 
 void TDoScripting::Accept() {
-  header_->Read();
-  storage::MacroRecord edited = macro_;
-  bool truncated = false;
-  const double now = setup_.now ? setup_.now() : 0.0;
-  if (const std::optional<EditorRefusal> refusal = model_.Accept(edited, now, truncated)) {
-    return Complain(refusal->message, refusal->focusTypletName ? IDC_SE_TYPLET : IDC_SE_NICKNAME);
-  }
-  if (truncated) {
-    platform::win32::Win32Prompts(platform::win32::FromHwnd(Handle()))
-        .ShowMessage(kEditorError, kMacroTooLong);
-  }
-  macro_ = edited;
+  const bool accepted =
+      header_->AcceptInto(macro_, [this](storage::MacroRecord& macro, double now, bool& truncated) {
+        return model_.Accept(macro, now, truncated);
+      });
+  if (!accepted) return;
   accepted_ = true;
   End(IDOK);
 }

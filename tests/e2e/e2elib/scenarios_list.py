@@ -306,3 +306,47 @@ def list_export_in_list_order(box):
         exported = f.read()
     expect_equal(exported, macros.stored_record(box, 5) + macros.stored_record(box, 4),
                  "EXPORT.QNL: Alpha's record, then Zulu's")
+
+
+@scenario("list_sort_order_appearance_and_quick_info")
+def list_sort_order_appearance_and_quick_info(box):
+    """"S&ort" with "Nickname" moved up to be the primary sort, and "&Appearance" with the
+    activation column 150 wide, are kept in QUINX.INI; the right button on a row of the list
+    shows its "Quick Info", which Esc closes."""
+    pad = box.start_pad("TestPad Sort")
+    process = box.start_quindl_with(macros.macro_file(
+        record("Zulu", "z", hotkey("ctrl+alt+shift+a")),
+        record("Alpha", "a", hotkey("ctrl+alt+shift+b"))), pad)
+    box.select_macro("ctrl")
+    box.key("alt+m", "o")
+    front(pad, "Sort Order", ("Move &Up", "&Ok"))
+    # The primary list has the focus with its first row selected: Down, then "Move &Up".
+    box.key("Down")
+    box.key("alt+u")
+    box.session.settled_screenshot("list_sort_order.png")
+    box.key("Return")
+    waiting.until(lambda: pad.window("Sort Order") is None, 20, "Sort Order closed")
+
+    box.select_macro("ctrl")
+    box.key("alt+o", "a")
+    front(pad, "Appearance", ("&Title Font...", "&Ok"))
+    box.key("alt+a")
+    box.type_keys("150")
+    box.session.settled_screenshot("list_appearance.png")
+    box.key("Return")
+    waiting.until(lambda: pad.window("Appearance") is None, 20, "Appearance closed")
+
+    box.select_macro("ctrl")
+    box.xdotool("click", 3)
+    front(pad, "Quick Info")
+    box.session.settled_screenshot("list_quick_info_right_button.png")
+    box.key("Escape")
+    waiting.until(lambda: pad.window("Quick Info") is None, 20, "Quick Info closed")
+
+    pad.close_window("Quindle 98 (")
+    process.wait(timeout=60)
+    with open(box.host_path("QUINX.INI"), encoding="cp1252", errors="replace") as f:
+        ini = f.read()
+    for expected in ("Primary Sort=213", "Col 1 Width=150"):
+        if expected not in ini:
+            raise AssertionError("QUINX.INI lacks %r: %s" % (expected, ini[:2000]))

@@ -117,14 +117,10 @@ TEST(LastFilesTest, DoLastFilesAndTheMenu) {
   EXPECT_FALSE(LastFilesMenuOf({}).separatorVisible);
 }
 
-TEST(ListDrawingTest, RowHeightAndCutText) {
+// The cells' text is cut by the grid's FitToCell (tests/unit/ui/grid/text_fit_test.cpp).
+TEST(ListDrawingTest, RowHeight) {
   EXPECT_EQ(ListRowHeight(16), 18);
   EXPECT_EQ(ListRowHeight(10), 11);
-  const auto sevenEach = [](std::string_view t) { return static_cast<int>(t.size()) * 7; };
-  EXPECT_EQ(FitCellText("Nickname", 100, sevenEach), "Nickname");
-  EXPECT_EQ(FitCellText("Nickname", 37, sevenEach), "Nickn");  // 35 fits 37 - 2
-  EXPECT_EQ(FitCellText("Nickname", 36, sevenEach), "Nick");
-  EXPECT_EQ(FitCellText("Nickname", 1, sevenEach), "");
 }
 
 }  // namespace
