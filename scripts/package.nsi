@@ -112,8 +112,26 @@ Section "Uninstall"
   ; user may have changed) with their *.QNS and *.MAS files, TempCap.Txt and the Icons folder
   ; stay; the folder goes only when nothing of the user's is left in it.
   Delete "$INSTDIR\QUINDL.EXE"
-  Delete "$INSTDIR\QNLHOOK.DLL"
   Delete "$INSTDIR\QUINDL.CHM"
+  ; The programs that the hooks ran in let go of the hook library only when they next look at
+  ; their messages after the program has ended. A library still loaded somewhere cannot be
+  ; deleted, but it can be moved: it waits in the temporary folder, out of the program's way,
+  ; for the system to clear that folder.
+  StrCpy $0 0
+  ${Do}
+    Delete "$INSTDIR\QNLHOOK.DLL"
+    ${IfNot} ${FileExists} "$INSTDIR\QNLHOOK.DLL"
+    ${OrIf} $0 >= 8
+      ${Break}
+    ${EndIf}
+    Sleep 250
+    IntOp $0 $0 + 1
+  ${Loop}
+  ${If} ${FileExists} "$INSTDIR\QNLHOOK.DLL"
+    GetTempFileName $1 "$TEMP"
+    Delete $1
+    Rename "$INSTDIR\QNLHOOK.DLL" "$1"
+  ${EndIf}
   Delete "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk"
   Delete "$SMPROGRAMS\${PRODUCT}\${PRODUCT} Help.lnk"
   Delete "$SMPROGRAMS\${PRODUCT}\Uninstall ${PRODUCT}.lnk"
@@ -123,8 +141,9 @@ Section "Uninstall"
   ${OrIf} ${FileExists} "$INSTDIR\QNLHOOK.DLL"
     ; Another program still has the hook library loaded; the entry stays so that uninstalling
     ; can be repeated, and the user is told instead of being shown success.
-    MessageBox MB_OK|MB_ICONEXCLAMATION "Some files of ${PRODUCT} in $INSTDIR are in use and \
-        could not be removed.  Please restart Windows and uninstall again." /SD IDOK
+    MessageBox MB_OK|MB_ICONEXCLAMATION "Some files of ${PRODUCT} in $INSTDIR are still in use \
+        by other programs and could not be removed.  Please close those programs, or restart \
+        Windows, and uninstall again." /SD IDOK
     SetErrorLevel 2
     Return
   ${EndIf}
