@@ -14,6 +14,10 @@ std::string_view HelpTopicOf(HelpMenuEntry entry) {
   return kHelpTopicContents;
 }
 
+std::string_view MissingHelpMessage(HelpMenuEntry entry) {
+  return entry == HelpMenuEntry::Tutorial ? kTutorialMissing : std::string_view();
+}
+
 std::optional<HelpMenuEntry> HelpEntryOfCommand(const std::array<HelpCommand, 3>& table,
                                                 int command) {
   for (const HelpCommand& row : table)

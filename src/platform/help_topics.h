@@ -69,6 +69,28 @@ inline constexpr std::string_view kTopicDateFormat = "Date Format";
 inline constexpr std::string_view kTopicTimeFormat = "Time Format";
 inline constexpr std::string_view kTopicSetWindowTitle = "Set Window Title";
 inline constexpr std::string_view kTopicSetProgramName = "Set Program Name";
+// The dialogs of the macro list and of macro files, by their captions, and the pages of the
+// user guide about managing macros, printing and installing.
+inline constexpr std::string_view kTopicAddMacro = "Add Macro";
+inline constexpr std::string_view kTopicCopyHotKey = "Copy Hot Key";
+inline constexpr std::string_view kTopicMoveHotKey = "Move Hot Key";
+inline constexpr std::string_view kTopicQuickInfo = "Quick Info";
+inline constexpr std::string_view kTopicSortOrder = "Sort Order";
+inline constexpr std::string_view kTopicAppearance = "Appearance";
+inline constexpr std::string_view kTopicMacroFiles = "Macro Files";
+inline constexpr std::string_view kTopicImportMacros = "Import Macros";
+inline constexpr std::string_view kTopicExportMacros = "Export Macros";
+inline constexpr std::string_view kTopicPrintMacroList = "Print Macro List";
+inline constexpr std::string_view kTopicOutputMacros = "Output Macros To File";
+inline constexpr std::string_view kTopicSchedulerFrequency = "Scheduler Frequency";
+inline constexpr std::string_view kTopicInstalling = "Installing";
+// Popup menus (the chooser and the builder), key remapping and a shared macro file, by the
+// captions of their windows.
+inline constexpr std::string_view kTopicChooseAMacro = "Choose A Macro";
+inline constexpr std::string_view kTopicBuildMacroMenu = "Build Macro Menu";
+inline constexpr std::string_view kTopicKeyboardRemapper = "Keyboard Remapper";
+inline constexpr std::string_view kTopicSelectCharacter = "Select Character";
+inline constexpr std::string_view kTopicNetworkConsiderations = "Network Considerations";
 
 // The compiled help file beside QUINDL.EXE, and the page an unknown topic falls back to.
 inline constexpr std::string_view kHelpFileName = "QUINDL.CHM";

@@ -480,7 +480,7 @@ void TMainWin::OnHelpMenu(int id) {
     if (about.Run(Handle())) return;
     // Without its box, the About topic of the help says the same.
   }
-  platform::win32::ShowHelpTopic(Handle(), HelpTopicOf(*entry));
+  platform::win32::ShowHelpTopic(Handle(), HelpTopicOf(*entry), MissingHelpMessage(*entry));
 }
 
 void TMainWin::RestoreKeyboardHooks() {

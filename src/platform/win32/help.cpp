@@ -61,24 +61,25 @@ bool HtmlHelpViewer::Open(HWND owner, const std::string& location) {
 }
 
 bool ShowHelpTopic(HWND owner, std::string_view topic, std::string_view programDir,
-                   IHelpViewer& viewer) {
+                   IHelpViewer& viewer, std::string_view missingFile) {
+  const std::string_view fileError = missingFile.empty() ? kHelpFileError : missingFile;
   const HelpRequest request = MakeHelpRequest(programDir, topic);
   if (!FileExists(request.file)) {
-    ShowError(owner, kHelpFileError);
+    ShowError(owner, fileError);
     return false;
   }
   if (!request.known) ShowError(owner, UnknownTopicMessage(topic));
   if (!viewer.Open(owner, request.location)) {
-    ShowError(owner, kHelpFileError);
+    ShowError(owner, fileError);
     return false;
   }
   return request.known;
 }
 
-bool ShowHelpTopic(HWND owner, std::string_view topic) {
+bool ShowHelpTopic(HWND owner, std::string_view topic, std::string_view missingFile) {
   // One viewer for the program's life: its windows need its library until the program ends.
   static HtmlHelpViewer viewer;
-  return ShowHelpTopic(owner, topic, ProgramDirectory(), viewer);
+  return ShowHelpTopic(owner, topic, ProgramDirectory(), viewer, missingFile);
 }
 
 }  // namespace quindle::platform::win32

@@ -74,11 +74,13 @@ class HtmlHelpViewer final : public IHelpViewer {
 
 // The one call of every help button and help menu entry: shows `topic` of QUINDL.CHM beside the
 // program. An unknown topic shows the contents after a message; a missing help file or viewer is
-// reported in a message box. True only when the topic itself was shown.
-bool ShowHelpTopic(HWND owner, std::string_view topic);
+// reported in a message box, with `missingFile` as its text when one is given (an entry that
+// opens a document of its own names that document), else kHelpFileError. True only when the
+// topic itself was shown.
+bool ShowHelpTopic(HWND owner, std::string_view topic, std::string_view missingFile = {});
 
 // The same with the program folder and the viewer given, so that tests can watch what is asked.
 bool ShowHelpTopic(HWND owner, std::string_view topic, std::string_view programDir,
-                   IHelpViewer& viewer);
+                   IHelpViewer& viewer, std::string_view missingFile = {});
 
 }  // namespace quindle::platform::win32

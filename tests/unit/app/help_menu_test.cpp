@@ -25,6 +25,14 @@ TEST(HelpMenuTest, EachEntryOpensItsOwnTopicOnItsOwnPage) {
   EXPECT_EQ(pages.size(), kMainMenuHelpTopics.size());
 }
 
+TEST(HelpMenuTest, OnlyTheGuideHasAMessageOfItsOwnWhenTheHelpIsMissing) {
+  EXPECT_EQ(MissingHelpMessage(HelpMenuEntry::Tutorial),
+            "The Tutorial / User Manual could not be located.  Please make sure that it was "
+            "installed.");
+  EXPECT_EQ(MissingHelpMessage(HelpMenuEntry::Contents), "");
+  EXPECT_EQ(MissingHelpMessage(HelpMenuEntry::About), "");
+}
+
 TEST(HelpMenuTest, CommandsFindTheirEntryAndOthersNone) {
   const std::array<HelpCommand, 3> table{
       {{30, HelpMenuEntry::Contents}, {31, HelpMenuEntry::Tutorial}, {32, HelpMenuEntry::About}}};

@@ -1,5 +1,6 @@
 // Every help topic that the sources name (read at test time) or the table holds has its page in
-// help/, listed in the help project (quindl.hhp) and its contents (quindl.hhc).
+// help/, listed in the help project (quindl.hhp) and its contents (quindl.hhc); every dialog of
+// the resource scripts is described on a page.
 #include "platform/help_topics.h"
 
 #include <gtest/gtest.h>
@@ -140,6 +141,47 @@ std::vector<std::string> PageFaults(const std::string& topic, const std::string&
   if (ProjectFiles().count(file) == 0) faults.push_back(prefix + " is not in quindl.hhp");
   if (ContentsPages().count(file) == 0) faults.push_back(prefix + " is not in quindl.hhc");
   return faults;
+}
+
+// The caption of every dialog template of the program's resource scripts.
+std::vector<NamedTopic> DialogCaptions() {
+  const std::regex caption(R"re(^\s*CAPTION\s+"([^"]+)")re", std::regex::multiline);
+  std::vector<NamedTopic> found;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(kSourceDir / "src")) {
+    if (!entry.is_regular_file() || entry.path().extension() != ".rc") continue;
+    const std::string where = fs::relative(entry.path(), kSourceDir).generic_string();
+    for (const std::string& name : Captures(ReadText(entry.path()), caption, 1))
+      found.push_back({name, where});
+  }
+  return found;
+}
+
+// What a reader sees of a page: its text without tags, with the entities the pages use and
+// with every run of blanks and line breaks as one blank.
+std::string VisibleText(const std::string& html) {
+  std::string text = std::regex_replace(html, std::regex("<[^>]*>"), " ");
+  const std::pair<const char*, const char*> entities[] = {
+      {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&nbsp;", " "}, {"&amp;", "&"}};
+  for (const auto& [entity, character] : entities)
+    text = std::regex_replace(text, std::regex(entity), character);
+  return std::regex_replace(text, std::regex(R"re(\s+)re"), " ");
+}
+
+TEST(HelpTopicScanTest, PagesAreReadAsTheirReaderSeesThem) {
+  EXPECT_EQ(VisibleText("<p>Open <span class=\"ui\">Set Title</span>\r\n  and &amp;Ok</p>"),
+            " Open Set Title and &Ok ");
+  EXPECT_EQ(VisibleText("<code>&lt;TAB&gt;</code>"), " <TAB> ");
+}
+
+TEST(HelpTopicsTest, EveryDialogOfTheProgramIsDescribedInTheHelp) {
+  std::string help;
+  for (const std::string& page : HelpFolderPages()) help += VisibleText(ReadText(kHelpDir / page));
+  const std::vector<NamedTopic> captions = DialogCaptions();
+  ASSERT_FALSE(captions.empty());
+  for (const NamedTopic& caption : captions) {
+    EXPECT_NE(help.find(caption.name), std::string::npos)
+        << caption.where << ": the dialog \"" << caption.name << "\" is on no help page";
+  }
 }
 
 TEST(HelpTopicScanTest, FindsTheTopicOfEachCallAndNoneInComments) {

@@ -88,7 +88,8 @@ class ShowHelpTopicTest : public ::testing::Test {
   }
   // ShowHelpTopic from `dir`; the title and text ("title: text") of each box it showed go to
   // `boxes`, each closed with OK.
-  bool Show(std::string_view topic, const std::string& dir, IHelpViewer& viewer) {
+  bool Show(std::string_view topic, const std::string& dir, IHelpViewer& viewer,
+            std::string_view missingFile = {}) {
     bool result = false;
     HWND last = nullptr;
     const auto close = [&] {
@@ -100,7 +101,8 @@ class ShowHelpTopicTest : public ::testing::Test {
       return true;
     };
     testing::Driver::Run(
-        close, [&] { close(); }, [&] { result = ShowHelpTopic(owner_, topic, dir, viewer); });
+        close, [&] { close(); },
+        [&] { result = ShowHelpTopic(owner_, topic, dir, viewer, missingFile); });
     return result;
   }
 
@@ -116,13 +118,19 @@ TEST_F(ShowHelpTopicTest, OpensThePageOfTheTopicOrSaysWhatWentWrong) {
     bool helpFile, viewerOpens, result;
     std::string_view page;  // empty: the viewer is not asked
     std::string box;        // empty: no message
+    std::string_view missingFile = {};
   };
+  constexpr std::string_view kGuide = "The user guide is missing.";
   const Case cases[] = {
       {kTopicMacroRepeat, true, true, true, "repeat_prompt.htm", ""},
       {"Grid Colours", true, true, false, "contents.htm",
        "Error: " + UnknownTopicMessage("Grid Colours")},
       {kTopicContents, false, true, false, "", fileError},        // no help file
       {kTopicPause, true, false, false, "pause.htm", fileError},  // the viewer fails
+      // The caller's own text for a missing file or viewer; a file that opens says nothing.
+      {kTopicTutorial, false, true, false, "", "Error: " + std::string(kGuide), kGuide},
+      {kTopicTutorial, true, false, false, "tutorial.htm", "Error: " + std::string(kGuide), kGuide},
+      {kTopicTutorial, true, true, true, "tutorial.htm", "", kGuide},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.topic);
@@ -134,7 +142,7 @@ TEST_F(ShowHelpTopicTest, OpensThePageOfTheTopicOrSaysWhatWentWrong) {
     }
     RecordingViewer viewer(c.viewerOpens);
     boxes.clear();
-    EXPECT_EQ(Show(c.topic, folder.Path(), viewer), c.result);
+    EXPECT_EQ(Show(c.topic, folder.Path(), viewer, c.missingFile), c.result);
     const std::vector<std::string> page{folder.File("QUINDL.CHM") + "::/" + std::string(c.page)};
     EXPECT_EQ(viewer.locations, c.page.empty() ? std::vector<std::string>{} : page);
     EXPECT_EQ(viewer.owners, std::vector<HWND>(viewer.locations.size(), owner_));
