@@ -56,6 +56,12 @@ void SetRemapSlots(storage::RemapBlock& block,
   std::memcpy(SlotBytes(block), slots.data(), kRemapSlots);
 }
 
+void SetRemapSlot(storage::RemapBlock& block, std::size_t slot, std::uint8_t character) noexcept {
+  // Through the block's bytes: the slots run on from one group's array into the next.
+  if (slot >= kRemapSlots) return;
+  reinterpret_cast<std::uint8_t*>(&block)[offsetof(storage::RemapBlock, Upper) + slot] = character;
+}
+
 void InitSwapKeys(storage::RemapBlock& block) noexcept {
   std::array<std::uint8_t, kRemapSlots> slots{};
   for (std::size_t i = 0; i < kRemapSlots; ++i)
@@ -83,11 +89,9 @@ bool LoadSwapKeys(platform::IBinaryFiles& files, std::string_view name,
 
 bool SaveSwapKeys(platform::IBinaryFiles& files, std::string_view name,
                   const storage::RemapBlock& block) {
-  auto file = files.Open(name, platform::FileOpenMode::Create);
-  if (!file) return false;
   const auto slots = RemapSlots(block);
-  const bool written = file->Write(slots.data(), slots.size());
-  return file->Close() && written;
+  return platform::ReplaceWholeFile(
+      files, name, std::string_view(reinterpret_cast<const char*>(slots.data()), slots.size()));
 }
 
 void GetSwapFile(platform::IBinaryFiles& files, std::string_view macroFile,
@@ -99,6 +103,24 @@ void GetSwapFile(platform::IBinaryFiles& files, std::string_view macroFile,
   }
   InitSwapKeys(block);
   SaveSwapKeys(files, name, block);
+}
+
+std::string RemapNotSavedText(std::string_view remapFile) {
+  return "The key remapping could not be saved to " + std::string(remapFile) +
+         ".  The file still holds the remapping it had before; the new remapping is in use "
+         "until another macro file is opened.";
+}
+
+bool FinishSwapKeys(platform::IBinaryFiles& files, std::string_view remapFile,
+                    const storage::RemapBlock& block, bool changed, ISwapHook& hook,
+                    platform::IPrompts& prompts) {
+  if (!changed) return hook.Installed();
+  if (!SaveSwapKeys(files, remapFile, block))
+    prompts.ShowMessage(kRemapNotSavedTitle, RemapNotSavedText(remapFile));
+  const bool inUse = SwapsInUse(block);
+  if (hook.Installed() && !inUse) hook.Remove();
+  if (!hook.Installed() && inUse) hook.Install();
+  return hook.Installed();
 }
 
 }  // namespace quindle::activation

@@ -16,4 +16,16 @@ std::optional<std::string> ReadWholeFile(IBinaryFiles& files, std::string_view p
   return content;
 }
 
+bool ReplaceWholeFile(IBinaryFiles& files, std::string_view path, std::string_view bytes) {
+  const std::string scratch = std::string(path) + ".tmp";
+  std::unique_ptr<IBinaryFile> file = files.Open(scratch, FileOpenMode::Create);
+  if (!file) return false;
+  const bool written = bytes.empty() || file->Write(bytes.data(), bytes.size());
+  const bool closed = file->Close();
+  file.reset();  // Windows replaces no file that is still open
+  if (written && closed && files.ReplaceFile(scratch, path)) return true;
+  files.RemoveFile(scratch);
+  return false;
+}
+
 }  // namespace quindle::platform

@@ -49,4 +49,9 @@ class IBinaryFiles {
 std::optional<std::string> ReadWholeFile(IBinaryFiles& files, std::string_view path,
                                          std::size_t limit);
 
+// The one way this program rewrites a small file whole: `bytes` go into a scratch file beside
+// `path`, which then takes its place. A failure at any step removes the scratch file and leaves
+// the old file as it was; false then.
+bool ReplaceWholeFile(IBinaryFiles& files, std::string_view path, std::string_view bytes);
+
 }  // namespace quindle::platform

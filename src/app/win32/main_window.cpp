@@ -379,7 +379,7 @@ void TMainWin::OnMenu(int id) {
       OpenSortOrder();
       break;
     case IDM_REMAP:
-      platform_->prompts.ShowMessage(kNoticeTitle, kRemapUnavailable);
+      OpenRemapper();
       break;
     case IDM_OPTIONS_NETWORK:
       platform_->prompts.ShowMessage(kNoticeTitle, kNetworkUnavailable);

@@ -120,6 +120,8 @@ class TMainWin final : public platform::win32::WindowBase,
   void StartListOperations();
   bool OnListOperation(int command);
   void ReloadKeyRemap();
+  // "&Remap": "Keyboard Remapper", then the remap file saved and the hook as the mapping needs.
+  void OpenRemapper();
   // The editors over a working record (main_window_editing.cpp); true when it was accepted.
   editors::win32::MacroEditorSetup EditorSetup(const EditorRequest& request,
                                                const storage::MacroRecord& macro);

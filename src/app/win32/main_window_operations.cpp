@@ -1,6 +1,8 @@
 // The list operations of the main window: the controller over the store and the table, and what
 // it needs of the window (the list, the dialogs, the network lock and the rebuilds).
+#include <functional>
 #include <memory>
+#include <utility>
 
 #include "activation/key_remap.h"
 #include "activation/system_keys.h"
@@ -8,6 +10,7 @@
 #include "app/win32/list_operation_dialogs.h"
 #include "app/win32/main_window.h"
 #include "app/win32/main_window_res.h"
+#include "app/win32/remap_dialogs.h"
 #include "platform/std_file_io.h"
 #include "storage/set_hotkeys.h"
 
@@ -94,6 +97,42 @@ void TMainWin::ReloadKeyRemap() {
   const bool inUse = activation::SwapsInUse(*remap);
   if (inUse && !swapHook_) InstallSwapHook();
   if (!inUse && swapHook_) RemoveSwapHook();
+}
+
+namespace {
+
+// The main window's hook as the closing remapper sees it.
+class SwapHookCalls final : public activation::ISwapHook {
+ public:
+  SwapHookCalls(std::function<bool()> installed, std::function<void()> install,
+                std::function<void()> remove)
+      : installed_(std::move(installed)),
+        install_(std::move(install)),
+        remove_(std::move(remove)) {}
+  bool Installed() const override { return installed_(); }
+  void Install() override { install_(); }
+  void Remove() override { remove_(); }
+
+ private:
+  std::function<bool()> installed_;
+  std::function<void()> install_;
+  std::function<void()> remove_;
+};
+
+}  // namespace
+
+void TMainWin::OpenRemapper() {
+  auto* remap = static_cast<storage::RemapBlock*>(remapBlock_.View());
+  if (remap == nullptr || !listHost_ || listHost_->FileInUse()) return;
+  TDoSwapKeys dialog(*remap, options_.browse || options_.browseAll);
+  const bool shown = dialog.Run(Handle());
+  listHost_->ReleaseSyncFile(false);  // the remap file is the program's own, not the shared one
+  if (!shown) return;
+  SwapHookCalls hook([this] { return static_cast<bool>(swapHook_); }, [this] { InstallSwapHook(); },
+                     [this] { RemoveSwapHook(); });
+  platform::StdBinaryFiles files;
+  activation::FinishSwapKeys(files, activation::RemapFileName(context_.store.FileName()), *remap,
+                             dialog.Changed(), hook, platform_->prompts);
 }
 
 bool TMainWin::OnListOperation(int command) {

@@ -15,6 +15,8 @@ class IGridSource {
   virtual std::string CellText(int row, int column) const = 0;
   // True for a row drawn as disabled (italic, in the grey-text colour).
   virtual bool RowDisabled(int row) const = 0;
+  // True for a data cell drawn in the bold twin of the row font.
+  virtual bool CellBold(int /*row*/, int /*column*/) const { return false; }
 };
 
 }  // namespace quindle::ui::grid

@@ -93,7 +93,11 @@ void GridWindow::DrawCell(HDC dc, int row, int column, const RECT& cell, bool di
     colour = COLOR_BTNTEXT;
   }
   HFONT font = title ? titleFont_ : rowFont_;
-  if (disabled && column != 0 && italicFont_) font = static_cast<HFONT>(italicFont_.Get());
+  if (disabled && column != 0 && italicFont_) {
+    font = static_cast<HFONT>(italicFont_.Get());
+  } else if (!title && boldFont_ && source_.CellBold(row, column)) {
+    font = static_cast<HFONT>(boldFont_.Get());
+  }
   platform::win32::SelectedObject selectedFont(dc, font);
   SetTextColor(dc, GetSysColor(colour));
   const std::string text = source_.CellText(row, column);

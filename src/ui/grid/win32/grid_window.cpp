@@ -101,9 +101,13 @@ void GridWindow::SetFonts(HFONT titleFont, HFONT rowFont) {
   rowFont_ = OrDialogFont(rowFont);
   LOGFONTA italic{};
   italicFont_.Reset();
+  boldFont_.Reset();
   if (GetObjectA(rowFont_, sizeof italic, &italic) == static_cast<int>(sizeof italic)) {
+    LOGFONTA bold = italic;
     italic.lfItalic = TRUE;
     italicFont_.Reset(CreateFontIndirectA(&italic));
+    bold.lfWeight = FW_BOLD;
+    boldFont_.Reset(CreateFontIndirectA(&bold));
   }
   titleTextHeight_ = TextHeight(titleFont_);
   rowTextHeight_ = TextHeight(rowFont_);

@@ -68,6 +68,7 @@ class GridWindow final : public platform::win32::WindowBase {
   HFONT titleFont_ = nullptr;
   HFONT rowFont_ = nullptr;
   platform::win32::GdiObject italicFont_;  // the row font's italic twin, for disabled rows
+  platform::win32::GdiObject boldFont_;    // and its bold twin, for the cells the source says
   int titleTextHeight_ = 0;
   int rowTextHeight_ = 0;
   int selected_ = kNoRow;
