@@ -128,6 +128,7 @@ TEST(MacroListSnapshotTest, TakenFromTheTableAndTheIndexUnderTheLock) {
   table.ScopeKind[0] = storage::ScopeWindow;
   table.ScopeText[0].Assign("Editor");
   table.Enabled[0] = true;
+  table.TopMostOnly[0] = true;
   table.HotkeyNumber[1] = 0;
   table.ScopeKind[1] = storage::ScopeGlobal;
   index.Set(1, "Address", "addr");
@@ -139,6 +140,8 @@ TEST(MacroListSnapshotTest, TakenFromTheTableAndTheIndexUnderTheLock) {
   EXPECT_TRUE(list.RowDisabled(1));
   EXPECT_EQ(list.CellText(2, 1), "addr");
   EXPECT_EQ(list.CellText(2, 3), "Window: Editor");
+  EXPECT_TRUE(list.EntryAt(2)->topMostOnly);
+  EXPECT_FALSE(list.EntryAt(1)->topMostOnly);
 
   objects.SetWaitTimesOut(true);
   EXPECT_FALSE(list.Refill(lock, index, {}));
@@ -157,13 +160,25 @@ TEST(TypeAheadTest, KeysBuildTheBufferAndSelectTheFirstMatchingRow) {
     std::string buffer;
   };
   const std::vector<Step> steps{
-      {'c', 2, "C"},       {'t', 2, "CT"},     {'r', 2, "CTR"},     {'l', 2, "CTRL"},
-      {'+', 2, "CTRL+"},   {'b', 3, "CTRL+B"}, {'x', 3, "CTRL+BX"},  // nothing matches: the
-                                                                     // selection stays
-      {'\b', 3, "CTRL+B"}, {'\r', 3, ""},  // Enter clears and keeps the row
-      {'c', 2, "C"},       {'t', 2, "CT"},     {'\b', 2, "C"},      {'i', 4, "CI"},
-      {'\t', 4, ""},       {'\x1b', 4, ""},  // Escape is no character to search for
-      {'t', 5, "T"},       {'\n', 5, ""},      {'\b', 5, ""},
+      {'c', 2, "C"},
+      {'t', 2, "CT"},
+      {'r', 2, "CTR"},
+      {'l', 2, "CTRL"},
+      {'+', 2, "CTRL+"},
+      {'b', 3, "CTRL+B"},
+      {'x', 3, "CTRL+BX"},  // nothing matches: the
+                            // selection stays
+      {'\b', 3, "CTRL+B"},
+      {'\r', 3, ""},  // Enter clears and keeps the row
+      {'c', 2, "C"},
+      {'t', 2, "CT"},
+      {'\b', 2, "C"},
+      {'i', 4, "CI"},
+      {'\t', 4, ""},
+      {'\x1b', 4, ""},  // Escape is no character to search for
+      {'t', 5, "T"},
+      {'\n', 5, ""},
+      {'\b', 5, ""},
   };
   TypeAhead typing;
   int selected = 1;
