@@ -147,3 +147,27 @@ def print_printer_font_is_stored(box):
         section = settings.split("[Print List Font]", 1)
         return len(section) == 2 and "Font Name=DejaVu Sans" in section[1].split("[", 1)[0]
     waiting.until(stored, 30, "Font Name=DejaVu Sans under [Print List Font] in QUINX.INI")
+
+
+@scenario("print_setup_then_cancelled_print")
+def print_setup_then_cancelled_print(box):
+    """"Printer &Setup" (Alt+F, S) shows the printer set-up dialog on the PDF printer, Enter
+    keeps it; "&Print Macro List" then cancelled with Esc prints nothing and says nothing."""
+    out_dir = start_print_service()
+    before = pdf_files(out_dir)
+    pad = box.start_pad("TestPad Setup")
+    box.start_quindl_with(macros.macro_file(record("A", "a", hotkey("ctrl+q"))), pad)
+    box.key("alt+f")
+    box.key("s")
+    pad.wait_window("Print Setup", controls=("OK",))
+    box.session.settled_screenshot("print_printer_setup.png")
+    box.key("Return")
+    waiting.until(lambda: pad.window("Print Setup") is None, 30, "the set-up dialog closed")
+    box.key("alt+f")
+    box.key("p")
+    pad.wait_window("Print", controls=("OK",))
+    box.key("Escape")
+    waiting.until(lambda: (pad.window("Quindle 98 (") or {}).get("fg") == "1", 30,
+                  "the main window in front again")
+    expect(pad.message("print") is None, "no message after a cancelled print")
+    expect(queue_empty() and pdf_files(out_dir) == before, "nothing printed")
