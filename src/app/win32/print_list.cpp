@@ -125,16 +125,9 @@ void ListPrinter::Setup(HWND owner) {
 }
 
 bool ListPrinter::PickFont(HWND owner, FontSetting& font) {
-  const int ppi = ScreenPixelsPerInch();
-  unsigned long error = 0;
-  const std::optional<platform::win32::FontChoice> chosen =
-      platform::win32::AskFont(owner, FontChoiceOf(font, ppi), error);
-  if (!chosen) {
-    ReportDialogError("font", error);
-    return false;
-  }
-  font = PrintFontOf(FontSettingOf(*chosen, ppi));
-  return true;
+  const std::optional<FontSetting> chosen = AskFontSetting(owner, font);
+  if (chosen) font = PrintFontOf(*chosen);
+  return chosen.has_value();
 }
 
 void ListPrinter::ReportDialogError(std::string_view dialog, unsigned long error) {
