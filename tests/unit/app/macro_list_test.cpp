@@ -160,25 +160,13 @@ TEST(TypeAheadTest, KeysBuildTheBufferAndSelectTheFirstMatchingRow) {
     std::string buffer;
   };
   const std::vector<Step> steps{
-      {'c', 2, "C"},
-      {'t', 2, "CT"},
-      {'r', 2, "CTR"},
-      {'l', 2, "CTRL"},
-      {'+', 2, "CTRL+"},
-      {'b', 3, "CTRL+B"},
-      {'x', 3, "CTRL+BX"},  // nothing matches: the
-                            // selection stays
-      {'\b', 3, "CTRL+B"},
-      {'\r', 3, ""},  // Enter clears and keeps the row
-      {'c', 2, "C"},
-      {'t', 2, "CT"},
-      {'\b', 2, "C"},
-      {'i', 4, "CI"},
-      {'\t', 4, ""},
-      {'\x1b', 4, ""},  // Escape is no character to search for
-      {'t', 5, "T"},
-      {'\n', 5, ""},
-      {'\b', 5, ""},
+      {'c', 2, "C"},       {'t', 2, "CT"},     {'r', 2, "CTR"},     {'l', 2, "CTRL"},
+      {'+', 2, "CTRL+"},   {'b', 3, "CTRL+B"}, {'x', 3, "CTRL+BX"},  // nothing matches: the
+                                                                     // selection stays
+      {'\b', 3, "CTRL+B"}, {'\r', 3, ""},  // Enter clears and keeps the row
+      {'c', 2, "C"},       {'t', 2, "CT"},     {'\b', 2, "C"},      {'i', 4, "CI"},
+      {'\t', 4, ""},       {'\x1b', 4, ""},  // Escape is no character to search for
+      {'t', 5, "T"},       {'\n', 5, ""},      {'\b', 5, ""},
   };
   TypeAhead typing;
   int selected = 1;
