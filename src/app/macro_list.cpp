@@ -83,6 +83,7 @@ std::optional<MacroSnapshot> TakeSnapshot(storage::TableLock& lock,
     e.scopeKind = table.ScopeKind[slot];
     e.scopeText = table.ScopeText[slot].View();
     e.enabled = table.Enabled[slot];
+    e.topMostOnly = table.TopMostOnly[slot];
   }
   return macros;
 }
@@ -93,7 +94,7 @@ MacroSnapshot SnapshotOfRecords(std::span<const storage::MacroRecord> records) {
   for (const storage::MacroRecord& r : records)
     macros.push_back({r.HotkeyNumber.Get(), std::string(r.TypletName.View()),
                       std::string(r.Name.View()), r.ScopeKind.Get(),
-                      std::string(r.ScopeText.View()), r.Enabled});
+                      std::string(r.ScopeText.View()), r.Enabled, r.TopMostOnly});
   return macros;
 }
 

@@ -25,6 +25,7 @@ struct MacroListEntry {
   std::int16_t scopeKind = 0;
   std::string scopeText;
   bool enabled = false;
+  bool topMostOnly = false;  // a window or program scope: only when it is in front
 };
 
 // The macros by MacroNumber: element n - 1 is macro n.

@@ -22,8 +22,6 @@ inline constexpr std::string_view kPopupBuilderUnavailable =
 // "&Network" and the printing entries of "&File".
 inline constexpr std::string_view kNetworkUnavailable =
     "Sharing a macro file on a network is not available in this version of Quindle 98.";
-inline constexpr std::string_view kPrintingUnavailable =
-    "Printing the macro list is not available in this version of Quindle 98.";
 inline constexpr std::string_view kMouseLocatorMissing =
     "The Mouse Locator (MSLOCATE.EXE) could not be started.  Please make sure that it was "
     "installed in the program's folder.";

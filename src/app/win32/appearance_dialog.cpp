@@ -54,20 +54,7 @@ void TDoAppear::OnCommand(int id, int notifyCode) {
 }
 
 void TDoAppear::PickFont(FontSetting& font) {
-  const int ppi = ScreenPixelsPerInch();
-  unsigned long error = 0;
-  const std::optional<platform::win32::FontChoice> chosen =
-      platform::win32::AskFont(Handle(), FontChoiceOf(font, ppi), error);
-  if (chosen) {
-    const std::int32_t colour = font.color;
-    font = FontSettingOf(*chosen, ppi);
-    // An unchanged system colour stays a system colour, which follows the user's scheme.
-    if (colour < 0 && chosen->colour == ColourOf(colour)) font.color = colour;
-  } else if (error != 0) {
-    platform::win32::Win32Prompts(platform::win32::FromHwnd(Handle()))
-        .ShowMessage("System Error",
-                     "The font dialog could not be opened (error " + std::to_string(error) + ").");
-  }
+  if (const std::optional<FontSetting> chosen = AskFontSetting(Handle(), font)) font = *chosen;
 }
 
 void TDoAppear::OnOK() {

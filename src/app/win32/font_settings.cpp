@@ -1,9 +1,12 @@
 #include "app/win32/font_settings.h"
 
 #include "platform/win32/handles.h"
+#include "platform/win32/prompts.h"
+#include "platform/win32/window_handle.h"
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 namespace quindle::app::win32 {
 
@@ -48,6 +51,24 @@ int ScreenPixelsPerInch() {
   if (!screen) return 96;
   const int ppi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
   return ppi > 0 ? ppi : 96;
+}
+
+std::optional<FontSetting> AskFontSetting(HWND owner, const FontSetting& font) {
+  const int ppi = ScreenPixelsPerInch();
+  unsigned long error = 0;
+  const std::optional<platform::win32::FontChoice> chosen =
+      platform::win32::AskFont(owner, FontChoiceOf(font, ppi), error);
+  if (!chosen) {
+    if (error != 0) {
+      platform::win32::Win32Prompts(platform::win32::FromHwnd(owner))
+          .ShowMessage("System Error", "The font dialog could not be opened (error " +
+                                           std::to_string(error) + ").");
+    }
+    return std::nullopt;
+  }
+  FontSetting result = FontSettingOf(*chosen, ppi);
+  if (font.color < 0 && chosen->colour == ColourOf(font.color)) result.color = font.color;
+  return result;
 }
 
 }  // namespace quindle::app::win32

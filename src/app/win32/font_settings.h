@@ -5,6 +5,7 @@
 #include "platform/win32/win32_api.h"
 
 #include <cstdint>
+#include <optional>
 
 #include "app/settings.h"
 #include "platform/win32/common_dialogs.h"
@@ -21,5 +22,10 @@ FontSetting FontSettingOf(const platform::win32::FontChoice& choice, int pixelsP
 
 // The screen's LOGPIXELSY; 96 when it cannot be asked.
 int ScreenPixelsPerInch();
+
+// The font dialog on `font`: the chosen font (an unchanged system colour stays a system colour,
+// which follows the user's scheme), or nothing when it was cancelled or could not be opened (the
+// user was told which).
+std::optional<FontSetting> AskFontSetting(HWND owner, const FontSetting& font);
 
 }  // namespace quindle::app::win32

@@ -387,7 +387,7 @@ void TMainWin::OnMenu(int id) {
     case IDM_FILE_PRINT:
     case IDM_FILE_PRINTER_FONT:
     case IDM_FILE_PRINTER_SETUP:
-      platform_->prompts.ShowMessage(kNoticeTitle, kPrintingUnavailable);
+      OnPrintMenu(id);
       break;
     case IDM_TOOLS_MOUSE_LOCATOR:
       StartMouseLocator();

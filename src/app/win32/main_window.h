@@ -20,6 +20,7 @@
 #include "app/win32/button_panels.h"
 #include "app/win32/hook_exports.h"
 #include "app/win32/macro_list_panel.h"
+#include "app/win32/print_list.h"
 #include "app/win32/tray_controller.h"
 #include "capture/capture_session.h"
 #include "capture/capture_types.h"
@@ -175,6 +176,8 @@ class TMainWin final : public platform::win32::WindowBase,
   void SwitchMacroFile(const std::string& path);
   void UpdateLastFilesMenu();
   void OutputMacroInformation();
+  // "&Print Macro List", "Printer &Font" and "Printer &Setup" (main_window_print.cpp).
+  void OnPrintMenu(int id);
   void OpenSortOrder();
   void OpenAppearance();
   void ImportMacros();
@@ -225,6 +228,7 @@ class TMainWin final : public platform::win32::WindowBase,
   std::unique_ptr<ListHost> listHost_;
   std::unique_ptr<IListDialogs> listDialogs_;
   std::unique_ptr<ListOperations> operations_;
+  std::unique_ptr<ListPrinter> printer_;
 };
 
 }  // namespace quindle::app::win32

@@ -1,5 +1,6 @@
 #include "platform/win32/common_dialogs.h"
 
+#include <cderr.h>
 #include <commdlg.h>
 
 #include <algorithm>
@@ -81,7 +82,7 @@ std::optional<FontChoice> AskFont(HWND owner, const FontChoice& initial, unsigne
 
 namespace {
 
-bool RunPrintDialog(HWND owner, PrinterSettings& settings, DWORD flags, HDC* dc,
+bool RunPrintDialog(HWND owner, PrinterSettings& settings, DWORD flags, HDC* dc, int* copies,
                     unsigned long& error) {
   error = 0;
   PRINTDLGA dialog{};
@@ -100,20 +101,29 @@ bool RunPrintDialog(HWND owner, PrinterSettings& settings, DWORD flags, HDC* dc,
     return false;
   }
   if (dc != nullptr) *dc = dialog.hDC;
+  if (copies != nullptr) *copies = std::max<int>(1, dialog.nCopies);
   return true;
 }
 
 }  // namespace
 
-std::optional<PrinterDc> AskPrint(HWND owner, PrinterSettings& settings, unsigned long& error) {
+std::optional<PrintChoice> AskPrint(HWND owner, PrinterSettings& settings, unsigned long& error) {
   HDC dc = nullptr;
-  if (!RunPrintDialog(owner, settings, PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS, &dc, error))
+  int copies = 1;
+  if (!RunPrintDialog(owner, settings, PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS, &dc, &copies,
+                      error))
     return std::nullopt;
-  return PrinterDc(dc);
+  PrintChoice choice{PrinterDc(dc), copies};
+  if (!choice.dc) {
+    // A choice without a device context cannot be printed on: a failure, not a cancel.
+    error = PDERR_CREATEICFAILURE;
+    return std::nullopt;
+  }
+  return choice;
 }
 
 bool AskPrinterSetup(HWND owner, PrinterSettings& settings, unsigned long& error) {
-  return RunPrintDialog(owner, settings, PD_PRINTSETUP, nullptr, error);
+  return RunPrintDialog(owner, settings, PD_PRINTSETUP, nullptr, nullptr, error);
 }
 
 }  // namespace quindle::platform::win32

@@ -45,8 +45,13 @@ struct PrinterSettings {
 };
 using PrinterDc = CreatedDc;
 
-// The print dialog: a device context of the chosen printer, owned by the caller.
-std::optional<PrinterDc> AskPrint(HWND owner, PrinterSettings& settings, unsigned long& error);
+// The print dialog: a device context of the chosen printer, owned by the caller, and the number
+// of copies the caller must print itself.
+struct PrintChoice {
+  PrinterDc dc;
+  int copies = 1;
+};
+std::optional<PrintChoice> AskPrint(HWND owner, PrinterSettings& settings, unsigned long& error);
 // The printer set-up dialog: true when the user chose, with `settings` updated.
 bool AskPrinterSetup(HWND owner, PrinterSettings& settings, unsigned long& error);
 

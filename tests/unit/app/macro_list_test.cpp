@@ -128,6 +128,7 @@ TEST(MacroListSnapshotTest, TakenFromTheTableAndTheIndexUnderTheLock) {
   table.ScopeKind[0] = storage::ScopeWindow;
   table.ScopeText[0].Assign("Editor");
   table.Enabled[0] = true;
+  table.TopMostOnly[0] = true;
   table.HotkeyNumber[1] = 0;
   table.ScopeKind[1] = storage::ScopeGlobal;
   index.Set(1, "Address", "addr");
@@ -139,6 +140,8 @@ TEST(MacroListSnapshotTest, TakenFromTheTableAndTheIndexUnderTheLock) {
   EXPECT_TRUE(list.RowDisabled(1));
   EXPECT_EQ(list.CellText(2, 1), "addr");
   EXPECT_EQ(list.CellText(2, 3), "Window: Editor");
+  EXPECT_TRUE(list.EntryAt(2)->topMostOnly);
+  EXPECT_FALSE(list.EntryAt(1)->topMostOnly);
 
   objects.SetWaitTimesOut(true);
   EXPECT_FALSE(list.Refill(lock, index, {}));
