@@ -23,6 +23,7 @@ constexpr std::array kTopics{
     HelpTopic{kTopicTextInsertion, "text_insertion.htm"},
     HelpTopic{kTopicCommandWizard, "scripting_editor.htm"},
     HelpTopic{kTopicModifyHotKey, "modify_hotkey.htm"},
+    HelpTopic{kTopicBuildMacroMenu, "popup_menus.htm"},
     HelpTopic{kTopicActivatingWindows, "command_dialogs_1.htm"},
     HelpTopic{kTopicSetSound, "command_dialogs_1.htm"},
     HelpTopic{kTopicDelays, "command_dialogs_1.htm"},

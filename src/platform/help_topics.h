@@ -40,6 +40,8 @@ inline constexpr std::string_view kTopicTextInsertion = "Text Insertion";
 inline constexpr std::string_view kTopicCommandWizard = "Command Wizard";
 // The direct editor of a whole macro.
 inline constexpr std::string_view kTopicModifyHotKey = "Modify Hot Key";
+// The builder of popup menus, by its caption.
+inline constexpr std::string_view kTopicBuildMacroMenu = "Build Macro Menu";
 // The capture dialogs, by their captions.
 inline constexpr std::string_view kTopicCaptureDefaults = "Capture Defaults";
 inline constexpr std::string_view kTopicCaptureMacro = "Capture Macro";

@@ -1,0 +1,133 @@
+"""Popup menus of macros: a menu built in "Build Macro Menu" by keyboard alone, opened by its
+hotkey in TESTPAD, a member chosen by its key label and played there; Esc gives the focus back.
+The chooser's three layouts each once on the screen."""
+
+import struct
+
+from . import macros, waiting
+from .macros import hotkey, record
+from .registry import expect, expect_equal, scenario
+from .scenarios_list import front, members_of, popup_menu_record
+from .scenarios_typlets import bring_to_front, settle
+
+CHOOSER = "Choose A Macro"
+BUILDER = "Build Macro Menu"
+
+
+def menu_with_options(name, code, members, options):
+    """A popup-menu record with its three option characters (tray, layout, icon size)."""
+    data = bytearray(popup_menu_record(name, code, members))
+    text = options.encode("cp1252")
+    data[82] = len(text)
+    data[83:83 + len(text)] = text
+    return bytes(data)
+
+
+def chooser_gone(pad):
+    return pad.window(CHOOSER) is None
+
+
+def open_chooser(box, pad, keys, controls=()):
+    box.key(keys)
+    window = pad.wait_window(CHOOSER, controls=controls)
+    waiting.until(lambda: (pad.window(CHOOSER) or {}).get("fg") == "1", 20, "the chooser in front")
+    return window
+
+
+def client_size(window):
+    left, top, right, bottom = window["rect"]
+    return right - left, bottom - top
+
+
+@scenario("popup_build_by_keyboard_and_choose_by_key")
+def popup_build_by_keyboard_and_choose_by_key(box):
+    """"&Add Macro" with "&Popup Menu" and Ctrl+Alt+Shift+P opens "Build Macro Menu"; a nickname
+    typed, two macros added with "&Add" and "&Ok" store the menu. Its hotkey in TESTPAD opens
+    "Choose A Macro" centred on the screen, "1" plays the second member there; opened again,
+    Esc closes it and the keys go to TESTPAD once more."""
+    pad = box.start_pad("TestPad Popup")
+    box.start_quindl_with(macros.macro_file(
+        record("Able", "alpha", hotkey("ctrl+alt+shift+a")),
+        record("Baker", "bravo", hotkey("ctrl+alt+shift+b"))), pad)
+    box.select_macro("ctrl")
+    box.key("alt+a")
+    front(pad, "Add Macro", ("&Enter Directly",))
+    box.key("ctrl+alt+shift+p")
+    box.key("Tab")
+    box.key("alt+p")
+    box.key("Return")
+    front(pad, BUILDER, ("&Add", "Insert &Before", "&Ok"))
+    box.type_keys("Tools")
+    box.key("alt+v")  # "A&vailable Macros": Able is selected
+    box.key("alt+a")
+    box.key("alt+a")
+    box.session.settled_screenshot("popup_build_macro_menu.png")
+    box.key("alt+o")
+    macros.wait_stored(box, 6, members_of, [5, 6], "the new menu's members")
+    stored = macros.stored_record(box, 6)
+    expect_equal(stored[0:1 + stored[0]][1:].decode("cp1252"), "Tools", "the menu's nickname")
+    expect_equal(struct.unpack_from("<h", stored, 95)[0], macros.POPUP, "the menu's scope")
+    expect_equal(stored[83:86].decode("cp1252"), "N30", "the new menu's options")
+
+    bring_to_front(box, pad)
+    window = open_chooser(box, pad, "ctrl+alt+shift+p", ("Cancel",))
+    width, height = client_size(window)
+    left, top = window["rect"][0], window["rect"][1]
+    expect(abs(left + width // 2 - 512) <= 2 and abs(top + height // 2 - 384) <= 2,
+           "the chooser is centred on the screen: %r" % (window["rect"],))
+    box.session.settled_screenshot("popup_chooser_nickname_layout.png")
+    box.key("1")
+    pad.wait_text("bravo")
+    waiting.until(lambda: chooser_gone(pad), 20, "the chooser to close")
+
+    open_chooser(box, pad, "ctrl+alt+shift+p")
+    box.key("Escape")
+    waiting.until(lambda: chooser_gone(pad), 20, "the chooser to close on Esc")
+    pad.wait_state(lambda s: s["fg"] == "1", 20, "TESTPAD in front again")
+    box.type_keys("z")
+    pad.wait_text("bravoz")
+
+
+@scenario("popup_chooser_layouts_keys_and_icons")
+def popup_chooser_layouts_keys_and_icons(box):
+    """A menu of 20 in the nickname layout opens in two columns and "J" plays its 20th member
+    ("K" does nothing); a text menu of 3 plays its third on "2"; an icon menu of 5 at 32 pixels
+    is 180 by 58 inside and its second button, reached with Tab, plays on the space bar."""
+    pad = box.start_pad("TestPad Layouts")
+    members = [record("Member %02d" % i, "m%02d" % i, hotkey("alt+shift+%s" % chr(ord("a") + i - 1)))
+               for i in range(1, 21)]
+    first = 5  # the members follow the four system macros
+    numbers = list(range(first, first + 20))
+    box.start_quindl_with(macros.macro_file(
+        *members,
+        menu_with_options("Twenty", hotkey("ctrl+alt+shift+m"), numbers, "N30"),
+        menu_with_options("Texts", hotkey("ctrl+alt+shift+t"), numbers[:3], "N10"),
+        menu_with_options("Icons", hotkey("ctrl+alt+shift+i"), numbers[:5], "N22")), pad)
+    bring_to_front(box, pad)
+
+    window = open_chooser(box, pad, "ctrl+alt+shift+m", ("Cancel",))
+    box.session.settled_screenshot("popup_chooser_two_columns.png")
+    box.key("k")
+    expect(waiting.holds(lambda: pad.window(CHOOSER) is not None, 1.0), "K closed the chooser")
+    box.key("j")
+    pad.wait_text("m20")
+    expect(client_size(window)[0] > 604, "two columns are wider than 604 pixels outside")
+
+    open_chooser(box, pad, "ctrl+alt+shift+t", ("Cancel",))
+    box.session.settled_screenshot("popup_chooser_text_layout.png")
+    box.key("2")
+    pad.wait_text("m20m03")
+
+    window = open_chooser(box, pad, "ctrl+alt+shift+i", ("Cancel",))
+    box.session.settled_screenshot("popup_chooser_icon_layout.png")
+    buttons = [c for c in window["children"] if c.get("class", "").lower() == "button" and
+               c["text"] != "Cancel"]
+    if buttons:
+        expect_equal(len(buttons), 5, "one icon button per member")
+        left, top, right, bottom = buttons[0]["rect"]
+        expect_equal((right - left, bottom - top), (36, 36), "a 32-pixel icon's button")
+    box.key("Tab")
+    box.key("space")
+    pad.wait_text("m20m03m02")
+    settle()
+    expect(chooser_gone(pad), "the chooser closed after the click")
