@@ -12,7 +12,7 @@ constexpr std::array<int, 5> kIconSizes{16, 24, 32, 48, 64};
 constexpr int kTitleBand = 16;
 constexpr int kListPadding = 8;
 constexpr int kButtonBandHeight = 22;  // the icon layout's Cancel band
-constexpr int kCancelWidth = 75;
+constexpr int kCancelWidth = 60;
 constexpr int kCancelHeight = 20;
 constexpr int kFewestIconColumns = 4;
 
@@ -84,7 +84,7 @@ ChooserGeometry LayOutChooser(ChooserLayout layout, int members, int iconSize) {
   g.clientHeight = g.firstList.height + 42;
   const int bandTop = kTitleBand + g.firstList.height;
   g.cancel = {4, bandTop + 3, kCancelWidth, kCancelHeight};
-  g.hint = {kCancelWidth + 12, bandTop + 6, g.clientWidth - kCancelWidth - 16, 16};
+  g.hint = {kCancelWidth + 10, bandTop + 6, g.clientWidth - kCancelWidth - 12, 16};
   return g;
 }
 

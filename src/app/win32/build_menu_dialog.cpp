@@ -34,7 +34,7 @@ struct Columns {
   int scope;
 };
 Columns ColumnsOf(int width) {
-  return {width * 3 / 10, width * 13 / 20};
+  return {width * 2 / 5, width * 7 / 10};
 }
 
 void DrawCell(HDC dc, std::string_view text, int left, int right, const RECT& row) {
@@ -91,6 +91,9 @@ bool TDoBuildMenu::OnInit() {
   icon_->UseMenuIcon(IDI_POPUP_MENU);
   model_.iconName = icon_->Opened(model_.iconName);
   icon_->Show(model_.iconName);
+  // The lists measure their rows while the dialog is made, before this object answers.
+  for (const int list : {IDC_BM_MEMBERS, IDC_BM_AVAILABLE})
+    SendItem(list, LB_SETITEMHEIGHT, 0, MAKELPARAM(kRowHeight, 0));
   PlaceHeads(IDC_BM_MEMBERS, IDC_BM_MEMBERS_HEAD1, IDC_BM_MEMBERS_HEAD2, IDC_BM_MEMBERS_HEAD3);
   PlaceHeads(IDC_BM_AVAILABLE, IDC_BM_AVAILABLE_HEAD1, IDC_BM_AVAILABLE_HEAD2,
              IDC_BM_AVAILABLE_HEAD3);

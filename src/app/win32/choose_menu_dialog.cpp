@@ -92,7 +92,8 @@ void TDoAMenu::LayOutLists(const ChooserGeometry& g) {
     MoveItem(column.scope, left + kLabelWidth + kNameWidth + 2, 1, 100, kTitleHeight - 2);
     SetItemText(column.title, text ? kChooserTextTitle : kChooserNameTitle);
     SetItemText(column.scope, kChooserScopeTitle);
-    platform::win32::ListBox list(Handle(), column.list);
+    // The lists measure their rows while the dialog is made, before this object answers.
+    SendItem(column.list, LB_SETITEMHEIGHT, 0, MAKELPARAM(kChooserRowHeight, 0));
     const int first = c == 0 ? 0 : kChooserRowsPerColumn;
     const int last = c == 0 ? std::min(members, kChooserRowsPerColumn) : members;
     for (int row = first; row < last; ++row)
@@ -211,6 +212,12 @@ bool TDoAMenu::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, INT_PTR
         RowOfKey(static_cast<char>(LOWORD(wParam)), static_cast<int>(setup_.entries.size()));
     if (row) Choose(*row);
     result = -2;
+    return true;
+  }
+  if (message == WM_VKEYTOITEM) {
+    // The arrows and the other keys move the selection as in any list (-1: the list's own way);
+    // a dialog procedure's plain "not handled" would read as "go to row 0".
+    result = -1;
     return true;
   }
   return false;

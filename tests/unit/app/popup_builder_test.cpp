@@ -181,7 +181,9 @@ TEST(PopupBuilderTest, OkWritesTheMenuFieldsAndSaysWhenTheTrayIconsChange) {
     EXPECT_EQ(menu.ScopeKind.Get(), storage::ScopePopupMenu) << c.name;
     EXPECT_EQ(menu.TypletName.View().size(), 3u) << c.name;
     EXPECT_EQ(menu.MemberCount(), model.Members().size()) << c.name;
-    if (c.isNew) EXPECT_TRUE(menu.Enabled) << c.name;
+    if (c.isNew) {
+      EXPECT_TRUE(menu.Enabled) << c.name;
+    }
   }
   MacroRecord menu = MenuWith({4, 2});
   PopupBuilderModel model(File(), menu, 7, false);

@@ -19,7 +19,7 @@ TEST(PopupMenuOptionsTest, EachCharacterReadsAsItsOptionAndUnknownOnesAsDefaults
       {"Y10", true, ChooserLayout::Text, 16},
       {"N24", false, ChooserLayout::Icons, 64},
       {"N32", false, ChooserLayout::NameAndScope, 32},
-      {" 12", false, ChooserLayout::Text, 24},          // the menu for the window in front
+      {" 12", false, ChooserLayout::Text, 32},          // the menu for the window in front
       {"y9x", false, ChooserLayout::NameAndScope, 16},  // only "Y" places the icon, "9" is none
       {"", false, ChooserLayout::NameAndScope, 16},
   };
@@ -78,7 +78,9 @@ TEST(PopupMenuLayoutTest, ListsTakeEighteenRowsThenASecondColumn) {
       EXPECT_EQ(g.secondList.height, c.secondHeight) << c.members;
       EXPECT_EQ(g.clientHeight, c.firstHeight + 42) << c.members;
       EXPECT_LE(g.cancel.top + g.cancel.height, g.clientHeight) << c.members;
-      if (c.secondHeight > 0) EXPECT_EQ(g.secondList.left, 304);
+      if (c.secondHeight > 0) {
+        EXPECT_EQ(g.secondList.left, 304);
+      }
     }
   }
 }
