@@ -12,6 +12,11 @@ from .scenarios_typlets import bring_to_front, settle
 
 CHOOSER = "Choose A Macro"
 BUILDER = "Build Macro Menu"
+# The menus' tray icons report to the main window with this message (app/win32/
+# popup_menu_host.h); wParam 100 is the first menu's icon.
+POPUP_TRAY_CALLBACK = 0xB072
+FIRST_POPUP_ICON = 100
+WM_RBUTTONUP = 0x0205
 
 
 def menu_with_options(name, code, members, options):
@@ -28,7 +33,8 @@ def chooser_gone(pad):
 
 
 def open_chooser(box, pad, keys, controls=()):
-    box.key(keys)
+    if keys:
+        box.key(keys)
     window = pad.wait_window(CHOOSER, controls=controls)
     waiting.until(lambda: (pad.window(CHOOSER) or {}).get("fg") == "1", 20, "the chooser in front")
     return window
@@ -131,3 +137,46 @@ def popup_chooser_layouts_keys_and_icons(box):
     pad.wait_text("m20m03m02")
     settle()
     expect(chooser_gone(pad), "the chooser closed after the click")
+
+
+@scenario("popup_menu_for_the_window_in_front")
+def popup_menu_for_the_window_in_front(box):
+    """System hotkey "4" (Ctrl+Alt+Shift+Z) in TESTPAD offers the macros scoped to its title and
+    to its program, whatever their case, and not the global one; "1" plays the second there."""
+    pad = box.start_pad("TestPad Front")
+    box.start_quindl_with(macros.macro_file(
+        record("Global", "global", hotkey("ctrl+alt+shift+g")),
+        record("Titled", "titled", hotkey("ctrl+alt+shift+h"), scope=macros.WINDOW,
+               scope_text="testpad front"),
+        record("Program", "program", hotkey("ctrl+alt+shift+j"), scope=macros.PROGRAM,
+               scope_text="TestPad")), pad)
+    bring_to_front(box, pad)
+    window = open_chooser(box, pad, "ctrl+alt+shift+z", ("Cancel",))
+    lists = [c for c in window["children"] if c.get("class", "").lower() == "listbox" and
+             c.get("visible") == "1"]
+    expect_equal(len(lists), 1, "one list for two macros")
+    box.key("1")
+    pad.wait_text("program")
+    waiting.until(lambda: chooser_gone(pad), 20, "the chooser to close")
+
+
+@scenario("popup_tray_icon_opens_its_menu_at_the_bottom")
+def popup_tray_icon_opens_its_menu_at_the_bottom(box):
+    """A menu placed in the tray ("Y") has its icon there; its right button (the shell's report
+    of it, posted as the notification area sends it) opens the chooser with its bottom on the
+    bottom of the screen, and the member chosen plays into the window that was active last."""
+    pad = box.start_pad("TestPad TrayMenu")
+    box.start_quindl_with(macros.macro_file(
+        record("Able", "alpha", hotkey("ctrl+alt+shift+a")),
+        menu_with_options("Tray Menu", hotkey("ctrl+alt+shift+p"), [5], "Y30")), pad)
+    main = pad.window("Quindle 98 (")
+    bring_to_front(box, pad)
+    box.xdotool("mousemove", 300, 500)
+    expect(pad.post(main["hwnd"], POPUP_TRAY_CALLBACK, FIRST_POPUP_ICON, WM_RBUTTONUP),
+           "posting the menu icon's callback")
+    window = open_chooser(box, pad, [], ("Cancel",))
+    box.session.settled_screenshot("popup_chooser_from_tray.png")
+    expect_equal(window["rect"][3], 768, "the chooser's bottom edge")
+    expect_equal(window["rect"][0], 300, "the chooser's left edge at the click")
+    box.key("0")
+    pad.wait_text("alpha")
