@@ -10,11 +10,12 @@
 #include "platform/win32/controls/combo_box.h"
 #include "platform/win32/controls/edit_field.h"
 #include "platform/win32/controls/list_box.h"
+#include "platform/win32/controls/owner_drawn_row.h"
 #include "platform/win32/help.h"
 #include "platform/win32/prompts.h"
 #include "platform/win32/resource_ranges.h"
 #include "platform/win32/window_handle.h"
-#include "ui/grid/text_fit.h"
+#include "ui/grid/win32/cell_text.h"
 
 namespace quindle::app::win32 {
 namespace {
@@ -35,18 +36,6 @@ struct Columns {
 };
 Columns ColumnsOf(int width) {
   return {width * 2 / 5, width * 7 / 10};
-}
-
-void DrawCell(HDC dc, std::string_view text, int left, int right, const RECT& row) {
-  RECT box{left + ui::grid::kCellTextMargin, row.top, right, row.bottom};
-  const auto measure = [dc](std::string_view part) {
-    SIZE size{};
-    GetTextExtentPoint32A(dc, part.data(), static_cast<int>(part.size()), &size);
-    return static_cast<int>(size.cx);
-  };
-  const std::string_view fitted = ui::grid::FitToCell(text, right - left, measure);
-  DrawTextA(dc, fitted.data(), static_cast<int>(fitted.size()), &box,
-            DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
 int LayoutButton(ChooserLayout layout) {
@@ -255,22 +244,15 @@ bool TDoBuildMenu::OnMeasureItem(MEASUREITEMSTRUCT& item) {
 
 bool TDoBuildMenu::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (item.CtlType != ODT_LISTBOX) return false;
+  if (!platform::win32::BeginOwnerDrawnRow(item)) return true;
   HDC dc = item.hDC;
   const RECT& r = item.rcItem;
-  if (item.itemID == static_cast<UINT>(-1)) {
-    if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &r);
-    return true;
-  }
-  const bool selected = (item.itemState & ODS_SELECTED) != 0;
-  FillRect(dc, &r, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   const BuilderRow& row = model_.RowOf(static_cast<int>(item.itemData));
   const Columns c = ColumnsOf(r.right - r.left);
-  DrawCell(dc, row.activation, r.left, r.left + c.nickname, r);
-  DrawCell(dc, row.nickname, r.left + c.nickname, r.left + c.scope, r);
-  DrawCell(dc, row.scope, r.left + c.scope, r.right, r);
-  if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &r);
+  ui::grid::win32::DrawCellText(dc, row.activation, r, r.left, r.left + c.nickname);
+  ui::grid::win32::DrawCellText(dc, row.nickname, r, r.left + c.nickname, r.left + c.scope);
+  ui::grid::win32::DrawCellText(dc, row.scope, r, r.left + c.scope, r.right);
+  platform::win32::EndOwnerDrawnRow(item);
   return true;
 }
 

@@ -2,13 +2,15 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string_view>
 
 #include "app/win32/popup_menus_res.h"
 #include "editors/icon_choice.h"
 #include "platform/win32/controls/list_box.h"
+#include "platform/win32/controls/owner_drawn_row.h"
 #include "platform/win32/resource_ranges.h"
-#include "ui/grid/text_fit.h"
+#include "ui/grid/win32/cell_text.h"
 
 namespace quindle::app::win32 {
 namespace {
@@ -26,25 +28,12 @@ constexpr int kTitleHeight = 16;
 constexpr int kMaxIconButtons = IDC_CH_ICON_LAST - IDC_CH_ICON_FIRST + 1;
 constexpr COLORREF kColumnLine = RGB(128, 128, 128);
 
-void DrawCell(HDC dc, std::string_view text, int left, int right, const RECT& row) {
-  RECT box{left + ui::grid::kCellTextMargin, row.top, right, row.bottom};
-  const auto measure = [dc](std::string_view part) {
-    SIZE size{};
-    GetTextExtentPoint32A(dc, part.data(), static_cast<int>(part.size()), &size);
-    return static_cast<int>(size.cx);
-  };
-  const std::string_view fitted = ui::grid::FitToCell(text, right - left, measure);
-  DrawTextA(dc, fitted.data(), static_cast<int>(fitted.size()), &box,
-            DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-}
-
 void DrawColumnLine(HDC dc, int x, const RECT& row) {
   platform::win32::GdiObject pen(CreatePen(PS_SOLID, 1, kColumnLine));
   if (!pen) return;
-  HGDIOBJ old = SelectObject(dc, pen.Get());
+  const platform::win32::SelectedObject selected(dc, pen.Get());
   MoveToEx(dc, x, row.top, nullptr);
   LineTo(dc, x, row.bottom);
-  SelectObject(dc, old);
 }
 
 }  // namespace
@@ -231,32 +220,28 @@ bool TDoAMenu::OnMeasureItem(MEASUREITEMSTRUCT& item) {
 
 bool TDoAMenu::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (item.CtlType != ODT_LISTBOX) return false;
-  if (item.itemID == static_cast<UINT>(-1)) return true;
+  if (!platform::win32::BeginOwnerDrawnRow(item)) return true;
   const int row = RowOf(static_cast<int>(item.CtlID), static_cast<int>(item.itemID));
-  if (row < 0 || row >= static_cast<int>(setup_.entries.size())) return true;
-  DrawRow(item, setup_.entries[static_cast<std::size_t>(row)], row);
+  if (row >= 0 && row < static_cast<int>(setup_.entries.size()))
+    DrawRow(item, setup_.entries[static_cast<std::size_t>(row)], row);
+  platform::win32::EndOwnerDrawnRow(item);
   return true;
 }
 
 void TDoAMenu::DrawRow(const DRAWITEMSTRUCT& item, const ChooserEntry& entry, int row) {
   HDC dc = item.hDC;
   const RECT& r = item.rcItem;
-  const bool selected = (item.itemState & ODS_SELECTED) != 0;
-  FillRect(dc, &r, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   const int labelRight = r.left + kLabelWidth;
-  DrawCell(dc, KeyLabel(row), r.left, labelRight, r);
+  ui::grid::win32::DrawCellText(dc, KeyLabel(row), r, r.left, labelRight);
   DrawColumnLine(dc, labelRight, r);
   if (setup_.options.layout == ChooserLayout::Text) {
-    DrawCell(dc, entry.text, labelRight, r.right, r);
+    ui::grid::win32::DrawCellText(dc, entry.text, r, labelRight, r.right);
   } else {
     const int nameRight = labelRight + kNameWidth;
-    DrawCell(dc, entry.name, labelRight, nameRight, r);
+    ui::grid::win32::DrawCellText(dc, entry.name, r, labelRight, nameRight);
     DrawColumnLine(dc, nameRight, r);
-    DrawCell(dc, entry.scope, nameRight, r.right, r);
+    ui::grid::win32::DrawCellText(dc, entry.scope, r, nameRight, r.right);
   }
-  if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &r);
 }
 
 }  // namespace quindle::app::win32

@@ -17,6 +17,7 @@ BUILDER = "Build Macro Menu"
 POPUP_TRAY_CALLBACK = 0xB072
 FIRST_POPUP_ICON = 100
 WM_RBUTTONUP = 0x0205
+POPUP_REFUSAL = "A current Popup Menu macro is being displayed."
 
 
 def menu_with_options(name, code, members, options):
@@ -142,7 +143,8 @@ def popup_chooser_layouts_keys_and_icons(box):
 @scenario("popup_menu_for_the_window_in_front")
 def popup_menu_for_the_window_in_front(box):
     """System hotkey "4" (Ctrl+Alt+Shift+Z) in TESTPAD offers the macros scoped to its title and
-    to its program, whatever their case, and not the global one; "1" plays the second there."""
+    to its program, whatever their case, and not the global one. Meanwhile the global hotkey is
+    refused with the on-top warning; "1" then plays the second macro in TESTPAD."""
     pad = box.start_pad("TestPad Front")
     box.start_quindl_with(macros.macro_file(
         record("Global", "global", hotkey("ctrl+alt+shift+g")),
@@ -155,6 +157,13 @@ def popup_menu_for_the_window_in_front(box):
     lists = [c for c in window["children"] if c.get("class", "").lower() == "listbox" and
              c.get("visible") == "1"]
     expect_equal(len(lists), 1, "one list for two macros")
+    # While the chooser shows, another hotkey is refused and plays nothing.
+    box.key("ctrl+alt+shift+g")
+    waiting.until(lambda: pad.message(POPUP_REFUSAL), 20, "the popup menu refusal")
+    box.key("Return")
+    waiting.until(lambda: not pad.message(POPUP_REFUSAL), 20, "the refusal to close")
+    waiting.until(lambda: (pad.window(CHOOSER) or {}).get("fg") == "1", 20,
+                  "the chooser in front again")
     box.key("1")
     pad.wait_text("program")
     waiting.until(lambda: chooser_gone(pad), 20, "the chooser to close")
