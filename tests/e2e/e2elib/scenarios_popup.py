@@ -189,3 +189,31 @@ def popup_tray_icon_opens_its_menu_at_the_bottom(box):
     expect_equal(window["rect"][0], 300, "the chooser's left edge at the click")
     box.key("0")
     pad.wait_text("alpha")
+
+
+@scenario("popup_modify_reorders_and_tells_quick_info")
+def popup_modify_reorders_and_tells_quick_info(box):
+    """"Mo&dify Popup Menu" opens the builder on the menu's members; the context-menu key on the
+    selected member shows its Quick Info, "&Up" moves the second member to the top and "&Ok"
+    stores the new order, which the chooser then shows: "0" plays the macro moved up."""
+    pad = box.start_pad("TestPad Modify")
+    box.start_quindl_with(macros.macro_file(
+        record("Able", "alpha", hotkey("ctrl+alt+shift+a")),
+        record("Baker", "bravo", hotkey("ctrl+alt+shift+b")),
+        menu_with_options("Menu", hotkey("ctrl+alt+shift+p"), [5, 6], "N30")), pad)
+    box.select_macro("ctrl+alt+shift+p")
+    box.key("alt+m", "d")
+    front(pad, BUILDER, ("&Up", "&Ok"))
+    box.key("alt+m")  # "Macros in &Menu": Able is selected
+    box.key("Down")
+    box.key("shift+F10")
+    waiting.until(lambda: pad.message("Name: Baker"), 20, "Quick Info of Baker")
+    box.key("Return")
+    front(pad, BUILDER)
+    box.key("alt+u")
+    box.key("alt+o")
+    macros.wait_stored(box, 6, members_of, [6, 5], "the menu's members in their new order")
+    bring_to_front(box, pad)
+    open_chooser(box, pad, "ctrl+alt+shift+p", ("Cancel",))
+    box.key("0")
+    pad.wait_text("bravo")
