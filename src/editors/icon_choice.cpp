@@ -18,7 +18,7 @@ bool SameFolder(std::string_view a, std::string_view b) {
 }  // namespace
 
 std::string IconFile(std::string_view name, std::string_view iconsFolder) {
-  if (name.empty() || name == kMainIcon) return {};
+  if (name.empty() || name == kMainIcon || name == kMenuIconName) return {};
   return std::string(iconsFolder) + "\\" + std::string(name);
 }
 
@@ -44,10 +44,11 @@ IconChoice ChooseIcon(std::string_view chosen, std::string_view iconsFolder, IIc
   return choice;
 }
 
-std::string IconOnOpen(std::string_view name, std::string_view iconsFolder, IIconFiles& files) {
-  if (name.empty() || name == kMainIcon || !files.Exists(IconFile(name, iconsFolder))) {
-    return std::string(kMainIcon);
-  }
+std::string IconOnOpen(std::string_view name, std::string_view iconsFolder, IIconFiles& files,
+                       std::string_view fallback) {
+  if (name == fallback) return std::string(fallback);
+  const std::string file = IconFile(name, iconsFolder);
+  if (file.empty() || !files.Exists(file)) return std::string(fallback);
   return std::string(name);
 }
 

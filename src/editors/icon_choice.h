@@ -1,6 +1,6 @@
-// The icon of a macro, as the scripting editor's icon button chooses it: "MAIN" for the
-// program's own icon, else the short file name of an icon in the "Icons" folder under the
-// program's folder.
+// The icon of a macro, as the icon buttons of the scripting editor and the popup-menu builder
+// choose it: "MAIN" for the program's own icon, "MENU" for the popup-menu icon, else the short
+// file name of an icon in the "Icons" folder under the program's folder.
 #pragma once
 
 #include <optional>
@@ -19,6 +19,7 @@ inline constexpr std::string_view kIconExists =
 inline constexpr std::string_view kIconNotOpened = "Icon could not be opened.";
 inline constexpr std::string_view kIconResetQuestion = "Reset icon to program default?";
 inline constexpr std::size_t kIconNameMax = 12;
+inline constexpr std::string_view kMenuIconName = "MENU";
 
 // The file system as the icon button uses it.
 class IIconFiles {
@@ -43,10 +44,12 @@ struct IconChoice {
 // `chosen` is the file the user picked; `iconsFolder` has no trailing "\".
 IconChoice ChooseIcon(std::string_view chosen, std::string_view iconsFolder, IIconFiles& files);
 
-// The name an editor opens with: a named icon whose file is gone falls back to "MAIN".
-std::string IconOnOpen(std::string_view name, std::string_view iconsFolder, IIconFiles& files);
+// The name an editor opens with: a named icon whose file is gone falls back to `fallback`
+// ("MAIN" for a macro, "MENU" for a popup menu).
+std::string IconOnOpen(std::string_view name, std::string_view iconsFolder, IIconFiles& files,
+                       std::string_view fallback = "MAIN");
 
-// The file of a named icon in the Icons folder; "" for "MAIN" (the program's own icon).
+// The file of a named icon in the Icons folder; "" for "MAIN" and "MENU", the program's own.
 std::string IconFile(std::string_view name, std::string_view iconsFolder);
 
 }  // namespace quindle::editors

@@ -1,12 +1,9 @@
 #include "app/win32/list_operation_dialogs.h"
 
-#include "app/unavailable_commands.h"
 #include "app/win32/add_macro_dialog.h"
 #include "app/win32/copy_or_move_dialog.h"
 #include "app/win32/quick_info_dialog.h"
 #include "platform/date_time.h"
-#include "platform/win32/prompts.h"
-#include "platform/win32/window_handle.h"
 #include "scheduler/win32/schedule_dialog.h"
 
 namespace quindle::app::win32 {
@@ -37,11 +34,9 @@ bool ListOperationDialogs::DirectEditor(const EditorRequest& request, storage::M
   return setup_.directEditor && setup_.directEditor(request, macro);
 }
 
-PopupBuilderResult ListOperationDialogs::PopupBuilder(const EditorRequest& /*request*/,
-                                                      storage::MacroRecord& /*macro*/) {
-  platform::win32::Win32Prompts(platform::win32::FromHwnd(setup_.owner))
-      .ShowMessage(kNoticeTitle, kPopupBuilderUnavailable);
-  return {};
+PopupBuilderResult ListOperationDialogs::PopupBuilder(const EditorRequest& request,
+                                                      storage::MacroRecord& macro) {
+  return setup_.popupBuilder ? setup_.popupBuilder(request, macro) : PopupBuilderResult{};
 }
 
 void ListOperationDialogs::CaptureNew(const storage::MacroRecord& macro, bool forceProgram) {

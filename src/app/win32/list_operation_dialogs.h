@@ -1,7 +1,7 @@
 // The dialogs of the list operations on the window layer: "Copy Hot Key" / "Move Hot Key" (with
 // "Set Schedule" for a timed macro), "Add Macro" and "Quick Info" are opened here; the editors,
-// the capture and "System Hot Keys" belong to the main window, which hands them in. The popup
-// menu builder does not exist yet: asking for it says so in a "Notice".
+// the popup-menu builder, the capture and "System Hot Keys" belong to the main window, which
+// hands them in.
 #pragma once
 
 #include "platform/win32/win32_api.h"
@@ -20,6 +20,7 @@ struct ListDialogsSetup {
   std::string programDir;  // without a trailing backslash
   std::function<bool(const EditorRequest&, storage::MacroRecord&)> scriptingEditor;
   std::function<bool(const EditorRequest&, storage::MacroRecord&)> directEditor;
+  std::function<PopupBuilderResult(const EditorRequest&, storage::MacroRecord&)> popupBuilder;
   std::function<void(const storage::MacroRecord&, bool forceProgram)> captureNew;
   std::function<bool(const storage::MacroRecord&)> systemKeys;
 };

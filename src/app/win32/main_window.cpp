@@ -140,6 +140,11 @@ void TMainWin::OnDestroy() {
 }
 
 bool TMainWin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  // The menus' icons see the shell's "TaskbarCreated" too; the tray controller takes it.
+  if (popupMenus_ && popupMenus_->OnMessage(message, wParam, lParam)) {
+    result = 0;
+    return true;
+  }
   if (tray_ && tray_->OnMessage(message, wParam, lParam)) {
     result = 0;
     return true;
@@ -228,6 +233,7 @@ bool TMainWin::OpenMacroFile(const std::string& path) {
   macroList_.SelectRowOrLast(1);
   UpdateMacroMenu();
   UpdateCaption();
+  if (popupMenus_) popupMenus_->RebuildTrayIcons();
   return true;
 }
 
@@ -557,15 +563,6 @@ void TMainWin::DoAMessage(std::string_view title, std::string_view text) {
 void TMainWin::ActivateMe() {
   // Restored, shown (also out of the tray) and brought to the front.
   if (tray_) tray_->ShowProgram();
-}
-
-void TMainWin::MenuTopWindow() {
-  DoAMessage(kNoticeTitle, kMenuTopWindowUnavailable);
-}
-
-int TMainWin::ShowPopupMenu(const storage::MacroRecord& /*macro*/) {
-  // The menus of macros come with the popup-menu feature; until then nothing is chosen.
-  return 0;
 }
 
 }  // namespace quindle::app::win32

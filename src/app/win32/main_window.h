@@ -20,6 +20,7 @@
 #include "app/win32/button_panels.h"
 #include "app/win32/hook_exports.h"
 #include "app/win32/macro_list_panel.h"
+#include "app/win32/popup_menu_host.h"
 #include "app/win32/print_list.h"
 #include "app/win32/tray_controller.h"
 #include "capture/capture_session.h"
@@ -95,8 +96,8 @@ class TMainWin final : public platform::win32::WindowBase,
   void ResumePause() override;
   void DoAMessage(std::string_view title, std::string_view text) override;
   void ActivateMe() override;
-  // Until quick capture and the menu of macros for the window in front exist, their system
-  // hotkeys say so in the on-top message: the hook has swallowed the key already.
+  // Until quick capture exists, its system hotkey says so in the on-top message: the hook has
+  // swallowed the key already.
   void StartACapture() override;
   void MenuTopWindow() override;
   int ShowPopupMenu(const storage::MacroRecord& macro) override;
@@ -142,6 +143,9 @@ class TMainWin final : public platform::win32::WindowBase,
   void OpenCaptureDefaults();
   // True when it stored changed hotkeys.
   bool OpenSystemKeys(activation::SystemKeyField field);
+  // The popup menus (main_window_popup.cpp): their host, the builder over a working record.
+  void StartPopupMenus();
+  PopupBuilderResult RunPopupBuilder(const EditorRequest& request, storage::MacroRecord& macro);
 
   // The capture (main_window_capture.cpp): the session, the hook library's capture messages
   // and the two capture entries of "&Macros".
@@ -220,6 +224,7 @@ class TMainWin final : public platform::win32::WindowBase,
   std::unique_ptr<scheduler::win32::SchedulerTimers> scheduler_;
   std::unique_ptr<activation::TypletActivation> typlets_;
   std::unique_ptr<TrayController> tray_;
+  std::unique_ptr<PopupMenuHost> popupMenus_;
   int keyboardHookOff_ = 0;  // editors open that have the keyboard hook off
   platform::StdBinaryFiles captureFiles_;
   std::unique_ptr<capture::ICaptureHost> captureHost_;

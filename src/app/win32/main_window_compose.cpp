@@ -93,6 +93,7 @@ bool TMainWin::FormCreate() {
   UpdateLastFilesMenu();
   UpdateCaption();
   StartTray(version.windows95Family || isNT);
+  StartPopupMenus();
   return true;
 }
 
@@ -211,7 +212,8 @@ void TMainWin::FormClose() {
   cbtHook_.Reset();
   remapBlock_ = storage::win32::SharedBlock();
   activationBlock_ = storage::win32::SharedBlock();
-  tray_.reset();  // the icons leave the notification area with the program
+  popupMenus_.reset();  // the menus' icons leave the notification area with the program
+  tray_.reset();
 
   SaveWindowPlace();
   SaveSettings(context_.settings, context_.profile);

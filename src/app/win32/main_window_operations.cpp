@@ -52,8 +52,9 @@ class TMainWin::ListHost final : public IMacroListView, public INetworkLock, pub
   }
   void SetHotKeys() override { storage::SetHotKeys(window_.context_.lock); }
   void ReloadKeyRemap() override { window_.ReloadKeyRemap(); }
-  // The popup-menu tray icons come with the popup menus.
-  void RebuildPopupTrayIcons() override {}
+  void RebuildPopupTrayIcons() override {
+    if (window_.popupMenus_) window_.popupMenus_->RebuildTrayIcons();
+  }
 
  private:
   TMainWin& window_;
@@ -73,6 +74,9 @@ void TMainWin::StartListOperations() {
   };
   setup.directEditor = [this](const EditorRequest& request, storage::MacroRecord& macro) {
     return RunDirectEditorFor(request, macro);
+  };
+  setup.popupBuilder = [this](const EditorRequest& request, storage::MacroRecord& macro) {
+    return RunPopupBuilder(request, macro);
   };
   setup.captureNew = [this](const storage::MacroRecord& macro, bool forceProgram) {
     if (capture_) capture_->CaptureWithDialog(0, macro, true, forceProgram);

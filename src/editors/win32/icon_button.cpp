@@ -1,5 +1,6 @@
 #include "editors/win32/icon_button.h"
 
+#include "editors/macro_header.h"
 #include "editors/win32/path_checks.h"
 #include "platform/win32/common_dialogs.h"
 #include "platform/win32/prompts.h"
@@ -33,16 +34,16 @@ std::optional<std::string> Win32IconFiles::ShortName(std::string_view path) {
 }
 
 std::string IconButton::Opened(std::string_view name) {
-  return IconOnOpen(name, iconsFolder_, files_);
+  return IconOnOpen(name, iconsFolder_, files_, menuIconId_ != 0 ? kMenuIconName : kMainIcon);
 }
 
 void IconButton::Show(std::string_view name) {
   const std::string file = IconFile(name, iconsFolder_);
   HICON icon = nullptr;
   if (file.empty()) {
-    icon =
-        static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kProgramIconId),
-                                      IMAGE_ICON, kIconSize, kIconSize, 0));
+    const int resource = name == kMenuIconName && menuIconId_ != 0 ? menuIconId_ : kProgramIconId;
+    icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource),
+                                         IMAGE_ICON, kIconSize, kIconSize, 0));
   } else {
     icon = static_cast<HICON>(
         LoadImageA(nullptr, file.c_str(), IMAGE_ICON, kIconSize, kIconSize, LR_LOADFROMFILE));

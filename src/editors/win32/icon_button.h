@@ -28,7 +28,11 @@ class IconButton {
   IconButton(HWND dialog, int id, std::string iconsFolder)
       : dialog_(dialog), id_(id), iconsFolder_(std::move(iconsFolder)) {}
 
-  // The name an opening editor shows: a named icon whose file is gone becomes "MAIN".
+  // The popup-menu builder's button: "MENU" shows the program's resource icon `resourceId`, and
+  // a named icon whose file is gone opens as "MENU".
+  void UseMenuIcon(int resourceId) { menuIconId_ = resourceId; }
+  // The name an opening editor shows: a named icon whose file is gone becomes "MAIN" ("MENU"
+  // for the builder).
   std::string Opened(std::string_view name);
   void Show(std::string_view name);
   // The click: the new icon name, or nothing when the icon stays (the user has been told why).
@@ -42,6 +46,7 @@ class IconButton {
   std::string iconsFolder_;
   Win32IconFiles files_;
   platform::win32::IconOwner icon_;
+  int menuIconId_ = 0;
 };
 
 }  // namespace quindle::editors::win32

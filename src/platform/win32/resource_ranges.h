@@ -44,6 +44,9 @@ inline constexpr ResourceRange kDirectEditorIds{4700, 4799};
 inline constexpr ResourceRange kGridControlIds{4800, 4849};
 // "Keyboard Remapper" and "Select Character".
 inline constexpr ResourceRange kRemapDialogIds{4850, 4899};
+// The popup menus: "Choose A Macro" (with one icon button per member), "Build Macro Menu", the
+// menu icon and the menus' tray icons.
+inline constexpr ResourceRange kPopupMenuIds{5200, 5799};
 
 constexpr bool Overlap(ResourceRange a, ResourceRange b) {
   return a.first <= b.last && b.first <= a.last;
@@ -61,6 +64,7 @@ static_assert(!Overlap(kListOperationDialogIds, kImportExportDialogIds));
 static_assert(!Overlap(kImportExportDialogIds, kDirectEditorIds));
 static_assert(!Overlap(kDirectEditorIds, kGridControlIds));
 static_assert(!Overlap(kGridControlIds, kRemapDialogIds));
+static_assert(!Overlap(kRemapDialogIds, kPopupMenuIds));
 // Below 100 are IDOK, IDCANCEL and the other numbers the system gives meaning to.
 static_assert(kPlaybackPromptIds.first >= 100);
 

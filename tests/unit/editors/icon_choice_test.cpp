@@ -86,5 +86,15 @@ TEST(IconChoice, AMissingNamedIconOpensAsTheProgramsOwn) {
   EXPECT_EQ(IconFile("MAIN", kIcons), "");
 }
 
+TEST(IconChoice, APopupMenuFallsBackToTheMenuIcon) {
+  FakeIconFiles files;
+  files.files = {"C:\\Q\\Icons\\SUN.ICO"};
+  EXPECT_EQ(IconOnOpen("SUN.ICO", kIcons, files, "MENU"), "SUN.ICO");
+  EXPECT_EQ(IconOnOpen("GONE.ICO", kIcons, files, "MENU"), "MENU");
+  EXPECT_EQ(IconOnOpen("MAIN", kIcons, files, "MENU"), "MENU");
+  EXPECT_EQ(IconOnOpen("MENU", kIcons, files), "MAIN") << "no file of that name is looked for";
+  EXPECT_EQ(IconFile("MENU", kIcons), "");
+}
+
 }  // namespace
 }  // namespace quindle::editors

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ui/grid/text_fit.h"
+#include "ui/grid/win32/cell_text.h"
 #include "ui/grid/win32/grid_window.h"
 
 namespace quindle::ui::grid::win32 {
@@ -101,12 +102,7 @@ void GridWindow::DrawCell(HDC dc, int row, int column, const RECT& cell, bool di
   platform::win32::SelectedObject selectedFont(dc, font);
   SetTextColor(dc, GetSysColor(colour));
   const std::string text = source_.CellText(row, column);
-  const std::string_view shown =
-      FitToCell(text, cell.right - cell.left, [dc](std::string_view part) {
-        SIZE size{};
-        GetTextExtentPoint32A(dc, part.data(), static_cast<int>(part.size()), &size);
-        return static_cast<int>(size.cx);
-      });
+  const std::string_view shown = FitToCellIn(dc, text, cell.right - cell.left);
   const int textHeight = title ? titleTextHeight_ : rowTextHeight_;
   const int y = cell.top + std::max(0, static_cast<int>(cell.bottom - cell.top) - textHeight) / 2;
   ExtTextOutA(dc, cell.left + kCellTextMargin, y, ETO_CLIPPED, &cell, shown.data(),
