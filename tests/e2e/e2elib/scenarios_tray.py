@@ -64,7 +64,15 @@ def icon_point(pad):
     """Where the "Quindle 98" icon is: Wine's task bar runs along the bottom of its desktop
     window with the notification area at its right end, and with no other icon there ours is
     the last one, drawn 16 pixels square a few pixels from the right edge."""
-    tray = waiting.until(lambda: pad.class_window(TRAY_CLASS), 30, "Wine's task bar")
+    # The task bar window exists before it is laid out: until then its rectangle is empty and
+    # the point would lie off the screen.
+    def laid_out():
+        tray = pad.class_window(TRAY_CLASS)
+        if tray is None:
+            return None
+        left, top, right, bottom = tray["rect"]
+        return tray if right > left and bottom > top else None
+    tray = waiting.until(laid_out, 30, "Wine's task bar laid out")
     left, top, right, bottom = tray["rect"]
     return right - 11, (top + bottom) // 2
 
