@@ -27,10 +27,7 @@ struct Field {
   std::size_t size;
 };
 
-#define QNL_FIELD(member, kind)                                                     \
-  Field {                                                                           \
-#member, Kind::kind, offsetof(MacroRecord, member), sizeof(MacroRecord::member) \
-  }
+#define QNL_FIELD(m, k) (Field{#m, Kind::k, offsetof(MacroRecord, m), sizeof(MacroRecord::m)})
 
 inline constexpr std::array<Field, 22> kFields = {
     QNL_FIELD(Name, String),
