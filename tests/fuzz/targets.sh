@@ -5,6 +5,8 @@ fuzz_target_options() {
     fuzz_hooks) echo "-max_len=16384" ;;
     # Its input holds whole records of up to 5165 bytes each.
     fuzz_import) echo "-max_len=16384" ;;
+    # Its input holds whole records too, or the text of a few.
+    fuzz_macro_text) echo "-max_len=16384" ;;
     *) echo "" ;;
   esac
 }

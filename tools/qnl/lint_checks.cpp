@@ -7,13 +7,14 @@
 #include "hooklib/hotkey_names.h"
 #include "platform/date_time.h"
 #include "platform/text.h"
-#include "qnl/cp1252.h"
 #include "qnl/schedule_time.h"
 #include "scheduler/schedule_text.h"
+#include "storage/cp1252.h"
 
 namespace quindle::tool {
 namespace {
 
+using storage::Cp1252ToUtf8;
 using storage::MacroRecord;
 
 // The part of a scope that matching looks at: the table's first 20 characters, upper-cased.

@@ -14,12 +14,13 @@
 
 #include "activation/macro_names.h"
 #include "platform/date_time.h"
-#include "qnl/cp1252.h"
+#include "storage/cp1252.h"
 #include "storage/record_reader.h"
 
 namespace quindle::tool {
 namespace {
 
+using storage::Cp1252ToUtf8;
 using storage::MacroFileContents;
 using storage::MacroRecord;
 

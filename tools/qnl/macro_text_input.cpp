@@ -2,12 +2,15 @@
 
 #include <ostream>
 
-#include "qnl/cp1252.h"
+#include "storage/cp1252.h"
 #include "storage/macro_record.h"
 #include "storage/record_reader.h"
 
 namespace quindle::tool {
 namespace {
+
+using storage::Cp1252Conversion;
+using storage::Utf8ToCp1252;
 
 std::optional<ChosenMacro> FromText(const std::string& given, std::ostream& err) {
   ChosenMacro chosen;

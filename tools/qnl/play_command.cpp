@@ -13,8 +13,8 @@
 #include "platform/date_time.h"
 #include "platform/fake/recording_platform.h"
 #include "platform/std_file_io.h"
-#include "qnl/cp1252.h"
 #include "qnl/macro_text_input.h"
+#include "storage/cp1252.h"
 
 #ifdef _WIN32
 #include "qnl/real_play.h"
@@ -22,6 +22,8 @@
 
 namespace quindle::tool {
 namespace {
+
+using storage::Cp1252ToUtf8;
 
 using platform::fake::RecordingPlatform;
 

@@ -11,6 +11,7 @@
 #include "qnl/play_command.h"
 #include "qnl/schedule_command.h"
 #include "qnl/script_command.h"
+#include "qnl/text_build_command.h"
 
 namespace quindle::tool {
 
@@ -23,7 +24,8 @@ int RunQnl(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   });
   const std::vector<Subcommand> subcommands = {
       AddListCommand(app), AddShowCommand(app),   AddPlayCommand(app), AddScheduleCommand(app),
-      AddLintCommand(app), AddScriptCommand(app), AddInfoCommand(app), AddImportCommand(app)};
+      AddLintCommand(app), AddScriptCommand(app), AddInfoCommand(app), AddImportCommand(app),
+      AddTextCommand(app), AddBuildCommand(app)};
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

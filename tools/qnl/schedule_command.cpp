@@ -6,14 +6,16 @@
 #include <ostream>
 #include <string>
 
-#include "qnl/cp1252.h"
 #include "qnl/schedule_time.h"
 #include "scheduler/scheduler.h"
 #include "scheduler/timed_checks.h"
+#include "storage/cp1252.h"
 #include "storage/record_reader.h"
 
 namespace quindle::tool {
 namespace {
+
+using storage::Cp1252ToUtf8;
 
 constexpr const char* kScheduleHelp =
     "Run the scheduler's checks on a virtual clock from --from to --to and print one line per "

@@ -5,11 +5,13 @@
 #include <ostream>
 
 #include "editors/script_line.h"
-#include "qnl/cp1252.h"
 #include "qnl/macro_text_input.h"
+#include "storage/cp1252.h"
 
 namespace quindle::tool {
 namespace {
+
+using storage::Cp1252ToUtf8;
 
 constexpr const char* kScriptHelp =
     "Show a macro as the scripting editor lists it: one line per command, indented inside "

@@ -1,10 +1,10 @@
-#include "qnl/cp1252.h"
+#include "storage/cp1252.h"
 
 #include <array>
 #include <cstdint>
 #include <cstdio>
 
-namespace quindle::tool {
+namespace quindle::storage {
 namespace {
 
 // Bytes 0x80..0x9F; every other byte is the code point of the same number.
@@ -87,10 +87,12 @@ Cp1252Conversion Utf8ToCp1252(std::string_view utf8) {
       result.ok = false;
       result.errorOffset = at;
       if (length == 0) {
-        result.error = "invalid UTF-8 at byte " + std::to_string(at);
+        result.problem = "invalid UTF-8";
+        result.error = result.problem + " at byte " + std::to_string(at);
       } else {
         char hex[16];
         std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(cp));
+        result.problem = "character " + std::string(hex) + " has no Windows-1252 form";
         result.error = "character " + std::string(hex) + " at byte " + std::to_string(at) +
                        " has no Windows-1252 form";
       }
@@ -103,4 +105,4 @@ Cp1252Conversion Utf8ToCp1252(std::string_view utf8) {
   return result;
 }
 
-}  // namespace quindle::tool
+}  // namespace quindle::storage

@@ -1,8 +1,8 @@
-#include "qnl/cp1252.h"
+#include "storage/cp1252.h"
 
 #include <gtest/gtest.h>
 
-namespace quindle::tool {
+namespace quindle::storage {
 namespace {
 
 TEST(Cp1252Test, EveryByteSurvivesTheRoundTrip) {
@@ -62,4 +62,4 @@ TEST(Cp1252Test, MalformedUtf8IsAnErrorAtItsOffset) {
 }
 
 }  // namespace
-}  // namespace quindle::tool
+}  // namespace quindle::storage
