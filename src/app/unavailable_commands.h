@@ -19,11 +19,9 @@ inline constexpr std::string_view kPopupBuilderUnavailable =
     "Popup menus are built in \"Build Macro Menu\", which is not available in this version of "
     "Quindle 98.";
 
-// "&Remap", "&Network" and the printing entries of "&File".
+// "&Remap" and the printing entries of "&File".
 inline constexpr std::string_view kRemapUnavailable =
     "Key remapping is not available in this version of Quindle 98.";
-inline constexpr std::string_view kNetworkUnavailable =
-    "Sharing a macro file on a network is not available in this version of Quindle 98.";
 inline constexpr std::string_view kPrintingUnavailable =
     "Printing the macro list is not available in this version of Quindle 98.";
 inline constexpr std::string_view kMouseLocatorMissing =

@@ -204,6 +204,7 @@ void TMainWin::ToggleOption(int command, bool& option) {
 
 void TMainWin::OnTimer(UINT_PTR timerId) {
   if (tray_ && tray_->OnTimer(timerId)) return;
+  if (OnNetworkTimer(timerId)) return;
   if (scheduler_ && !closing_) scheduler_->OnTimer(timerId);
 }
 
@@ -221,6 +222,7 @@ void TMainWin::SaveWindowPlace() {
 bool TMainWin::OpenMacroFile(const std::string& path) {
   if (!context_.store.LoadMacroFile(path)) return false;
   context_.settings.currentFile = context_.store.FileName();
+  PrepareSharedFile();
   ReloadKeyRemap();
   storage::SetHotKeys(context_.lock);
   if (scheduler_) scheduler_->CheckAndSetTime();
@@ -382,7 +384,7 @@ void TMainWin::OnMenu(int id) {
       platform_->prompts.ShowMessage(kNoticeTitle, kRemapUnavailable);
       break;
     case IDM_OPTIONS_NETWORK:
-      platform_->prompts.ShowMessage(kNoticeTitle, kNetworkUnavailable);
+      OpenNetworkOptions();
       break;
     case IDM_FILE_PRINT:
     case IDM_FILE_PRINTER_FONT:

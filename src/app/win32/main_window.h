@@ -32,6 +32,7 @@
 #include "platform/win32/window_base.h"
 #include "scheduler/win32/scheduler_timers.h"
 #include "storage/macro_store.h"
+#include "storage/network_sync.h"
 #include "storage/table_lock.h"
 #include "storage/win32/named_objects.h"
 
@@ -101,8 +102,8 @@ class TMainWin final : public platform::win32::WindowBase,
   int ShowPopupMenu(const storage::MacroRecord& macro) override;
   bool CaptureRunning() override;
   bool CaptureCompleting() override;
-  bool SharedFileChanged() override { return false; }
-  void ReloadSharedFile() override {}
+  bool SharedFileChanged() override;
+  void ReloadSharedFile() override;
 
  private:
   // WindowBase
@@ -147,6 +148,17 @@ class TMainWin final : public platform::win32::WindowBase,
   bool OnCaptureMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void DoCapture();
   void EndCapture();
+
+  // The macro file shared on a network (main_window_network.cpp): the lock and its timers, the
+  // reload after another user's change, and "&Options" > "&Network".
+  class NetworkHost;
+  void StartNetwork();
+  void PrepareSharedFile();
+  bool SharedFileBusy();  // FileInUse: true when the change must not go ahead
+  void ReleaseSharedFile(bool changed);
+  bool OnNetworkTimer(UINT_PTR timerId);
+  void ReloadSharedMacroFile();
+  void OpenNetworkOptions();
 
   bool FormCreate();
   // The tray icons and tray mode (FormCreate's last step).
@@ -223,6 +235,8 @@ class TMainWin final : public platform::win32::WindowBase,
   std::unique_ptr<ListHost> listHost_;
   std::unique_ptr<IListDialogs> listDialogs_;
   std::unique_ptr<ListOperations> operations_;
+  std::unique_ptr<NetworkHost> networkHost_;
+  std::unique_ptr<storage::NetworkSync> network_;
 };
 
 }  // namespace quindle::app::win32

@@ -42,6 +42,8 @@ inline constexpr ResourceRange kImportExportDialogIds{4600, 4699};
 inline constexpr ResourceRange kDirectEditorIds{4700, 4799};
 // The macro list's grid control.
 inline constexpr ResourceRange kGridControlIds{4800, 4849};
+// "Network Considerations".
+inline constexpr ResourceRange kNetworkDialogIds{5600, 5649};
 
 constexpr bool Overlap(ResourceRange a, ResourceRange b) {
   return a.first <= b.last && b.first <= a.last;
@@ -58,6 +60,7 @@ static_assert(!Overlap(kListViewDialogIds, kListOperationDialogIds));
 static_assert(!Overlap(kListOperationDialogIds, kImportExportDialogIds));
 static_assert(!Overlap(kImportExportDialogIds, kDirectEditorIds));
 static_assert(!Overlap(kDirectEditorIds, kGridControlIds));
+static_assert(!Overlap(kGridControlIds, kNetworkDialogIds));
 // Below 100 are IDOK, IDCANCEL and the other numbers the system gives meaning to.
 static_assert(kPlaybackPromptIds.first >= 100);
 
