@@ -20,6 +20,7 @@
 #include "app/win32/button_panels.h"
 #include "app/win32/hook_exports.h"
 #include "app/win32/macro_list_panel.h"
+#include "app/win32/shared_file_timers.h"
 #include "app/win32/tray_controller.h"
 #include "capture/capture_session.h"
 #include "capture/capture_types.h"
@@ -151,7 +152,6 @@ class TMainWin final : public platform::win32::WindowBase,
 
   // The macro file shared on a network (main_window_network.cpp): the lock and its timers, the
   // reload after another user's change, and "&Options" > "&Network".
-  class NetworkHost;
   void StartNetwork();
   void PrepareSharedFile();
   bool SharedFileBusy();  // FileInUse: true when the change must not go ahead
@@ -235,7 +235,7 @@ class TMainWin final : public platform::win32::WindowBase,
   std::unique_ptr<ListHost> listHost_;
   std::unique_ptr<IListDialogs> listDialogs_;
   std::unique_ptr<ListOperations> operations_;
-  std::unique_ptr<NetworkHost> networkHost_;
+  std::unique_ptr<SharedFileTimers> networkHost_;
   std::unique_ptr<storage::NetworkSync> network_;
 };
 

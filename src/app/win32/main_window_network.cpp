@@ -7,49 +7,13 @@
 #include "app/win32/main_window.h"
 #include "app/win32/network_dialog.h"
 #include "app/win32/profile_file.h"
-#include "platform/std_file_io.h"
 #include "storage/network_sync.h"
 #include "storage/set_hotkeys.h"
 
 namespace quindle::app::win32 {
-namespace {
-
-constexpr UINT_PTR kNetTimerId = 0x5301;   // the heartbeat while this user holds the lock
-constexpr UINT_PTR kSyncTimerId = 0x5302;  // one tick a minute for the periodic reload
-constexpr UINT kNetTimerMs = 30000;
-constexpr UINT kSyncTimerMs = 60000;
-
-}  // namespace
-
-class TMainWin::NetworkHost final : public storage::INetworkSyncHost {
- public:
-  explicit NetworkHost(TMainWin& window)
-      : window_(window),
-        netTimer_(window.Handle(), kNetTimerId),
-        syncTimer_(window.Handle(), kSyncTimerId) {}
-
-  void StartNetTimer() override { netTimer_.Start(kNetTimerMs); }
-  void StopNetTimer() override { netTimer_.Stop(); }
-  void ReloadMacroFile() override { window_.ReloadSharedMacroFile(); }
-
-  void SwitchSyncTimer(bool on) {
-    if (!on) {
-      syncTimer_.Stop();
-    } else if (!syncTimer_.Running()) {
-      syncTimer_.Start(kSyncTimerMs);
-    }
-  }
-  platform::StdBinaryFiles& Files() { return files_; }
-
- private:
-  TMainWin& window_;
-  platform::StdBinaryFiles files_;
-  platform::win32::WindowTimer netTimer_;
-  platform::win32::WindowTimer syncTimer_;
-};
 
 void TMainWin::StartNetwork() {
-  networkHost_ = std::make_unique<NetworkHost>(*this);
+  networkHost_ = std::make_unique<SharedFileTimers>(Handle(), [this] { ReloadSharedMacroFile(); });
   network_ = std::make_unique<storage::NetworkSync>(networkHost_->Files(), platform_->clock,
                                                     platform_->prompts, *networkHost_);
   const Settings& s = context_.settings;
