@@ -38,7 +38,12 @@ class User:
 
     def answer(self, text_part, limit=30):
         """Waits for the message box that says `text_part` and closes it with Enter."""
-        waiting.until(lambda: self.pad.message(text_part), limit, "the message %r" % text_part)
+        try:
+            waiting.until(lambda: self.pad.message(text_part), limit,
+                          "the message %r" % text_part)
+        except AssertionError:
+            self.box.session.screenshot("network_no_message_%s.png" % self.box.name[-1])
+            raise
         self.box.key("Return")
         waiting.until(lambda: not self.pad.message(text_part), limit, "the message gone")
 
@@ -66,6 +71,11 @@ def two_users(box):
         f.write(macros.macro_file(record("Alpha", "alpha", hotkey("ctrl+alt+shift+a")),
                                   record("Bravo", "bravo", hotkey("ctrl+alt+shift+b"))))
     other = Box(box.session, box.name + "-b")
+    # The second user on a screen of its own, as on a second machine: two Wine desktops on one
+    # screen would cover each other.
+    xvfb, display = box.session.start_xvfb()
+    other.processes.append(xvfb)
+    other.env["DISPLAY"] = display
     try:
         a = User(box, shared_dir, 570, 120)
         b = User(other, shared_dir, 40, 560)
