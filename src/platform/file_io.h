@@ -17,7 +17,8 @@ enum class FileOpenMode {
   Create,     // created, or emptied when it exists
   // Read and write; created empty when missing, kept as it is otherwise. Refused while the file
   // is open elsewhere, and while it is open so no other open of it succeeds: a read, decide and
-  // write under it is one step among copies of the program.
+  // write under it is one step among copies of the program. (Files that have no sharing modes
+  // open it for reading and writing.)
   Exclusive,
 };
 

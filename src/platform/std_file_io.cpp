@@ -1,22 +1,9 @@
 #include "platform/std_file_io.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <system_error>
-#include <utility>
-
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <share.h>
-#include <sys/stat.h>
-#else
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-#endif
 
 namespace quindle::platform {
 namespace {
@@ -76,72 +63,18 @@ class StdBinaryFile final : public IBinaryFile {
   std::filebuf buffer_;
 };
 
-// A file open exclusively, on a C stream over a descriptor opened with the system's sharing: on
-// Windows no other open of the file succeeds while it is open (nor this one while another is);
-// elsewhere it holds an advisory lock that the other exclusive opens respect.
-class ExclusiveFile final : public IBinaryFile {
- public:
-  explicit ExclusiveFile(std::FILE* stream) : stream_(stream) {}
-  ~ExclusiveFile() override { Close(); }
-  ExclusiveFile(const ExclusiveFile&) = delete;
-  ExclusiveFile& operator=(const ExclusiveFile&) = delete;
-
-  static std::unique_ptr<IBinaryFile> Open(const std::string& path) {
-#ifdef _WIN32
-    const int fd =
-        _sopen(path.c_str(), _O_RDWR | _O_CREAT | _O_BINARY, _SH_DENYRW, _S_IREAD | _S_IWRITE);
-    if (fd < 0) return nullptr;
-    std::FILE* stream = _fdopen(fd, "r+b");
-    if (stream == nullptr) _close(fd);
-#else
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT, 0666);
-    if (fd < 0) return nullptr;
-    std::FILE* stream = flock(fd, LOCK_EX | LOCK_NB) == 0 ? fdopen(fd, "r+b") : nullptr;
-    if (stream == nullptr) ::close(fd);
-#endif
-    if (stream == nullptr) return nullptr;
-    return std::make_unique<ExclusiveFile>(stream);
-  }
-
-  bool Seek(std::uint64_t offset) override {
-    const auto target = static_cast<long>(offset);
-    if (stream_ == nullptr || target < 0 || static_cast<std::uint64_t>(target) != offset)
-      return false;
-    return std::fseek(stream_, target, SEEK_SET) == 0;
-  }
-  bool Read(void* buffer, std::size_t size) override {
-    return stream_ != nullptr && std::fread(buffer, 1, size, stream_) == size;
-  }
-  bool Write(const void* data, std::size_t size) override {
-    return stream_ != nullptr && std::fwrite(data, 1, size, stream_) == size;
-  }
-  std::optional<std::uint64_t> Size() override {
-    if (stream_ == nullptr) return std::nullopt;
-    const long here = std::ftell(stream_);
-    if (here < 0 || std::fseek(stream_, 0, SEEK_END) != 0) return std::nullopt;
-    const long end = std::ftell(stream_);
-    if (end < 0 || std::fseek(stream_, here, SEEK_SET) != 0) return std::nullopt;
-    return static_cast<std::uint64_t>(end);
-  }
-  bool Flush() override {
-    return stream_ != nullptr && std::fflush(stream_) == 0;
-  }
-  bool Close() override {
-    // Closing the descriptor also gives up the lock.
-    return stream_ != nullptr && std::fclose(std::exchange(stream_, nullptr)) == 0;
-  }
-
- private:
-  std::FILE* stream_;
-};
-
 }  // namespace
 
 std::unique_ptr<IBinaryFile> StdBinaryFiles::Open(std::string_view path, FileOpenMode mode) {
+  // The C++ library has no sharing modes: here an exclusive open is a read-write one, made
+  // when missing. The Windows program opens its lock files through Win32LockingFiles.
   if (mode == FileOpenMode::Exclusive) {
-    std::error_code error;
-    if (path.empty() || std::filesystem::is_directory(ToPath(path), error)) return nullptr;
-    return ExclusiveFile::Open(std::string(path));
+    if (!path.empty() && !Exists(path)) {
+      if (auto made = std::make_unique<StdBinaryFile>();
+          !made->Open(ToPath(path), FileOpenMode::Create))
+        return nullptr;
+    }
+    mode = FileOpenMode::ReadWrite;
   }
   auto file = std::make_unique<StdBinaryFile>();
   if (path.empty() || !file->Open(ToPath(path), mode)) return nullptr;

@@ -8,8 +8,8 @@
 #include <functional>
 #include <utility>
 
-#include "platform/std_file_io.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/locking_files.h"
 #include "storage/network_sync.h"
 
 namespace quindle::app::win32 {
@@ -35,13 +35,13 @@ class SharedFileTimers final : public storage::INetworkSyncHost {
       syncTimer_.Start(kSyncTimerMs);
     }
   }
-  platform::StdBinaryFiles& Files() { return files_; }
+  platform::win32::Win32LockingFiles& Files() { return files_; }
 
  private:
   static constexpr UINT kNetTimerMs = 30000;
   static constexpr UINT kSyncTimerMs = 60000;
   std::function<void()> reload_;
-  platform::StdBinaryFiles files_;
+  platform::win32::Win32LockingFiles files_;
   platform::win32::WindowTimer netTimer_;
   platform::win32::WindowTimer syncTimer_;
 };
