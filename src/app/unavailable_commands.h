@@ -1,5 +1,6 @@
-// What the system hotkeys of features that this version does not have yet say when pressed: the
-// key is already swallowed by then, so the user must learn why nothing else happened.
+// Notices of commands that cannot do what they were asked: a popup menu in the scripting editor,
+// a Mouse Locator that was not installed. The key or click is already taken by then, so the user
+// must learn why nothing else happened.
 #pragma once
 
 #include <string_view>
@@ -12,9 +13,6 @@ inline constexpr std::string_view kPopupMenuNotScripted =
     "A popup menu holds a list of macros, not a script, so it does not open in the scripting "
     "editor.  Popup menus are changed with \"Modify Popup Menu\".";
 
-// "&Network" and the printing entries of "&File".
-inline constexpr std::string_view kNetworkUnavailable =
-    "Sharing a macro file on a network is not available in this version of Quindle 98.";
 inline constexpr std::string_view kMouseLocatorMissing =
     "The Mouse Locator (MSLOCATE.EXE) could not be started.  Please make sure that it was "
     "installed in the program's folder.";

@@ -70,12 +70,12 @@ void CaptureSession::StartACapture() {
   options_ = host.CaptureDefaults();
   options_.speed = NormalSpeed(options_.speed);
   // The capture file comes first: when it cannot be made, no macro has been created either.
-  if (!CreateCaptureFile(options_)) return host.ReleaseSharedFile();
+  if (!CreateCaptureFile(options_)) return host.ReleaseSharedFile(false);
   macroFile_ = services_.store.FileName();
   const int n = AppendQuickMacro();
   if (n == 0) {
     file_.Close();
-    return host.ReleaseSharedFile();
+    return host.ReleaseSharedFile(false);
   }
   way_ = Way::Quick;
   captureNumber_ = n;
@@ -114,7 +114,7 @@ void CaptureSession::DoCapture() {
 
   // Its own record: the store's CurrentMacro may be held by an editor.
   storage::MacroRecord working{};
-  if (!services_.store.ReadMacro(n, working)) return host.ReleaseSharedFile();
+  if (!services_.store.ReadMacro(n, working)) return host.ReleaseSharedFile(false);
   bool forceProgram = false;
   {
     storage::TableGuard guard(services_.lock);
@@ -129,7 +129,7 @@ CaptureStart CaptureSession::CaptureWithDialog(int n, const storage::MacroRecord
   ICaptureHost& host = services_.host;
   if (Busy()) {
     services_.prompts.ShowMessage(kErrorTitle, kInProgressRefusal);
-    host.ReleaseSharedFile();
+    host.ReleaseSharedFile(false);
     return CaptureStart::Failed;
   }
 
@@ -146,7 +146,7 @@ CaptureStart CaptureSession::CaptureWithDialog(int n, const storage::MacroRecord
 
   const std::optional<CaptureKeysResult> result = services_.dialogs.RunCaptureKeys(request);
   if (!result) {
-    host.ReleaseSharedFile();
+    host.ReleaseSharedFile(false);
     return CaptureStart::Closed;
   }
 
@@ -159,7 +159,7 @@ CaptureStart CaptureSession::CaptureWithDialog(int n, const storage::MacroRecord
   chosen_.TopMostOnly = false;
   programScope_ = forceProgram || result->scope == ScopeChoice::Program;
   if (!CreateCaptureFile(options_)) {
-    host.ReleaseSharedFile();
+    host.ReleaseSharedFile(false);
     return CaptureStart::Failed;
   }
   macroFile_ = services_.store.FileName();
@@ -169,7 +169,7 @@ CaptureStart CaptureSession::CaptureWithDialog(int n, const storage::MacroRecord
     n = AppendNewMacro(chosen_);
     if (n == 0) {
       file_.Close();
-      host.ReleaseSharedFile();
+      host.ReleaseSharedFile(false);
       return CaptureStart::Failed;
     }
   }
@@ -326,7 +326,7 @@ void CaptureSession::Complete(int n) {
   }
   storage::SetHotKeys(services_.lock);
   host.RestoreMainWindow();
-  host.ReleaseSharedFile();
+  host.ReleaseSharedFile(written);
   if (written && way_ == Way::Dialog) host.DoAMessage(kCaptureTitle, CompletionMessage(record));
   if (written && !accepted) host.DoAMessage(kCaptureTitle, KeptDeactivated(n));
   Finish(n);
@@ -426,7 +426,7 @@ void CaptureSession::Abandon(std::string_view text) {
   const std::string told =
       std::string(text) + (way_ == Way::Quick ? DisposeQuickMacro() : std::string());
   host.RestoreMainWindow();
-  host.ReleaseSharedFile();
+  host.ReleaseSharedFile(false);
   host.DoAMessage(kErrorTitle, told);
   Finish(captureNumber_);
 }

@@ -62,7 +62,8 @@ class ICaptureHost {
   // FileInUse of a macro file shared on a network: true when the change must not go ahead (the
   // user has been told). Every call that answered false is matched by one ReleaseSharedFile.
   virtual bool SharedFileInUse() = 0;
-  virtual void ReleaseSharedFile() = 0;
+  // `changed` when the capture wrote its macro into the file.
+  virtual void ReleaseSharedFile(bool changed) = 0;
   // The on-top message window of playback and activation (OK only).
   virtual void DoAMessage(std::string_view title, std::string_view text) = 0;
   // File name of the program that owns the window in front, in the case the system reports it.

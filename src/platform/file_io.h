@@ -15,6 +15,11 @@ enum class FileOpenMode {
   ReadOnly,   // must exist; never written (a shared file on a network relies on this)
   ReadWrite,  // must exist; kept as it is
   Create,     // created, or emptied when it exists
+  // Read and write; created empty when missing, kept as it is otherwise. Refused while the file
+  // is open elsewhere, and while it is open so no other open of it succeeds: a read, decide and
+  // write under it is one step among copies of the program. (Files that have no sharing modes
+  // open it for reading and writing.)
+  Exclusive,
 };
 
 class IBinaryFile {

@@ -9,8 +9,9 @@ namespace {
 
 class MemoryBinaryFile final : public IBinaryFile {
  public:
-  MemoryBinaryFile(std::shared_ptr<std::string> content, bool writable)
-      : content_(std::move(content)), writable_(writable) {}
+  MemoryBinaryFile(std::shared_ptr<std::string> content, bool writable,
+                   std::shared_ptr<void> token = nullptr)
+      : content_(std::move(content)), writable_(writable), token_(std::move(token)) {}
 
   bool Seek(std::uint64_t offset) override {
     if (!content_ || offset > kMaxSize) return false;
@@ -44,12 +45,16 @@ class MemoryBinaryFile final : public IBinaryFile {
 
   bool Flush() override { return content_ != nullptr; }
 
-  bool Close() override { return std::exchange(content_, nullptr) != nullptr; }
+  bool Close() override {
+    token_.reset();
+    return std::exchange(content_, nullptr) != nullptr;
+  }
 
  private:
   static constexpr std::size_t kMaxSize = std::size_t{1} << 31;
   std::shared_ptr<std::string> content_;
   bool writable_;
+  std::shared_ptr<void> token_;  // held while the file is open exclusively
   std::size_t position_ = 0;
 };
 
@@ -67,7 +72,19 @@ std::optional<std::string> MemoryBinaryFiles::Content(std::string_view path) con
 
 std::unique_ptr<IBinaryFile> MemoryBinaryFiles::Open(std::string_view path, FileOpenMode mode) {
   if (path.empty()) return nullptr;
+  const auto held = exclusive_.find(path);
+  if (held != exclusive_.end() && !held->second.expired()) return nullptr;
   auto it = files_.find(path);
+  if (mode == FileOpenMode::Exclusive) {
+    if (it == files_.end()) {
+      it = files_.emplace(std::string(path), std::make_shared<std::string>()).first;
+    } else if (it->second.use_count() > 1) {
+      return nullptr;  // open elsewhere
+    }
+    auto token = std::make_shared<int>(0);
+    exclusive_.insert_or_assign(std::string(path), std::weak_ptr<void>(token));
+    return std::make_unique<MemoryBinaryFile>(it->second, true, std::move(token));
+  }
   if (mode == FileOpenMode::Create) {
     // Emptied in place: every file open on it sees the truncation, as on a disk.
     if (it == files_.end())

@@ -29,6 +29,9 @@ class MemoryBinaryFiles final : public IBinaryFiles {
   // Each content is shared with the files open on it, so an open file keeps working after its
   // name is removed or replaced, as an open file on a disk does.
   std::map<std::string, std::shared_ptr<std::string>, std::less<>> files_;
+  // The files open exclusively: each open file holds its token, so the entry expires when the
+  // file is closed or destroyed.
+  std::map<std::string, std::weak_ptr<void>, std::less<>> exclusive_;
 };
 
 }  // namespace quindle::platform

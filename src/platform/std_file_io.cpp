@@ -66,6 +66,16 @@ class StdBinaryFile final : public IBinaryFile {
 }  // namespace
 
 std::unique_ptr<IBinaryFile> StdBinaryFiles::Open(std::string_view path, FileOpenMode mode) {
+  // The C++ library has no sharing modes: here an exclusive open is a read-write one, made
+  // when missing. The Windows program opens its lock files through Win32LockingFiles.
+  if (mode == FileOpenMode::Exclusive) {
+    if (!path.empty() && !Exists(path)) {
+      if (auto made = std::make_unique<StdBinaryFile>();
+          !made->Open(ToPath(path), FileOpenMode::Create))
+        return nullptr;
+    }
+    mode = FileOpenMode::ReadWrite;
+  }
   auto file = std::make_unique<StdBinaryFile>();
   if (path.empty() || !file->Open(ToPath(path), mode)) return nullptr;
   return file;

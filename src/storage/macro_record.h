@@ -145,6 +145,17 @@ struct ActivationBlock {
   Flag IsNT;          // 16
 };
 
+// The sync file beside a macro file shared on a network: the whole file is this one record. It
+// is at once the writers' advisory lock and the change counter that tells readers to reload.
+inline constexpr std::int16_t kSyncHeld = 1;
+inline constexpr std::int16_t kSyncFree = 2;
+
+struct SyncRecord {
+  LeI32 Counter;    // 0: raised by one by every writer that changed the macro file
+  LeI16 State;      // 4: kSyncHeld or kSyncFree
+  LeF64 Heartbeat;  // 6: the holder's date-time, refreshed while it holds the lock
+};
+
 #pragma pack(pop)
 
 // A new macro before anything else is set: its nickname, activation, scope and text, enabled and
@@ -238,6 +249,11 @@ static_assert(offsetof(ActivationBlock, CbtHook) == 4);
 static_assert(offsetof(ActivationBlock, MainWindow2) == 8);
 static_assert(offsetof(ActivationBlock, MainWindow3) == 12);
 static_assert(offsetof(ActivationBlock, IsNT) == 16);
+
+static_assert(sizeof(SyncRecord) == 14);
+static_assert(offsetof(SyncRecord, Counter) == 0);
+static_assert(offsetof(SyncRecord, State) == 4);
+static_assert(offsetof(SyncRecord, Heartbeat) == 6);
 
 // Names of the shared objects.
 inline constexpr const char* kTableBlockName = "QNBA1ZTW";

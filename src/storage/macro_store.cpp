@@ -266,7 +266,10 @@ bool MacroStore::WriteMacro(int n, const MacroRecord& record) {
 
 bool MacroStore::DeleteMacro(int n) {
   auto source = files_.Open(fileName_, platform::FileOpenMode::ReadWrite);
-  if (!source) return false;
+  if (!source) {
+    prompts_.ShowMessage(kErrorTitle, kRemoveNotOpened);
+    return false;
+  }
   const auto size = source->Size();
   if (!size) {
     prompts_.ShowMessage(kErrorTitle, kFileNotRead);
@@ -277,10 +280,16 @@ bool MacroStore::DeleteMacro(int n) {
 
   // The shortened file is built beside the current one and then takes its place in one step,
   // so a failure or a crash part-way leaves the old file whole.
+  // A copy left by a removal that broke off is removed first rather than emptied in place: a
+  // copy that another user is still writing must not be cut short under them.
   const std::string scratch = ScratchName(fileName_);
+  if (files_.Exists(scratch) && !files_.RemoveFile(scratch)) {
+    prompts_.ShowMessage(kErrorTitle, kRemoveScratchInUse);
+    return false;
+  }
   auto target = files_.Open(scratch, platform::FileOpenMode::Create);
   if (!target) {
-    prompts_.ShowMessage(kErrorTitle, kFileNotWritten);
+    prompts_.ShowMessage(kErrorTitle, kRemoveScratchNotMade);
     return false;
   }
   auto abandon = [&](std::string_view text) {
@@ -305,7 +314,7 @@ bool MacroStore::DeleteMacro(int n) {
   target.reset();
   if (!files_.ReplaceFile(scratch, fileName_)) {
     files_.RemoveFile(scratch);
-    prompts_.ShowMessage(kErrorTitle, kFileNotWritten);
+    prompts_.ShowMessage(kErrorTitle, kRemoveNotReplaced);
     return false;
   }
   return true;

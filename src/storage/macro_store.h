@@ -22,6 +22,21 @@ inline constexpr std::string_view kNewFileFailed = "New file could not be create
 inline constexpr std::string_view kSavingFailed = "Saving of keystrokes failed.";
 inline constexpr std::string_view kFileNotRead = "The macro file could not be read.";
 inline constexpr std::string_view kFileNotWritten = "The macro file could not be written.";
+// A removal rewrites the whole file through a working copy beside it (its name with ".tmp"
+// added); on a shared folder each step can meet another user or a folder that is read-only.
+inline constexpr std::string_view kRemoveNotOpened =
+    "The macro file could not be opened for writing: it may be read-only, or another user may "
+    "have it open.  Nothing was removed.";
+inline constexpr std::string_view kRemoveScratchInUse =
+    "An earlier working copy of the macro file (its name with \".tmp\" added) could not be "
+    "removed: it may be read-only, or another user may be removing a macro.  Nothing was "
+    "removed.";
+inline constexpr std::string_view kRemoveScratchNotMade =
+    "The working copy of the macro file (its name with \".tmp\" added) could not be made: its "
+    "folder may be read-only.  Nothing was removed.";
+inline constexpr std::string_view kRemoveNotReplaced =
+    "The macro file could not be replaced by its shortened copy: another user may have it "
+    "open.  Nothing was removed.";
 inline constexpr std::string_view kFileChanged =
     "The macro file no longer matches the macros loaded from it.  Saving of keystrokes failed.";
 inline constexpr std::string_view kTableNotLocked =

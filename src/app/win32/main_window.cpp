@@ -209,6 +209,7 @@ void TMainWin::ToggleOption(int command, bool& option) {
 
 void TMainWin::OnTimer(UINT_PTR timerId) {
   if (tray_ && tray_->OnTimer(timerId)) return;
+  if (OnNetworkTimer(timerId)) return;
   if (scheduler_ && !closing_) scheduler_->OnTimer(timerId);
 }
 
@@ -226,6 +227,7 @@ void TMainWin::SaveWindowPlace() {
 bool TMainWin::OpenMacroFile(const std::string& path) {
   if (!context_.store.LoadMacroFile(path)) return false;
   context_.settings.currentFile = context_.store.FileName();
+  PrepareSharedFile();
   ReloadKeyRemap();
   storage::SetHotKeys(context_.lock);
   if (scheduler_) scheduler_->CheckAndSetTime();
@@ -388,7 +390,7 @@ void TMainWin::OnMenu(int id) {
       OpenRemapper();
       break;
     case IDM_OPTIONS_NETWORK:
-      platform_->prompts.ShowMessage(kNoticeTitle, kNetworkUnavailable);
+      OpenNetworkOptions();
       break;
     case IDM_FILE_PRINT:
     case IDM_FILE_PRINTER_FONT:

@@ -22,6 +22,7 @@
 #include "app/win32/macro_list_panel.h"
 #include "app/win32/popup_menu_host.h"
 #include "app/win32/print_list.h"
+#include "app/win32/shared_file_timers.h"
 #include "app/win32/tray_controller.h"
 #include "capture/capture_session.h"
 #include "capture/capture_types.h"
@@ -34,6 +35,7 @@
 #include "platform/win32/window_base.h"
 #include "scheduler/win32/scheduler_timers.h"
 #include "storage/macro_store.h"
+#include "storage/network_sync.h"
 #include "storage/table_lock.h"
 #include "storage/win32/named_objects.h"
 
@@ -103,8 +105,8 @@ class TMainWin final : public platform::win32::WindowBase,
   int ShowPopupMenu(const storage::MacroRecord& macro) override;
   bool CaptureRunning() override;
   bool CaptureCompleting() override;
-  bool SharedFileChanged() override { return false; }
-  void ReloadSharedFile() override {}
+  bool SharedFileChanged() override;
+  void ReloadSharedFile() override;
 
  private:
   // WindowBase
@@ -154,6 +156,16 @@ class TMainWin final : public platform::win32::WindowBase,
   bool OnCaptureMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void DoCapture();
   void EndCapture();
+
+  // The macro file shared on a network (main_window_network.cpp): the lock and its timers, the
+  // reload after another user's change, and "&Options" > "&Network".
+  void StartNetwork();
+  void PrepareSharedFile();
+  bool SharedFileBusy();  // FileInUse: true when the change must not go ahead
+  void ReleaseSharedFile(bool changed);
+  bool OnNetworkTimer(UINT_PTR timerId);
+  void ReloadSharedMacroFile();
+  void OpenNetworkOptions();
 
   bool FormCreate();
   // The tray icons and tray mode (FormCreate's last step).
@@ -234,6 +246,8 @@ class TMainWin final : public platform::win32::WindowBase,
   std::unique_ptr<IListDialogs> listDialogs_;
   std::unique_ptr<ListOperations> operations_;
   std::unique_ptr<ListPrinter> printer_;
+  std::unique_ptr<SharedFileTimers> networkHost_;
+  std::unique_ptr<storage::NetworkSync> network_;
 };
 
 }  // namespace quindle::app::win32

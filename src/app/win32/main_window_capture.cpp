@@ -16,9 +16,8 @@ class TMainWin::CaptureHost final : public capture::ICaptureHost {
   explicit CaptureHost(TMainWin& window) : window_(window) {}
 
   bool BrowseMode() override { return window_.options_.browse || window_.options_.browseAll; }
-  // The macro file is not shared on a network yet: nothing else can be changing it.
-  bool SharedFileInUse() override { return false; }
-  void ReleaseSharedFile() override {}
+  bool SharedFileInUse() override { return window_.SharedFileBusy(); }
+  void ReleaseSharedFile(bool changed) override { window_.ReleaseSharedFile(changed); }
   void DoAMessage(std::string_view title, std::string_view text) override {
     window_.DoAMessage(title, text);
   }

@@ -88,6 +88,7 @@ bool TMainWin::FormCreate() {
   macroList_.SelectRowOrLast(1);
   UpdateMacroMenu();
   StartScheduler();
+  StartNetwork();
   StartCapture();
   StartListOperations();
   UpdateLastFilesMenu();

@@ -119,9 +119,11 @@ void TMainWin::OpenAppearance() {
 
 void TMainWin::ImportMacros() {
   if (capture_ && capture_->RefuseWhileBusy()) return;
+  if (SharedFileBusy()) return;
   platform::StdBinaryFiles files;
   const std::size_t imported =
       TMyImport(files, context_.store, context_.lock, platform_->clock).Run(Handle());
+  ReleaseSharedFile(imported > 0);
   if (imported == 0) return;
   // The appends rebuilt the hotkey-in-use flags; imported macros may be timed.
   FillList();

@@ -16,8 +16,7 @@
 
 namespace quindle::app::win32 {
 
-// The list and the rebuilds as the controller sees them. The network lock takes and releases
-// nothing while no macro file is shared on a network.
+// The list, the network lock and the rebuilds as the controller sees them.
 class TMainWin::ListHost final : public IMacroListView, public INetworkLock, public IListRebuilds {
  public:
   explicit ListHost(TMainWin& window) : window_(window) {}
@@ -43,8 +42,8 @@ class TMainWin::ListHost final : public IMacroListView, public INetworkLock, pub
   void Repaint() override { window_.FillList(); }
 
   // INetworkLock
-  bool FileInUse() override { return false; }
-  void ReleaseSyncFile(bool /*changed*/) override {}
+  bool FileInUse() override { return window_.SharedFileBusy(); }
+  void ReleaseSyncFile(bool changed) override { window_.ReleaseSharedFile(changed); }
 
   // IListRebuilds
   void CheckAndSetTime() override {

@@ -47,6 +47,8 @@ inline constexpr ResourceRange kRemapDialogIds{4850, 4899};
 // The popup menus: "Choose A Macro" (with one icon button per member), "Build Macro Menu", the
 // menu icon and the menus' tray icons.
 inline constexpr ResourceRange kPopupMenuIds{5200, 5799};
+// "Network Considerations".
+inline constexpr ResourceRange kNetworkDialogIds{5800, 5849};
 
 constexpr bool Overlap(ResourceRange a, ResourceRange b) {
   return a.first <= b.last && b.first <= a.last;
@@ -65,6 +67,7 @@ static_assert(!Overlap(kImportExportDialogIds, kDirectEditorIds));
 static_assert(!Overlap(kDirectEditorIds, kGridControlIds));
 static_assert(!Overlap(kGridControlIds, kRemapDialogIds));
 static_assert(!Overlap(kRemapDialogIds, kPopupMenuIds));
+static_assert(!Overlap(kPopupMenuIds, kNetworkDialogIds));
 // Below 100 are IDOK, IDCANCEL and the other numbers the system gives meaning to.
 static_assert(kPlaybackPromptIds.first >= 100);
 

@@ -134,10 +134,17 @@ class Session:
         return False
 
     def _start_x(self, xkb_rules):
+        self.xvfb, self.display = self.start_xvfb(xkb_rules)
+        self.log("Xvfb on %s (pid %d)" % (self.display, self.xvfb.pid))
+
+    def start_xvfb(self, xkb_rules=None):
+        """Starts an X server of the harness's size: (process, display). A scenario with two
+        users gives the second one a screen of its own, as a second machine has."""
+        xkb_rules = xkb_rules or os.path.join(self.work, "xkb")
         read_end, write_end = os.pipe()
         # -noreset: by default the server starts afresh whenever its last client leaves, and
         # the harness's own short-lived clients (xdotool, import) come and go between Wine's.
-        self.xvfb = subprocess.Popen(
+        xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-xkbdir", xkb_rules, "-screen", "0",
              "%dx%dx24" % (SCREEN_WIDTH, SCREEN_HEIGHT), "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -146,8 +153,9 @@ class Session:
         deadline = time.monotonic() + 30
         # Xvfb writes the display number it picked once it accepts connections.
         while not number.endswith(b"\n"):
-            if time.monotonic() > deadline or self.xvfb.poll() is not None:
+            if time.monotonic() > deadline or xvfb.poll() is not None:
                 os.close(read_end)
+                end_process(xvfb)
                 raise RuntimeError("Xvfb did not start")
             readable, _, _ = select.select([read_end], [], [], waiting.POLL_SECONDS)
             if not readable:
@@ -157,8 +165,7 @@ class Session:
                 break
             number += chunk
         os.close(read_end)
-        self.display = ":" + number.decode().strip()
-        self.log("Xvfb on %s (pid %d)" % (self.display, self.xvfb.pid))
+        return xvfb, ":" + number.decode().strip()
 
     def _keyboard_as_on_a_pc(self):
         """Xvfb's keymap also puts ( and ) on two extra keys (the keypad parentheses, which a PC

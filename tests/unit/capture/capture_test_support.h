@@ -116,7 +116,9 @@ class FakeHost final : public ICaptureHost {
     log.push_back("in use?");
     return sharedInUse;
   }
-  void ReleaseSharedFile() override { log.push_back("release"); }
+  void ReleaseSharedFile(bool changed) override {
+    log.push_back(changed ? "release changed" : "release");
+  }
   void DoAMessage(std::string_view title, std::string_view text) override {
     messages.push_back({std::string(title), std::string(text)});
     log.push_back("message " + std::string(title));

@@ -161,8 +161,9 @@ TEST_F(QuickCaptureTest, TypletAnswerGivesHotkeyNumber20000AndTheNames) {
   // No completion message after a quick capture; the dialog saw the table with the new macro.
   EXPECT_TRUE(host.messages.empty());
   EXPECT_EQ(dialogs.completeCountSeen, kNew);
-  EXPECT_EQ(host.log, (std::vector<std::string>{"in use?", "icon on", "icon off", "show",
-                                                "hide again", "restore", "release", "refill 6"}));
+  EXPECT_EQ(host.log,
+            (std::vector<std::string>{"in use?", "icon on", "icon off", "show", "hide again",
+                                      "restore", "release changed", "refill 6"}));
 }
 
 TEST_F(QuickCaptureTest, HotkeyAnswerWithProgramScopeTakesTheProgramCutTo30) {

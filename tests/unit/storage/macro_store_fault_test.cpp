@@ -28,10 +28,13 @@ TEST_F(MacroStoreFaultTest, DeleteLeavesTheOldFileWholeWhateverCallFails) {
     ShownMessage message;
   };
   const Case cases[] = {
-      {FileCall::Size, 1, kNotRead},          {FileCall::Seek, 1, kNotRead},
-      {FileCall::Read, 7, kNotRead},          {FileCall::Write, 6, kNotWritten},
-      {FileCall::Close, 1, kNotWritten},      {FileCall::Replace, 1, kNotWritten},
-      {FileCall::OpenCreate, 1, kNotWritten},
+      {FileCall::Size, 1, kNotRead},
+      {FileCall::Seek, 1, kNotRead},
+      {FileCall::Read, 7, kNotRead},
+      {FileCall::Write, 6, kNotWritten},
+      {FileCall::Close, 1, kNotWritten},
+      {FileCall::Replace, 1, {"Error", std::string(kRemoveNotReplaced)}},
+      {FileCall::OpenCreate, 1, {"Error", std::string(kRemoveScratchNotMade)}},
   };
   for (const Case& c : cases) {
     for (int nth = 1; nth <= c.calls; ++nth) {
@@ -50,11 +53,36 @@ TEST_F(MacroStoreFaultTest, DeleteLeavesTheOldFileWholeWhateverCallFails) {
   EXPECT_EQ(FileRecords(), 6u);
 }
 
-TEST_F(MacroStoreFaultTest, DeleteIsSilentWhenTheFileCannotBeOpened) {
+TEST_F(MacroStoreFaultTest, DeleteSaysSoWhenTheFileCannotBeOpenedForWriting) {
   files.FailNth(FileCall::OpenReadWrite, 1);
   EXPECT_FALSE(store.DeleteMacro(2));
-  EXPECT_TRUE(prompts.shown.empty());
+  EXPECT_EQ(prompts.shown, (std::vector<ShownMessage>{{"Error", std::string(kRemoveNotOpened)}}));
   EXPECT_EQ(ReadBytes(path), original);
+}
+
+TEST_F(MacroStoreFaultTest, DeleteRemovesALeftOverWorkingCopyOrStopsWhenItCannot) {
+  const std::string scratch = path + ".tmp";
+  const struct {
+    bool removable;
+    std::vector<ShownMessage> shown;
+  } cases[] = {{false, {{"Error", std::string(kRemoveScratchInUse)}}}, {true, {}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.removable);
+    prompts.shown.clear();
+    // Longer than the new file: emptied in place, its tail would have stayed.
+    WriteBytes(scratch, std::string(20000, 'x'));
+    if (!c.removable) files.FailNth(FileCall::Remove, 1);
+    EXPECT_EQ(store.DeleteMacro(2), c.removable);
+    files.Heal();
+    EXPECT_EQ(prompts.shown, c.shown);
+    if (c.removable) {
+      EXPECT_EQ(FileRecords(), 6u);
+      EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"QUINX.QNL"}));
+    } else {
+      EXPECT_EQ(ReadBytes(path), original);
+      EXPECT_EQ(ReadBytes(scratch).size(), 20000u);
+    }
+  }
 }
 
 TEST_F(MacroStoreFaultTest, FailedAppendIsReportedUndoneAndTheNextAppendLandsInPlace) {
