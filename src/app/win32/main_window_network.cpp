@@ -52,7 +52,12 @@ bool TMainWin::OnNetworkTimer(UINT_PTR timerId) {
   // Not under a change of this user's own, nor under a capture: the file cannot have changed
   // behind the lock this user holds, and a capture's macro goes into the list it began with.
   if (closing_ || network_->Holding() || CaptureRunning() || CaptureCompleting()) return true;
-  if (network_->CountSyncMinute(context_.settings.syncMinutes)) ReloadSharedMacroFile();
+  if (!network_->CountSyncMinute(context_.settings.syncMinutes)) return true;
+  // The counter is read before the file: what is loaded is then at least as new as the counter
+  // taken as known, so this user's next change is not refused as if the file had changed, and a
+  // change that comes in between is still noticed.
+  PrepareSharedFile();
+  ReloadSharedMacroFile();
   return true;
 }
 
