@@ -36,7 +36,11 @@ std::optional<MacroRecord> NewMacroAt(ImportKind kind, std::span<const std::uint
     case ImportKind::Vx2: {
       const auto old = Vx2RecordAt(bytes, index);
       if (!old) return std::nullopt;
-      return MacroFromVx2(*old, 0.0);
+      // A popup menu's record holds its member count where the old text goes: a text that does
+      // not read as one would put a damaged menu into the macro file.
+      const MacroRecord converted = MacroFromVx2(*old, 0.0);
+      if (!IsSoundRecord(converted)) return std::nullopt;
+      return converted;
     }
     case ImportKind::Tpl: {
       const auto typlet = TplRecordAt(bytes, index);

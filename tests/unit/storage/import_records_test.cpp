@@ -146,6 +146,8 @@ TEST(ImportRecordsTest, ShortAndDamagedSourcesListNothing) {
   std::memset(unterminated.Text, 'a', sizeof unterminated.Text);
   Vx2Record badScope = OldMacro("x", false);
   badScope.ScopeKind = 9;
+  Vx2Record badMenu = OldMacro("\xff\xff", false);  // as a menu: 65535 members
+  badMenu.ScopeKind = ScopePopupMenu;
   TplRecord longTyplet = Typlet("abc", "x", false);
   longTyplet.Typlet.length = 11;
   TplRecord openText = Typlet("abc", "x", false);
@@ -171,6 +173,7 @@ TEST(ImportRecordsTest, ShortAndDamagedSourcesListNothing) {
       {"A.VX2", BytesOf<Vx2Record>({OldMacro("x", false), longName}), ImportDamaged(2), 0},
       {"A.VX2", BytesOf<Vx2Record>({unterminated}), ImportDamaged(1), 0},
       {"A.VX2", BytesOf<Vx2Record>({badScope}), ImportDamaged(1), 0},
+      {"A.VX2", oneVx2 + BytesOf<Vx2Record>({badMenu}), ImportDamaged(2), 0},
       {"A.TPL", BytesOf<TplRecord>({longTyplet}), ImportDamaged(1), 0},
       {"A.TPL", oneTpl + BytesOf<TplRecord>({openText}), ImportDamaged(2), 0},
       {"A.QNL", BytesOf<MacroRecord>({badHotkey}), ImportDamaged(1), 0},
