@@ -1,5 +1,6 @@
 // Which macro a hotkey means for the window in front. Both programs must answer the same way: a
 // key that the hook swallows and the main program does not resolve is lost.
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -40,42 +41,76 @@ bool UpperTextContains(const char* upperText, std::size_t textLength,
   return false;
 }
 
-// Which character pairs occur in a text: a test of one bit that rules out most scope texts
-// before the search proper. Worth it when many scoped macros share one hotkey.
+// Which character pairs occur in the title in front: a test of a few bits that rules out most
+// scope texts before the search proper, as each hotkey press compares the title with every
+// scoped macro of its code. A pair is the 6-bit classes of its two characters, the low bits of
+// the upper-cased code, which are exact for space, digits, punctuation and capital letters;
+// other characters share classes, which only lets a text through to the search.
 class PairFilter {
  public:
   void Build(const char* upperText, std::size_t length) noexcept {
-    for (std::size_t i = 0; i + 1 < length; ++i) Set(Hash(upperText[i], upperText[i + 1]));
+    std::memset(bits_, 0, sizeof(bits_));
+    for (std::size_t i = 0; i + 1 < length; ++i) Set(Pair(upperText[i], upperText[i + 1]));
   }
+  // False only when some pair of `part` (compared upper-cased) is not in the text, so that the
+  // text cannot contain it.
   bool MayContain(std::string_view part) const noexcept {
-    return part.size() < 2 || Test(Hash(UpperAToZ(part[0]), UpperAToZ(part[1])));
+    for (std::size_t i = 1; i < part.size(); ++i) {
+      if (!Test(Pair(part[i - 1], part[i]))) return false;
+    }
+    return true;
   }
+  // False only when a text starting with `a` and `b` cannot occur in the text.
+  bool MayStartWith(char a, char b) const noexcept { return Test(Pair(a, b)); }
 
  private:
-  static constexpr std::size_t kBits = 4096;
-  static std::size_t Hash(char a, char b) noexcept {
-    const auto x = static_cast<unsigned char>(a);
-    const auto y = static_cast<unsigned char>(b);
-    return ((static_cast<std::size_t>(x) << 4) ^ y) % kBits;
+  static constexpr std::size_t kClassBits = 6;
+  static constexpr std::size_t kBits = std::size_t{1} << (2 * kClassBits);
+  // The class of every byte, upper-casing included, so that the scope texts, stored as typed,
+  // need no upper-casing of their own.
+  static constexpr std::array<std::uint8_t, 256> kClass = [] {
+    std::array<std::uint8_t, 256> classes{};
+    for (std::size_t c = 0; c < classes.size(); ++c) {
+      const auto upper = static_cast<unsigned char>(UpperAToZ(static_cast<char>(c)));
+      classes[c] = static_cast<std::uint8_t>(upper & ((1u << kClassBits) - 1));
+    }
+    return classes;
+  }();
+  static std::size_t Pair(char a, char b) noexcept {
+    return (std::size_t{kClass[static_cast<unsigned char>(a)]} << kClassBits) |
+           kClass[static_cast<unsigned char>(b)];
   }
   void Set(std::size_t bit) noexcept { bits_[bit / 64] |= std::uint64_t{1} << (bit % 64); }
   bool Test(std::size_t bit) const noexcept { return ((bits_[bit / 64] >> (bit % 64)) & 1u) != 0; }
-  std::uint64_t bits_[kBits / 64] = {};
+  // Cleared by Build: the filter is built only when a hotkey has a scoped macro.
+  std::uint64_t bits_[kBits / 64];
 };
 
 // What pass 1 compares with: the title of the window in front and the program that owns it,
-// upper case. Read only when the hotkey has a scoped macro at all, as most hotkeys are global.
+// upper case.
 class Front {
  public:
-  explicit Front(const storage::SharedMacroTable& table, IHookEnv& env) noexcept
-      : table_(table), env_(env) {}
-
   // False when there is no window in front or it is a pause dialog: pass 1 does not apply.
-  bool Usable() noexcept {
-    if (!read_) Read();
-    return usable_;
+  bool Read(const storage::SharedMacroTable& table, IHookEnv& env) noexcept {
+    const Hwnd front = env.Foreground();
+    if (front == 0) return false;
+    std::size_t length = env.WindowTitle(front, title_, kTitleBuffer);
+    if (length >= kTitleBuffer) length = kTitleBuffer - 1;
+    for (std::size_t i = 0; i < length; ++i) title_[i] = UpperAToZ(title_[i]);
+    titleLength_ = length;
+    if (UpperTextContains(title_, length, {kPauseMark, kPauseMarkLength})) return false;
+    // Stored upper case by the main program; upper-cased again in case another writer did not.
+    const auto stored = table.ForegroundProgram.View();
+    for (std::size_t i = 0; i < stored.size(); ++i) program_[i] = UpperAToZ(stored[i]);
+    programLength_ = stored.size();
+    titleFilter_.Build(title_, titleLength_);
+    return true;
   }
-  bool TitleHas(std::string_view part) const noexcept {
+  // Only after Read answered true.
+  bool TitleHas(const storage::PString<20>& text) const noexcept {
+    // The first pair, straight from the stored bytes, rules out most texts.
+    if (text.length >= 2 && !titleFilter_.MayStartWith(text.chars[0], text.chars[1])) return false;
+    const std::string_view part = text.View();
     return titleFilter_.MayContain(part) && UpperTextContains(title_, titleLength_, part);
   }
   bool ProgramHas(std::string_view part) const noexcept {
@@ -83,33 +118,30 @@ class Front {
   }
 
  private:
-  void Read() noexcept {
-    read_ = true;
-    const Hwnd front = env_.Foreground();
-    if (front == 0) return;
-    std::size_t length = env_.WindowTitle(front, title_, kTitleBuffer);
-    if (length >= kTitleBuffer) length = kTitleBuffer - 1;
-    for (std::size_t i = 0; i < length; ++i) title_[i] = UpperAToZ(title_[i]);
-    titleLength_ = length;
-    if (UpperTextContains(title_, length, {kPauseMark, kPauseMarkLength})) return;
-    // Stored upper case by the main program; upper-cased again in case another writer did not.
-    const auto stored = table_.ForegroundProgram.View();
-    for (std::size_t i = 0; i < stored.size(); ++i) program_[i] = UpperAToZ(stored[i]);
-    programLength_ = stored.size();
-    titleFilter_.Build(title_, titleLength_);
-    usable_ = true;
-  }
-
-  const storage::SharedMacroTable& table_;
-  IHookEnv& env_;
-  bool read_ = false;
-  bool usable_ = false;
-  char title_[kTitleBuffer] = {};
+  // Written by Read before anything reads them; left uninitialised, as most key presses never
+  // look at them.
+  char title_[kTitleBuffer];
   std::size_t titleLength_ = 0;
-  char program_[storage::PString<250>::kCapacity] = {};
+  char program_[storage::PString<250>::kCapacity];
   std::size_t programLength_ = 0;
   PairFilter titleFilter_;
 };
+
+// A 16-bit field's two bytes as one host number, compared only with RawOf of a value: one load
+// per slot instead of assembling the value byte by byte, and the same answer on any host.
+template <typename T>
+std::uint16_t Raw(const storage::LeInt<T>& field) noexcept {
+  static_assert(sizeof(T) == sizeof(std::uint16_t));
+  std::uint16_t raw;
+  std::memcpy(&raw, field.bytes, sizeof(raw));
+  return raw;
+}
+template <typename T>
+std::uint16_t RawOf(T value) noexcept {
+  storage::LeInt<T> field{};
+  field.Set(value);
+  return Raw(field);
+}
 
 // A top-level window named by a window-scoped macro: its exact title first, else any title that
 // contains the text.
@@ -139,28 +171,42 @@ bool ContainsUpper(const char* text, std::size_t textLength, const char* part,
 
 int FindMacroInScope(const storage::SharedMacroTable& table, IHookEnv& env, int code) noexcept {
   if (code < 0 || code >= static_cast<int>(storage::kHotkeyCount)) return -1;
-  // One scan serves both passes. Pass 1 answers with the first window- or program-scoped macro
-  // that matches what is in front, so the scan can stop there. Pass 2 answers with the first
-  // window-scoped macro (TopMostOnly 0) whose window exists, else with the last global one; the
-  // scan notes both kinds on the way. A program-scoped macro is never chosen in pass 2: the
-  // main program cannot bring a program to the front, so it would not resolve the key either
-  // and the key would be lost.
-  Front front(table, env);
+  // One scan serves both passes. Pass 1 answers with the first window- or
+  // program-scoped macro that matches what is in front, so the scan can stop there. Pass 2 answers
+  // with the first window-scoped macro (TopMostOnly 0) whose window exists, else with the last
+  // global one; the walk notes both kinds on the way. A program-scoped macro is never chosen in
+  // pass 2: the main program cannot bring a program to the front, so it would not resolve the key
+  // either and the key would be lost.
+  // What is in front is read once a scoped macro turns up: most hotkeys are global.
+  Front front;
+  bool frontRead = false;
+  bool usable = false;
+  const auto frontUsable = [&]() noexcept {
+    if (!frontRead) {
+      frontRead = true;
+      usable = front.Read(table, env);
+    }
+    return usable;
+  };
+  const std::uint16_t wanted = RawOf(static_cast<std::uint16_t>(code));
+  const std::uint16_t window = RawOf<std::int16_t>(storage::ScopeWindow);
+  const std::uint16_t program = RawOf<std::int16_t>(storage::ScopeProgram);
+  const std::uint16_t global = RawOf<std::int16_t>(storage::ScopeGlobal);
+  const std::uint16_t popupMenu = RawOf<std::int16_t>(storage::ScopePopupMenu);
+  const std::uint16_t system = RawOf<std::int16_t>(storage::ScopeSystem);
   int candidate = -1;
   std::uint16_t windowScoped[storage::kMaxMacros];
   std::size_t windowCount = 0;
-  const auto wanted = static_cast<std::uint16_t>(code);
   const std::size_t count = table.SafeCount();
   for (std::size_t i = 0; i < count; ++i) {
-    if (table.HotkeyNumber[i].Get() != wanted || !table.Enabled[i]) continue;
-    const std::int16_t kind = table.ScopeKind[i];
-    if (kind == storage::ScopeWindow) {
-      if (front.Usable() && front.TitleHas(table.ScopeText[i].View())) return static_cast<int>(i);
+    if (Raw(table.HotkeyNumber[i]) != wanted || !table.Enabled[i]) continue;
+    const std::uint16_t kind = Raw(table.ScopeKind[i]);
+    if (kind == window) {
+      if (frontUsable() && front.TitleHas(table.ScopeText[i])) return static_cast<int>(i);
       if (!table.TopMostOnly[i]) windowScoped[windowCount++] = static_cast<std::uint16_t>(i);
-    } else if (kind == storage::ScopeProgram) {
-      if (front.Usable() && front.ProgramHas(table.ScopeText[i].View())) return static_cast<int>(i);
-    } else if (kind == storage::ScopeGlobal || kind == storage::ScopePopupMenu ||
-               kind == storage::ScopeSystem) {
+    } else if (kind == program) {
+      if (frontUsable() && front.ProgramHas(table.ScopeText[i].View())) return static_cast<int>(i);
+    } else if (kind == global || kind == popupMenu || kind == system) {
       candidate = static_cast<int>(i);
     }
   }
