@@ -21,14 +21,19 @@ namespace {
 
 using namespace quindle;
 
-std::string WriteTypletFile() {
+// Typlet names "zq000".."zq499", or with `lettersLast` "zq00a".."zq19f", so that every letter
+// typed ends about 19 of them.
+std::string WriteTypletFile(bool lettersLast) {
   const std::filesystem::path path =
       std::filesystem::temp_directory_path() / "quindle_typlet_bench.qnl";
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   for (int i = 0; i < 500; ++i) {
     storage::MacroRecord record{};
     char name[16];
-    std::snprintf(name, sizeof(name), "zq%03d", i);
+    if (lettersLast)
+      std::snprintf(name, sizeof(name), "zq%02d%c", i / 26, 'a' + i % 26);
+    else
+      std::snprintf(name, sizeof(name), "zq%03d", i);
     record.Name.Assign(name);
     record.TypletName.Assign(name);
     record.HotkeyNumber = storage::kActivationTyplet;
@@ -40,7 +45,7 @@ std::string WriteTypletFile() {
   return path.string();
 }
 
-void BM_TypedCharacterAgainst500Typlets(benchmark::State& state) {
+void TypeAgainst500Typlets(benchmark::State& state, bool lettersLast) {
   const bool caseSensitive = state.range(0) != 0;
   platform::StdBinaryFiles files;
   storage::InProcessTable objects;
@@ -49,7 +54,7 @@ void BM_TypedCharacterAgainst500Typlets(benchmark::State& state) {
   engine::PlayerServices playerServices = platform::fake::MakePlayerServices(fake);
   engine::Player player{playerServices};
   storage::MacroStore store{files, lock, fake, fake};
-  const std::string path = WriteTypletFile();
+  const std::string path = WriteTypletFile(lettersLast);
   if (!store.LoadMacroFile(path)) {
     state.SkipWithError("the macro file could not be loaded");
     return;
@@ -82,6 +87,18 @@ void BM_TypedCharacterAgainst500Typlets(benchmark::State& state) {
   if (!fake.Log().empty()) state.SkipWithError("a Typlet fired");
   std::filesystem::remove(path);
 }
+void BM_TypedCharacterAgainst500Typlets(benchmark::State& state) {
+  TypeAgainst500Typlets(state, false);
+}
 BENCHMARK(BM_TypedCharacterAgainst500Typlets)->ArgName("caseSensitive")->Arg(1)->Arg(0);
+
+// The same with many Typlets ending in the letters typed: each character is compared with those.
+void BM_TypedCharacterAgainst500TypletsEndingInLetters(benchmark::State& state) {
+  TypeAgainst500Typlets(state, true);
+}
+BENCHMARK(BM_TypedCharacterAgainst500TypletsEndingInLetters)
+    ->ArgName("caseSensitive")
+    ->Arg(1)
+    ->Arg(0);
 
 }  // namespace

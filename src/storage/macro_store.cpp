@@ -46,7 +46,18 @@ void MacroIndex::Set(int n, std::string_view name, std::string_view typletName) 
   if (!Valid(n)) return;
   Entry& entry = entries_[static_cast<std::size_t>(n - 1)];
   entry.name.assign(name.substr(0, decltype(MacroRecord::Name)::kCapacity));
+  MarkTyplet(n, false);
   entry.typletName.assign(typletName.substr(0, decltype(MacroRecord::TypletName)::kCapacity));
+  MarkTyplet(n, true);
+}
+
+void MacroIndex::MarkTyplet(int n, bool present) noexcept {
+  const std::string& typletName = entries_[static_cast<std::size_t>(n - 1)].typletName;
+  if (typletName.empty()) return;
+  const auto slot = static_cast<std::size_t>(n - 1);
+  std::uint64_t& word = typletsByLast_[LastKey(typletName.back())][slot / 64];
+  const std::uint64_t bit = std::uint64_t{1} << (slot % 64);
+  word = present ? (word | bit) : (word & ~bit);
 }
 
 void MacroIndex::SetName(int n, std::string_view name) {
@@ -60,6 +71,7 @@ void MacroIndex::Clear() noexcept {
     entry.name.clear();
     entry.typletName.clear();
   }
+  typletsByLast_ = {};
 }
 
 MacroRecord MakeSystemMacro(std::size_t which, double now) noexcept {

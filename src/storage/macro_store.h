@@ -4,12 +4,15 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "platform/file_io.h"
 #include "platform/system.h"
+#include "platform/text.h"
 #include "storage/macro_record.h"
 #include "storage/table_lock.h"
 
@@ -69,13 +72,37 @@ class MacroIndex {
   void SetName(int n, std::string_view name);
   void Clear() noexcept;
 
+  // Calls `visit(n)` for every macro whose Typlet name ends with `last` (compared upper-cased),
+  // in ascending number, for as long as it answers true: the Typlets that a typed character can
+  // complete, found without a look at the other macros.
+  template <typename Visit>
+  void ForEachTypletEndingWith(char last, Visit visit) const {
+    const Slots& slots = typletsByLast_[LastKey(last)];
+    for (std::size_t w = 0; w < kSlotWords; ++w) {
+      for (std::uint64_t bits = slots[w]; bits != 0; bits &= bits - 1) {
+        const auto slot = w * 64 + static_cast<std::size_t>(std::countr_zero(bits));
+        if (!visit(static_cast<int>(slot) + 1)) return;
+      }
+    }
+  }
+
  private:
   struct Entry {
     std::string name;
     std::string typletName;
   };
+  static constexpr std::size_t kSlotWords = (kMaxMacros + 63) / 64;
+  using Slots = std::array<std::uint64_t, kSlotWords>;
   static bool Valid(int n) noexcept { return n >= 1 && n <= static_cast<int>(kMaxMacros); }
+  static std::size_t LastKey(char c) noexcept {
+    return static_cast<unsigned char>(platform::UpperAToZ(c));
+  }
+  // Sets or clears macro n's bit under the last character of its Typlet name, if it has one.
+  void MarkTyplet(int n, bool present) noexcept;
   std::array<Entry, kMaxMacros> entries_;
+  // Macros 1..500 (bit n - 1) by the upper-cased last character of their Typlet names; kept by
+  // Set and Clear together with the names.
+  std::array<Slots, 256> typletsByLast_{};
 };
 
 // Why a new macro was not appended: the table could not be locked, it holds 500 macros already,
