@@ -152,6 +152,50 @@ TEST_F(TypletMatch, AnEmptyTableIgnoresEverything) {
   EXPECT_EQ(typlets.Buffer(), "");
 }
 
+// Only the Typlets ending with the character typed are compared; which of them fires must not
+// depend on how they are found.
+TEST_F(TypletMatch, TheFirstMatchingTypletByNumberFires) {
+  struct Row {
+    std::vector<std::string> names;
+    bool caseSensitive;
+    std::string typed;
+    int fired;  // macro number, 0 for none
+  };
+  const Row rows[] = {
+      {{"siG"}, false, "sig", 1},
+      {{"siG"}, true, "sig", 0},
+      {{"sig", "siG"}, true, "siG", 2},
+      {{"xsig", "sig"}, true, "xsig", 1},
+      {{"sig", "xsig"}, true, "xsig", 1},
+      {{"sih", "sig", "big"}, false, "BIG", 3},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.typed);
+    std::vector<TypletSetup> setups;
+    for (std::size_t i = 0; i < row.names.size(); ++i)
+      setups.push_back({row.names[i], storage::ScopeGlobal, "", std::string(1, 'a' + i)});
+    LoadTyplets(setups);
+    activation.SetCurrentMacroNumber(0);
+    Options(false, "", row.caseSensitive);
+    Type(row.typed);
+    EXPECT_EQ(activation.CurrentMacroNumber(), row.fired);
+    EXPECT_EQ(Log().empty(), row.fired == 0);
+  }
+}
+
+TEST_F(TypletMatch, ARenamedTypletFiresByItsNewNameOnly) {
+  LoadTyplets({{"sig", storage::ScopeGlobal, "", "a"}});
+  storage::MacroRecord record;
+  ASSERT_TRUE(store.ReadMacro(1, record));
+  record.TypletName.Assign("sih");
+  ASSERT_TRUE(store.WriteMacro(1, record));
+  Options(false);
+  Type("sig");
+  EXPECT_TRUE(Log().empty());
+  Type("sih");
+  EXPECT_EQ(Played(), Seq({Backspaces(3), Typed("a"), Marker()}));
+}
+
 TEST_F(TypletMatch, CapsLockBitSetsCapsWasOnUnlessAMacroPlaysOrIsPaused) {
   LoadTyplets({{"sig", storage::ScopeGlobal, "", "a"}});
   Options(true);

@@ -119,6 +119,39 @@ TEST_F(ScopeLookupTest, DamagedScopeLengthReadsOnlyItsTwentyCharacters) {
   EXPECT_EQ(FindMacroInScope(table, other, 11), -1);  // 20 Q needed, 19 present
 }
 
+// The title's pair filter may only rule out texts that the search would not find: characters
+// that share a filter class, bytes past ASCII and the first and last pair of a text.
+TEST_F(ScopeLookupTest, ThePairFilterNeverHidesAContainedText) {
+  struct Row {
+    const char* title;
+    const char* scope;
+    bool found;
+  };
+  const Row rows[] = {
+      {"Quarterly report.txt - Text Editor", "Spreadsheet workbook", false},
+      {"Quarterly report.txt - Text Editor", "text EDITOR", true},
+      {"Quarterly report.txt - Text Editor", "Quarterly report.txt", true},
+      {"a;b", "{B", false},  // '{' and ';' share a class
+      {"a{b", "{b", true},
+      {"a@b", "`B", false},  // so do '`' and '@'
+      {"Caf\xE9 menu", "F\xE9 M", true},
+      {"\xC9T\xC9", "\xE9t", false},  // only a..z are upper-cased
+      {"Q", "q", true},
+      {"Q", "Z", false},
+      {"ABCDEFGHIJKLMNOPQRS", "BCDEFGHIJKLMNOPQRST", false},  // only the last pair is missing
+      {"ABCDEFGHIJKLMNOPQRST", "bcdefghijklmnopqrst", true},
+  };
+  Hwnd window = 0x300;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.title) + " / " + row.scope);
+    table.Count = 0;
+    const int w = AddMacro(13, storage::ScopeWindow, row.scope, true);
+    env.AddWindow(++window, row.title);
+    env.SetForeground(window);
+    EXPECT_EQ(FindMacroInScope(table, env, 13), row.found ? w : -1);
+  }
+}
+
 TEST_F(ScopeLookupTest, LongTitleIsCutAt255Characters) {
   const int w = AddMacro(12, storage::ScopeWindow, "TAIL", true);
   InFront((std::string(300, 'x') + "TAIL").c_str());
