@@ -30,7 +30,8 @@ class IHookEnv {
  public:
   // GetKeyState: bit 15 set while the key is down, bit 0 the toggle state (Caps Lock).
   virtual std::int16_t KeyState(int vk) noexcept = 0;
-  // GetKeyboardState into `state` (256 bytes); false when it fails.
+  // GetKeyboardState into `state`: all 256 bytes written when it answers true; false when it
+  // fails.
   virtual bool KeyboardState(std::uint8_t* state) noexcept = 0;
   // ToAscii(vk, scan 0, state) into `out` (5 bytes); the number of characters, <= 0 for none.
   virtual int ToAscii(unsigned vk, const std::uint8_t* state, char* out) noexcept = 0;

@@ -42,7 +42,9 @@ void FeedTyplet(storage::SharedMacroTable& table, IHookEnv& env, const KeyEvent&
     return;
   }
   if (event.vk == platform::kVkShift) return;
-  std::uint8_t state[kKeyboardStateSize] = {};
+  // Filled whole by KeyboardState and read only when it succeeded: clearing it first would cost
+  // every key-down of the system 256 stores for nothing.
+  std::uint8_t state[kKeyboardStateSize];
   char out[kToAsciiBuffer] = {};
   if (env.KeyboardState(state) && env.ToAscii(event.vk, state, out) >= 1) {
     PostTyplet(table, env, CapsToggled(env) ? kTypletCharacterCaps : kTypletCharacter,

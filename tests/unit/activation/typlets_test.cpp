@@ -162,12 +162,12 @@ TEST_F(TypletMatch, TheFirstMatchingTypletByNumberFires) {
     int fired;  // macro number, 0 for none
   };
   const Row rows[] = {
-      {{"siG"}, false, "sig", 1},
-      {{"siG"}, true, "sig", 0},
-      {{"sig", "siG"}, true, "siG", 2},
-      {{"xsig", "sig"}, true, "xsig", 1},
-      {{"sig", "xsig"}, true, "xsig", 1},
-      {{"sih", "sig", "big"}, false, "BIG", 3},
+      {{"siG"}, false, "sig", 1},                // the capital ends it when case does not count
+      {{"siG"}, true, "sig", 0},                 // but not when it does
+      {{"sig", "siG"}, true, "siG", 2},          // same letter, other case: only the exact one
+      {{"xsig", "sig"}, true, "xsig", 1},        // both end the buffer: the lower number
+      {{"sig", "xsig"}, true, "xsig", 1},        // the same the other way round
+      {{"sih", "sig", "big"}, false, "BIG", 3},  // among those ending alike, the one that fits
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.typed);
