@@ -50,40 +50,40 @@ class PairFilter {
  public:
   void Build(const char* upperText, std::size_t length) noexcept {
     std::memset(bits_, 0, sizeof(bits_));
-    for (std::size_t i = 0; i + 1 < length; ++i) Set(Pair(upperText[i], upperText[i + 1]));
+    for (std::size_t i = 0; i + 1 < length; ++i)
+      bits_[Class(upperText[i])] |= std::uint64_t{1} << Class(upperText[i + 1]);
   }
   // False only when some pair of `part` (compared upper-cased) is not in the text, so that the
   // text cannot contain it.
   bool MayContain(std::string_view part) const noexcept {
     for (std::size_t i = 1; i < part.size(); ++i) {
-      if (!Test(Pair(part[i - 1], part[i]))) return false;
+      if (!MayStartWith(part[i - 1], part[i])) return false;
     }
     return true;
   }
   // False only when a text starting with `a` and `b` cannot occur in the text.
-  bool MayStartWith(char a, char b) const noexcept { return Test(Pair(a, b)); }
+  bool MayStartWith(char a, char b) const noexcept {
+    return ((bits_[Class(a)] >> Class(b)) & 1u) != 0;
+  }
 
  private:
   static constexpr std::size_t kClassBits = 6;
-  static constexpr std::size_t kBits = std::size_t{1} << (2 * kClassBits);
+  static constexpr std::size_t kClasses = std::size_t{1} << kClassBits;
+  static_assert(kClasses == 64, "one 64-bit word per first character's class");
   // The class of every byte, upper-casing included, so that the scope texts, stored as typed,
   // need no upper-casing of their own.
   static constexpr std::array<std::uint8_t, 256> kClass = [] {
     std::array<std::uint8_t, 256> classes{};
     for (std::size_t c = 0; c < classes.size(); ++c) {
       const auto upper = static_cast<unsigned char>(UpperAToZ(static_cast<char>(c)));
-      classes[c] = static_cast<std::uint8_t>(upper & ((1u << kClassBits) - 1));
+      classes[c] = static_cast<std::uint8_t>(upper & (kClasses - 1));
     }
     return classes;
   }();
-  static std::size_t Pair(char a, char b) noexcept {
-    return (std::size_t{kClass[static_cast<unsigned char>(a)]} << kClassBits) |
-           kClass[static_cast<unsigned char>(b)];
-  }
-  void Set(std::size_t bit) noexcept { bits_[bit / 64] |= std::uint64_t{1} << (bit % 64); }
-  bool Test(std::size_t bit) const noexcept { return ((bits_[bit / 64] >> (bit % 64)) & 1u) != 0; }
-  // Cleared by Build: the filter is built only when a hotkey has a scoped macro.
-  std::uint64_t bits_[kBits / 64];
+  static std::size_t Class(char c) noexcept { return kClass[static_cast<unsigned char>(c)]; }
+  // Word: the class of a pair's first character; bit: the class of its second. Cleared by
+  // Build, as the filter is built only when a hotkey has a scoped macro.
+  std::uint64_t bits_[kClasses];
 };
 
 // What pass 1 compares with: the title of the window in front and the program that owns it,
