@@ -3,6 +3,7 @@
 // capture and the tray), and FormClose, which takes them down again in order.
 #include "app/win32/main_window.h"
 
+#include <cstring>
 #include <memory>
 #include <utility>
 
@@ -156,6 +157,9 @@ bool TMainWin::CreateSmallBlocks() {
     reported_ = true;
     return false;
   }
+  // Other programs' hooks keep the blocks open: what a killed copy left in them is cleared.
+  std::memset(remap, 0, sizeof *remap);
+  std::memset(activationBlock, 0, sizeof *activationBlock);
   remap->MainWindow = self;
   remap->SwapHook = 0;
   remap->Created = false;

@@ -8,6 +8,7 @@
 
 #include "hooklib/hook_logic.h"
 #include "hooklib/nested_call.h"
+#include "hooklib/win32/held_blocks.h"
 #include "hooklib/win32/hook_env_win32.h"
 #include "platform/win32/handles.h"
 #include "storage/macro_record.h"
@@ -64,98 +65,31 @@ class CallGuard {
   bool entered_ = false;
 };
 
-// The named mutex of one block. Released only when the wait made it ours: a time-out leaves it
-// to whoever holds it.
-class MutexScope {
- public:
-  MutexScope() noexcept = default;
-  MutexScope(const MutexScope&) = delete;
-  MutexScope& operator=(const MutexScope&) = delete;
-  ~MutexScope() { LetGo(); }
-
-  // True when the mutex is ours (an abandoned mutex is ours too). A missing mutex, a time-out
-  // or a failed wait all leave the block untouched.
-  bool Take(const char* name) noexcept {
-    handle_.Reset(::OpenMutexA(platform::win32::kMutexAllAccess, FALSE, name));
-    if (!handle_) return false;
-    const DWORD result = ::WaitForSingleObject(handle_.Get(), kHookWaitMs);
-    owned_ = result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
-    return owned_;
-  }
-
-  // Released before the handle closes.
-  void LetGo() noexcept {
-    if (owned_) static_cast<void>(::ReleaseMutex(handle_.Get()));
-    owned_ = false;
-    handle_.Reset();
-  }
-
- private:
-  platform::win32::KernelHandle handle_;
-  bool owned_ = false;
-};
-
-// A view of exactly `size` bytes of a named block. A mapping smaller than the layout is never
-// read: the exact-size map fails for it, and the region check catches a system that allows it.
-class BlockScope {
- public:
-  bool Map(const char* name, std::size_t size) noexcept {
-    mapping_.Reset(::OpenFileMappingA(FILE_MAP_WRITE, FALSE, name));
-    if (!mapping_) return false;
-    view_.Reset(::MapViewOfFile(mapping_.Get(), FILE_MAP_WRITE, 0, 0, size));
-    if (!view_) return false;
-    MEMORY_BASIC_INFORMATION region{};
-    if (::VirtualQuery(view_.Get(), &region, sizeof region) != sizeof region ||
-        region.RegionSize < size) {
-      view_.Reset();
-      return false;
-    }
-    return true;
-  }
-
-  // The view is unmapped before the mapping closes.
-  void Unmap() noexcept {
-    view_.Reset();
-    mapping_.Reset();
-  }
-
-  void* View() const noexcept { return view_.Get(); }
-
- private:
-  platform::win32::KernelHandle mapping_;
-  platform::win32::MappedView view_;
-};
-
-// One block under its mutex, for as long as the hook works on it and no longer: the procedure
+// One block held by this call, for as long as the hook works on it and no longer: the procedure
 // lets it go before it calls the next hook or reads other windows, and may take it again.
 template <typename Block>
 class LockedBlock {
  public:
-  LockedBlock(const char* mutexName, const char* blockName) noexcept
-      : mutexName_(mutexName), blockName_(blockName) {}
+  explicit LockedBlock(HeldBlock& held) noexcept : held_(held) {}
   LockedBlock(const LockedBlock&) = delete;
   LockedBlock& operator=(const LockedBlock&) = delete;
   ~LockedBlock() { LetGo(); }
 
-  // True when the mutex is held and the block mapped; otherwise nothing is held.
+  // True when the mutex is this call's and the block's owner alive; otherwise nothing is held.
   bool Take() noexcept {
-    if (mutex_.Take(mutexName_) && view_.Map(blockName_, sizeof(Block))) return true;
-    LetGo();
-    return false;
+    taken_ = held_.Take();
+    return taken_;
   }
-  // Unmapped and closed before the mutex is released.
   void LetGo() noexcept {
-    view_.Unmap();
-    mutex_.LetGo();
+    if (taken_) held_.Release();
+    taken_ = false;
   }
 
-  Block& Get() const noexcept { return *static_cast<Block*>(view_.View()); }
+  Block& Get() const noexcept { return *static_cast<Block*>(held_.View()); }
 
  private:
-  const char* mutexName_;
-  const char* blockName_;
-  MutexScope mutex_;
-  BlockScope view_;
+  HeldBlock& held_;
+  bool taken_ = false;
 };
 
 using LockedTable = LockedBlock<SharedMacroTable>;
@@ -165,11 +99,11 @@ using LockedTable = LockedBlock<SharedMacroTable>;
 // `work(locked)` runs for codes of 0 and more and returns the procedure's result: it decides
 // with the block held, and lets the block go before it calls the next hook.
 template <typename Block, typename HookOf, typename Work>
-LRESULT RunHook(const CallGuard& guard, const char* mutexName, const char* blockName, int code,
-                WPARAM wParam, LPARAM lParam, HookOf hookOf, Work work) noexcept {
+LRESULT RunHook(const CallGuard& guard, HeldBlock& held, int code, WPARAM wParam, LPARAM lParam,
+                HookOf hookOf, Work work) noexcept {
   if (guard.Repeat()) return PassOn(code, wParam, lParam);
   MaskFloatingPointExceptions();
-  LockedBlock<Block> locked(mutexName, blockName);
+  LockedBlock<Block> locked(held);
   if (!locked.Take()) return PassOn(code, wParam, lParam);
   if (code < 0) {
     const HHOOK next = ToHhook(hookOf(locked.Get()));
@@ -219,13 +153,14 @@ void OpenCallRecord() noexcept {
 void CloseCallRecord() noexcept {
   if (gCallSlot != TLS_OUT_OF_INDEXES) static_cast<void>(::TlsFree(gCallSlot));
   gCallSlot = TLS_OUT_OF_INDEXES;
+  ForgetHeldBlocks();
 }
 
 LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
   // The key data is a value, the same in every registration's call for one event.
   const CallGuard guard(HookKind::kKeyboard, code, wParam, static_cast<std::intptr_t>(lParam));
   return RunHook<SharedMacroTable>(
-      guard, storage::kTableMutexName, storage::kTableBlockName, code, wParam, lParam,
+      guard, TableBlock(), code, wParam, lParam,
       [](const SharedMacroTable& table) { return table.KeyboardHook.Get(); },
       [&](LockedTable& locked) {
         Win32HookEnv env;
@@ -247,7 +182,7 @@ LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) noexce
 LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
   const CallGuard guard(HookKind::kMouse, code, wParam, 0);
   return RunHook<SharedMacroTable>(
-      guard, storage::kTableMutexName, storage::kTableBlockName, code, wParam, lParam,
+      guard, TableBlock(), code, wParam, lParam,
       [](const SharedMacroTable& table) { return table.MouseHook.Get(); },
       [&](LockedTable& locked) {
         Win32HookEnv env;
@@ -274,7 +209,7 @@ LRESULT CALLBACK MessageHookProc(int code, WPARAM wParam, LPARAM lParam) noexcep
   // to c).
   const CallGuard guard(HookKind::kMessage, code, wParam, 0);
   return RunHook<RemapBlock>(
-      guard, storage::kRemapMutexName, storage::kRemapBlockName, code, wParam, lParam,
+      guard, RemapBlockHeld(), code, wParam, lParam,
       [](const RemapBlock& block) { return block.SwapHook.Get(); },
       [&](LockedBlock<RemapBlock>& locked) {
         bool replaced = false;
@@ -300,7 +235,7 @@ LRESULT CALLBACK MessageHookProc(int code, WPARAM wParam, LPARAM lParam) noexcep
 LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
   const CallGuard guard(HookKind::kCbt, code, wParam, 0);
   return RunHook<ActivationBlock>(
-      guard, storage::kActivationMutexName, storage::kActivationBlockName, code, wParam, lParam,
+      guard, ActivationBlockHeld(), code, wParam, lParam,
       [](const ActivationBlock& block) { return block.CbtHook.Get(); },
       [&](LockedBlock<ActivationBlock>& locked) {
         Win32HookEnv env;

@@ -1,6 +1,7 @@
 // The four system-wide hook procedures of QNLHOOK.DLL. Each runs on the input thread of
-// whatever program receives the event, opens the main program's named mutex and block for the
-// length of one call, and passes the event on when the main program is gone.
+// whatever program receives the event, holds the main program's named mutex and block (kept open
+// in each process, held_blocks.h) for the length of its work, and passes the event on when the
+// main program is gone.
 #pragma once
 
 #include "platform/win32/win32_api.h"
@@ -9,12 +10,11 @@
 
 namespace quindle::hooklib::win32 {
 
-inline constexpr DWORD kHookWaitMs = 500;
-
 // Each thread's record of the hook calls running on it, which lets a call that repeats one for
 // the same event (from a registration that a killed program left behind) pass the event on
 // untouched. Taken when the library comes into a process and given back when it leaves; without
-// it (TlsAlloc failed) the procedures still work, each call doing its work.
+// it (TlsAlloc failed) the procedures still work, each call doing its work. Closing it also
+// closes the blocks the process kept.
 void OpenCallRecord() noexcept;
 void CloseCallRecord() noexcept;
 

@@ -104,7 +104,7 @@ NamedTableObjects::NamedTableObjects(const SharedBlock& table, std::string mutex
     : table_(table), mutexName_(std::move(mutexName)) {}
 
 bool NamedTableObjects::OpenMutex() {
-  mutex_.Reset(::OpenMutexA(kMutexAllAccess, FALSE, mutexName_.c_str()));
+  if (!mutex_) mutex_.Reset(::OpenMutexA(kMutexAllAccess, FALSE, mutexName_.c_str()));
   return static_cast<bool>(mutex_);
 }
 
@@ -127,18 +127,17 @@ void NamedTableObjects::ReleaseMutex() {
   if (mutex_) static_cast<void>(::ReleaseMutex(mutex_.Get()));
 }
 
-void NamedTableObjects::CloseMutex() {
-  mutex_.Reset();
-}
+// The handle and the view stay until the program ends: opening, mapping and closing them for
+// every acquisition cost five round trips to the system each time (a typed character takes the
+// lock twice), and the program's own objects cannot change under it.
+void NamedTableObjects::CloseMutex() {}
 
 SharedMacroTable* NamedTableObjects::MapView() {
   if (table_.Size() < sizeof(SharedMacroTable)) return nullptr;
-  view_ = MapWholeBlock(table_.Handle(), sizeof(SharedMacroTable));
+  if (!view_) view_ = MapWholeBlock(table_.Handle(), sizeof(SharedMacroTable));
   return static_cast<SharedMacroTable*>(view_.Get());
 }
 
-void NamedTableObjects::UnmapView() {
-  view_.Reset();
-}
+void NamedTableObjects::UnmapView() {}
 
 }  // namespace quindle::storage::win32

@@ -86,9 +86,9 @@ class NamedMutex {
   bool existed_ = false;
 };
 
-// The table lock's objects in the main program: the mutex is opened by name for every outermost
-// acquisition, as the hook library does; the view comes from the program's own handle of the
-// table block, which cannot vanish or be replaced while the program runs.
+// The table lock's objects in the main program: the mutex opened by name on the first
+// acquisition and the view mapped from the program's own handle of the table block, both kept
+// until this object goes: the block cannot vanish or be replaced while the program runs.
 class NamedTableObjects final : public ITableObjects {
  public:
   // `table` must outlive this object.

@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -78,6 +79,10 @@ int Run(int showCommand) {
   if (!marker.Create(storage::kInstanceMarkerName, 10))
     return Fail("Memory Mapped File could not be created.  Quindle will terminate.", kSystemError);
   marker.UnmapView();
+  // The hooks of other programs keep the blocks open, so the table may still hold what a copy
+  // that was killed left in it (its window, a capture or playback under way): this copy starts
+  // from an empty one, as from a block made afresh.
+  std::memset(table.View(), 0, sizeof(storage::SharedMacroTable));
 
   storage::win32::NamedTableObjects objects(table);
   storage::TableLock lock(objects);

@@ -17,6 +17,7 @@
 
 #include "hooklib/hook_messages.h"
 #include "hooklib/hotkey_number.h"
+#include "hooklib/win32/held_blocks.h"
 #include "hooklib/win32/hook_procs.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/window_handle.h"
@@ -63,6 +64,9 @@ struct OwnedBlock {
   OwnedBlock(const char* blockName, const char* mutexName, std::size_t size = sizeof(Block)) {
     made = block.Create(blockName, size) && mutex.Create(mutexName);
   }
+  // The procedures keep what they opened in this process, which would keep the names alive
+  // into the next test: they let go first, as when the library leaves a program.
+  ~OwnedBlock() { ForgetHeldBlocks(); }
 
   // False when the names are someone else's, or the system refused them.
   bool Ours() const { return made && !block.AlreadyExisted() && !mutex.AlreadyExisted(); }
@@ -119,42 +123,6 @@ class Reports {
   std::vector<MSG> seen_;
 };
 
-TEST(HookDll, ExportsFiveNamesAndItsCbtHookReportsAnActivation) {
-  ModuleHandle dll(::LoadLibraryA(DllPath().c_str()));
-  ASSERT_TRUE(dll) << DllPath();
-  for (const char* name :
-       {"QnlHookKeyboard", "QnlHookMouse", "QnlHookSwap", "QnlHookCBT", "QnlUnHook"}) {
-    EXPECT_NE(::GetProcAddress(dll.Get(), name), nullptr) << name;
-  }
-  const auto hookCbt = Export<InstallExport>(dll.Get(), "QnlHookCBT");
-  const auto unHook = Export<RemoveExport>(dll.Get(), "QnlUnHook");
-  ASSERT_NE(hookCbt, nullptr);
-  ASSERT_NE(unHook, nullptr);
-
-  TestWindows windows;
-  if (windows.WindowsUnavailable()) GTEST_SKIP() << "no windows without a display";
-  OwnedBlock<ActivationBlock> owned(storage::kActivationBlockName, storage::kActivationMutexName);
-  SKIP_UNLESS_OURS(owned);
-  HWND mainWindow = windows.Create(TestWindows::Unique("Hook DLL main"));
-  ASSERT_NE(mainWindow, nullptr);
-  ActivationBlock* block = owned.View();
-  ASSERT_NE(block, nullptr);
-  block->MainWindow = FromHwnd(mainWindow);
-
-  const std::uint32_t hook = hookCbt();
-  ASSERT_NE(hook, 0u);
-  block->CbtHook = hook;
-  HWND target = windows.Create(TestWindows::Unique("Hook DLL target"), true);
-  ASSERT_NE(target, nullptr);
-  static_cast<void>(::SetForegroundWindow(target));
-  Reports reports(mainWindow);
-  EXPECT_TRUE(reports.WaitFor(WM_WINDOW_ACTIVATED, reinterpret_cast<std::uintptr_t>(target)));
-
-  EXPECT_NE(unHook(hook), 0u);
-  EXPECT_EQ(unHook(hook), 0u);  // gone already
-  EXPECT_EQ(unHook(0), 0u);
-}
-
 TEST(HookDllProcedures, WithTheMainProgramGoneEveryEventPassesOnUntouched) {
   // No block exists under the names, as after the main program ended: every procedure passes
   // the event on.
@@ -201,18 +169,44 @@ TEST_F(HookDllCbtProcedure, ReportsAnActivationButNotANegativeCode) {
   EXPECT_EQ(reports.Count(WM_WINDOW_ACTIVATED), 1);
 }
 
-TEST_F(HookDllCbtProcedure, AMutexHeldElsewhereIsWaitedForThenTheBlockIsLeftAlone) {
+TEST_F(HookDllCbtProcedure, AMutexHeldElsewhereCostsOneWaitAndIsUsedAgainOnceFree) {
   MutexHolder holder(storage::kActivationMutexName);
   ASSERT_TRUE(holder.Holding());
   const auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(CbtHookProc(5, 0x4321, 0), 0);
   const auto waited = std::chrono::steady_clock::now() - start;
-  EXPECT_GE(waited, std::chrono::milliseconds(400));
-  EXPECT_LT(waited, std::chrono::seconds(5));
+  EXPECT_GE(waited, std::chrono::milliseconds(kHookWaitMs * 3 / 4));
+  EXPECT_EQ(ActivationBlockHeld().LastWaitMs(), kHookWaitMs);
+  // The lock counts as hung now: the next events only look at it, and pass.
+  EXPECT_EQ(CbtHookProc(5, 0x4322, 0), 0);
+  EXPECT_EQ(ActivationBlockHeld().LastWaitMs(), 0u);
   Reports reports(mainWindow);
   EXPECT_EQ(reports.Count(WM_WINDOW_ACTIVATED), 0);
   // The procedure did not release a mutex it never owned.
   EXPECT_TRUE(holder.LetGo());
+  CbtHookProc(5, 0x4323, 0);
+  EXPECT_TRUE(reports.WaitFor(WM_WINDOW_ACTIVATED, 0x4323));
+  CbtHookProc(5, 0x4324, 0);
+  EXPECT_EQ(ActivationBlockHeld().LastWaitMs(), kHookWaitMs);  // behaving again
+  EXPECT_EQ(reports.Count(WM_WINDOW_ACTIVATED), 2);
+}
+
+TEST_F(HookDllCbtProcedure, ABlockNamingNoLiveWindowIsLeftAloneUntilANewOneIsWritten) {
+  // The window of a main program that has ended, or none yet: no report, and no wait.
+  HWND ended = windows.Create(TestWindows::Unique("Hook procedures ended"));
+  ASSERT_NE(ended, nullptr);
+  block->MainWindow = FromHwnd(ended);
+  ASSERT_TRUE(::DestroyWindow(ended));
+  CbtHookProc(5, 0x5001, 0);
+  block->MainWindow = 0;
+  CbtHookProc(5, 0x5002, 0);
+  Reports reports(mainWindow);
+  EXPECT_EQ(reports.Count(WM_WINDOW_ACTIVATED), 0);
+  // A main program that comes (back) is heard from the next event on.
+  block->MainWindow = FromHwnd(mainWindow);
+  CbtHookProc(5, 0x5003, 0);
+  EXPECT_TRUE(reports.WaitFor(WM_WINDOW_ACTIVATED, 0x5003));
+  EXPECT_EQ(reports.Count(WM_WINDOW_ACTIVATED), 1);
 }
 
 TEST(HookDllProcedures, ATableBlockShorterThanItsLayoutIsNeverRead) {
@@ -244,10 +238,15 @@ TEST(HookDllProcedures, ATableBlockShorterThanItsLayoutIsNeverRead) {
 }
 
 TEST(HookDllProcedures, TheMessageHookRemapsOnlyRemovedCharactersWithASlot) {
+  TestWindows windows;
+  if (windows.WindowsUnavailable()) GTEST_SKIP() << "no windows without a display";
   OwnedBlock<RemapBlock> owned(storage::kRemapBlockName, storage::kRemapMutexName);
   SKIP_UNLESS_OURS(owned);
   RemapBlock* block = owned.View();
   ASSERT_NE(block, nullptr);
+  HWND mainWindow = windows.Create(TestWindows::Unique("Remap main"));
+  ASSERT_NE(mainWindow, nullptr);
+  block->MainWindow = FromHwnd(mainWindow);
   for (int i = 0; i < 26; ++i) {
     block->Upper[i] = static_cast<std::uint8_t>('A' + i);
     block->Lower[i] = static_cast<std::uint8_t>('a' + i);
@@ -326,6 +325,45 @@ TEST(HookDllProcedures, TheKeyboardHookSwallowsAHotkeyAndReportsItOnRelease) {
   // A plain letter is no hotkey: it goes on to the application.
   EXPECT_EQ(KeyboardHookProc(0, 'B', 0x00300001), 0);
   EXPECT_EQ(KeyboardHookProc(-1, 'A', 0x001E0001), 0);
+}
+
+// Last in this file: the hook it installs runs the library's own copy of the procedures in this
+// program, whose blocks stay open as long as the system keeps the library loaded here, and the
+// tests above make the names afresh.
+TEST(HookDll, ExportsFiveNamesAndItsCbtHookReportsAnActivation) {
+  ModuleHandle dll(::LoadLibraryA(DllPath().c_str()));
+  ASSERT_TRUE(dll) << DllPath();
+  for (const char* name :
+       {"QnlHookKeyboard", "QnlHookMouse", "QnlHookSwap", "QnlHookCBT", "QnlUnHook"}) {
+    EXPECT_NE(::GetProcAddress(dll.Get(), name), nullptr) << name;
+  }
+  const auto hookCbt = Export<InstallExport>(dll.Get(), "QnlHookCBT");
+  const auto unHook = Export<RemoveExport>(dll.Get(), "QnlUnHook");
+  ASSERT_NE(hookCbt, nullptr);
+  ASSERT_NE(unHook, nullptr);
+
+  TestWindows windows;
+  if (windows.WindowsUnavailable()) GTEST_SKIP() << "no windows without a display";
+  OwnedBlock<ActivationBlock> owned(storage::kActivationBlockName, storage::kActivationMutexName);
+  SKIP_UNLESS_OURS(owned);
+  HWND mainWindow = windows.Create(TestWindows::Unique("Hook DLL main"));
+  ASSERT_NE(mainWindow, nullptr);
+  ActivationBlock* block = owned.View();
+  ASSERT_NE(block, nullptr);
+  block->MainWindow = FromHwnd(mainWindow);
+
+  const std::uint32_t hook = hookCbt();
+  ASSERT_NE(hook, 0u);
+  block->CbtHook = hook;
+  HWND target = windows.Create(TestWindows::Unique("Hook DLL target"), true);
+  ASSERT_NE(target, nullptr);
+  static_cast<void>(::SetForegroundWindow(target));
+  Reports reports(mainWindow);
+  EXPECT_TRUE(reports.WaitFor(WM_WINDOW_ACTIVATED, reinterpret_cast<std::uintptr_t>(target)));
+
+  EXPECT_NE(unHook(hook), 0u);
+  EXPECT_EQ(unHook(hook), 0u);  // gone already
+  EXPECT_EQ(unHook(0), 0u);
 }
 
 }  // namespace
