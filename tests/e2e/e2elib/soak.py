@@ -44,6 +44,7 @@ class Figures:
         self.plays = 0
         self.seconds = 0.0
         self.press_to_play_ms = []
+        self.start = None  # before the first press, to show what the warm-up took
         self.before = None
         self.after = None
         self.modifiers = None
@@ -59,6 +60,10 @@ class Figures:
         if self.press_to_play_ms:
             out.append("press to end of play: median %.0f ms, max %.0f ms (xdotool included)" % (
                 statistics.median(self.press_to_play_ms), max(self.press_to_play_ms)))
+        if self.start and self.before:
+            out.append("warm-up: VmRSS %d -> %d kB, handles %d -> %d" % (
+                self.start["rss"] // 1024, self.before["rss"] // 1024, self.start["handles"],
+                self.before["handles"]))
         if self.before and self.after:
             out.append("after %d warm-up presses: VmRSS %d -> %d kB (%+d kB), handles %d -> %d "
                        "(%+d), Wine working set %d -> %d kB, private %d -> %d kB" % (
@@ -168,6 +173,7 @@ def run(box, presses, warmup=100, progress=None):
     counter = PlayCounter(pad)
     # Nothing else opens or moves a window during the run, so the X focus stays where it is.
     box.sync_x_focus()
+    figures.start = measure(box, pad, pid)
     started = time.monotonic()
     for press in range(1, presses + 1):
         if press == warmup + 1:
