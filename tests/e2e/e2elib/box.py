@@ -45,7 +45,8 @@ class Box:
         shutil.copy2(session.testpad, os.path.join(self.drive, "TESTPAD.EXE"))
         if session.qnl:
             shutil.copy2(session.qnl, os.path.join(self.drive, "qnl.exe"))
-        for binary, name in ((session.quindl, "QUINDL.EXE"), (session.qnlhook, "QNLHOOK.DLL")):
+        for binary, name in ((session.quindl, "QUINDL.EXE"), (session.qnlhook, "QNLHOOK.DLL"),
+                             (session.lockholder, "LOCKHOLD.EXE")):
             if binary:
                 shutil.copy2(binary, os.path.join(self.drive, name))
         self.log("prefix copied in %.1f s" % (time.monotonic() - started))

@@ -59,16 +59,36 @@ class Pad:
         self.hwnd = None
         self.pid = None
         self.exe = "TESTPAD.EXE"
+        self._read_to = 0  # how far the log has been read, in bytes
+        self._parsed = []  # the events of the lines read so far
 
     # -- the log -------------------------------------------------------------------------------
     def events(self):
-        if not os.path.exists(self.log_path):
+        """Every line of the log so far."""
+        return self.events_from(0)
+
+    def events_from(self, start):
+        """The lines of the log from the `start`th on (0-based). The log only grows, so each
+        look reads and parses just what was added since the last one: a long run (thousands of
+        macro plays) is looked at after every step, and reading it whole each time would cost
+        more than the run itself."""
+        try:
+            size = os.path.getsize(self.log_path)
+        except OSError:
             return []
-        with open(self.log_path, "rb") as f:
-            data = f.read().decode("latin-1")
-        # A line still being written has no CR LF yet: leave it for the next look.
-        lines = data.split("\r\n")[:-1]
-        return [Event(line) for line in lines if line]
+        if size < self._read_to:  # a new log under the same name: start over
+            self._read_to, self._parsed = 0, []
+        if size > self._read_to:
+            with open(self.log_path, "rb") as f:
+                f.seek(self._read_to)
+                data = f.read(size - self._read_to)
+            # A line still being written has no CR LF yet: leave it for the next look.
+            whole = data.rfind(b"\r\n") + 2
+            if whole >= 2:
+                self._read_to += whole
+                self._parsed += [Event(line) for line in
+                                 data[:whole].decode("latin-1").split("\r\n") if line]
+        return self._parsed[start:]
 
     def named(self, *names):
         return [e for e in self.events() if e.name in names]
@@ -219,6 +239,23 @@ class Pad:
     def table_capturing(self):
         """Whether a running QUINDL.EXE has a capture recording (CaptureActive)."""
         return self.request("tableprogram")[0].fields.get("capture") == "1"
+
+    def modifiers_down(self):
+        """The modifier keys down (names such as "lshift", or none): (as the system has them
+        now, as this TESTPAD's messages have delivered them so far)."""
+        fields = self.request("keys")[0].fields
+        def names(text):
+            return [] if text == "none" else text.split(",")
+        return names(fields["async"]), names(fields["thread"])
+
+    def process_of(self, title_part):
+        """The open handles and memory (bytes) of the program owning the first top-level window
+        whose title contains `title_part`: a dict with pid, handles, workingset and private, or
+        None when there is no such window or it cannot be asked."""
+        fields = self.request("process " + title_part)[0].fields
+        if fields.get("found") != "1":
+            return None
+        return {key: int(fields[key]) for key in ("pid", "handles", "workingset", "private")}
 
     def foreground_title(self):
         return self.foreground()["title"]

@@ -102,6 +102,8 @@ class Session:
         # The two deliverables; scenarios that need them fail without them.
         self.quindl = self._find_binary(["src/app/win32/QUINDL.EXE"], required=False)
         self.qnlhook = self._find_binary(["src/hooklib/win32/QNLHOOK.DLL"], required=False)
+        # A program that takes the shared table's mutex and keeps it, for the hung-lock check.
+        self.lockholder = self._find_binary(["tests/e2e/LOCKHOLD.EXE"], required=False)
 
     def _find_binary(self, candidates, required=True):
         for relative in candidates:

@@ -32,6 +32,10 @@
 //   font id=ID found=0|1 name=NAME                         (an installed font family)
 //   tableprogram id=ID capture=0|1 name=NAME|<none>  (from the shared table: whether a capture
 //                records, and QUINDL's program in front)
+//   keys id=ID async=NAMES thread=NAMES  (the modifier keys down, comma-separated or "none": as
+//         the system has them now, and as this thread's messages have delivered them so far)
+//   process id=ID found=0|1 pid=P handles=N workingset=B private=B  (the program owning the
+//         first top-level window whose title contains ARGUMENT: its open handles and memory)
 //   done id=ID
 //   show visible=0|1
 //   sizemove enter|exit
@@ -41,8 +45,8 @@
 // test never has to put a message into this program's input: COMMAND is text, state,
 // window (ARGUMENT: a part of a top-level window's title, case-sensitive), classwindow
 // (ARGUMENT: a window class; answered as window), post (ARGUMENT: HWND MESSAGE WPARAM LPARAM,
-// decimal), foreground, tableprogram, move (ARGUMENT: "X Y", the new top left corner) or font
-// (ARGUMENT: a font family name). The
+// decimal), foreground, tableprogram, keys, process (ARGUMENT: a part of a window's title),
+// move (ARGUMENT: "X Y", the new top left corner) or font (ARGUMENT: a font family name). The
 // request file is deleted once read; every answer ends with its done line. On closing, the text
 // is written with id=close.
 #include <windows.h>
@@ -55,6 +59,7 @@
 #include <utility>
 #include <vector>
 
+#include "process_figures.h"
 #include "storage/macro_record.h"
 
 namespace quindle::testpad {
@@ -408,6 +413,48 @@ void AnswerTableProgram(const std::string& id) {
                   " name=" + name);
 }
 
+// The modifier keys that are down, so a test can tell that nothing was left pressed: each named
+// key, left and right apart, with the Windows keys.
+std::string ModifiersDown(SHORT (*keyState)(int)) {
+  static constexpr std::pair<int, const char*> kModifiers[] = {
+      {VK_LSHIFT, "lshift"}, {VK_RSHIFT, "rshift"}, {VK_LCONTROL, "lctrl"}, {VK_RCONTROL, "rctrl"},
+      {VK_LMENU, "lalt"},    {VK_RMENU, "ralt"},    {VK_LWIN, "lwin"},      {VK_RWIN, "rwin"},
+      {VK_SHIFT, "shift"},   {VK_CONTROL, "ctrl"},  {VK_MENU, "alt"}};
+  std::string names;
+  for (const auto& [vk, name] : kModifiers) {
+    if ((keyState(vk) & 0x8000) == 0) continue;
+    if (!names.empty()) names += ",";
+    names += name;
+  }
+  return names.empty() ? "none" : names;
+}
+
+SHORT AsyncKeyState(int vk) {
+  return GetAsyncKeyState(vk);
+}
+SHORT ThreadKeyState(int vk) {
+  return GetKeyState(vk);
+}
+
+void AnswerKeys(const std::string& id) {
+  gPad->log.Write("keys id=" + id + " async=" + ModifiersDown(AsyncKeyState) +
+                  " thread=" + ModifiersDown(ThreadKeyState));
+}
+
+// The open handles and the memory of another program, found by a window of it.
+void AnswerProcess(const std::string& id, const std::string& part) {
+  WindowSearch search{part, nullptr};
+  EnumWindows(FindByTitlePart, reinterpret_cast<LPARAM>(&search));
+  DWORD pid = 0;
+  if (search.found != nullptr) GetWindowThreadProcessId(search.found, &pid);
+  ProcessFigures figures;
+  const bool found = pid != 0 && ReadProcessFigures(pid, figures);
+  gPad->log.Write("process id=" + id + " found=" + (found ? "1" : "0") +
+                  " pid=" + std::to_string(pid) + " handles=" + std::to_string(figures.handles) +
+                  " workingset=" + std::to_string(figures.workingSet) +
+                  " private=" + std::to_string(figures.privateBytes));
+}
+
 void AnswerState(const std::string& id) {
   RECT r{};
   if (!GetWindowRect(gPad->window, &r)) r = RECT{};
@@ -474,6 +521,10 @@ void PollRequest() {
     AnswerMove(id, argument);
   } else if (command == "tableprogram") {
     AnswerTableProgram(id);
+  } else if (command == "keys") {
+    AnswerKeys(id);
+  } else if (command == "process") {
+    AnswerProcess(id, argument);
   } else if (command == "foreground") {
     // The class and the process say whose window it is when it has no title.
     HWND w = GetForegroundWindow();
