@@ -1,8 +1,8 @@
 // Every write of a file the program owns, with the program killed after each of its file calls in
 // turn: what the next start loads is the old state or the new one, never a mixture, and it loads.
-// States are compared as the next start reads them (whole macro records, the sync record, the
-// remapping, a macro's text with its overflow file), since that is all the program ever sees of
-// the files; the loaders ignore what they do not read, such as a scratch file left beside.
+// States are compared as the next start reads them (whole macro records, the settings, the sync
+// record, the remapping, a macro's text with its overflow file) rather than byte for byte: that
+// is all the program ever sees of the files, and a scratch file left beside is no part of it.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,6 +11,8 @@
 #include <string>
 
 #include "activation/key_remap.h"
+#include "app/file_profile.h"
+#include "app/settings.h"
 #include "capture/capture_test_support.h"
 #include "platform/memory_files.h"
 #include "storage/macro_store.h"
@@ -18,6 +20,7 @@
 #include "storage/macro_tags.h"
 #include "storage/network_sync.h"
 #include "support/dying_files.h"
+#include "support/memory_profile.h"
 
 namespace quindle::testing {
 namespace {
@@ -44,6 +47,49 @@ class DyingFileOps final : public platform::IFileOps {
  private:
   platform::IBinaryFiles& files_;
 };
+
+// The system's profile functions over files: every write reads the file and writes it anew,
+// emptied first.
+class SystemProfile final : public app::FileProfile {
+ public:
+  SystemProfile(platform::IBinaryFiles& files, std::string path)
+      : FileProfile(files, std::move(path)), files_(files) {}
+  std::string Read(std::string_view section, std::string_view key,
+                   std::string_view fallback) override {
+    return Parsed().Read(section, key, fallback);
+  }
+  void Write(std::string_view section, std::string_view key, std::string_view value) override {
+    app::MemoryProfile& profile = Parsed();
+    profile.Write(section, key, value);
+    text_ = profile.Text();
+    auto file = files_.Open(Target(), platform::FileOpenMode::Create);
+    if (!file || !file->Write(text_.data(), text_.size()) || !file->Close()) NoteWriteFailed();
+  }
+
+ private:
+  // The file read as the system reads it; parsed again only when its text changed.
+  app::MemoryProfile& Parsed() {
+    std::string text = platform::ReadWholeFile(files_, Target(), 1 << 20).value_or("");
+    if (text != text_) {
+      parsed_ = app::MemoryProfile::FromText(text);
+      text_ = std::move(text);
+    }
+    return parsed_;
+  }
+  platform::IBinaryFiles& files_;
+  std::string text_;
+  app::MemoryProfile parsed_;
+};
+
+const std::string kSettingsFile = "C:\\QN\\QUINX.INI";
+
+app::Settings SomeSettings(int width, std::string currentFile) {
+  app::Settings settings;
+  settings.mainWidth = width;
+  settings.currentFile = std::move(currentFile);
+  settings.lastFiles[0] = "C:\\QN\\QUINX.QNL";
+  return settings;
+}
 
 class QuietSyncHost final : public storage::INetworkSyncHost {
  public:
@@ -98,6 +144,14 @@ std::optional<std::string> LoadMacrosWithOverflow(platform::MemoryBinaryFiles& d
   return *macros + "|" + *overflow;
 }
 
+// The settings as the next start reads them, written out in full.
+std::optional<std::string> LoadSettings(platform::MemoryBinaryFiles& disk) {
+  SystemProfile profile(disk, kSettingsFile);
+  app::MemoryProfile written;
+  app::SaveSettings(app::ReadSettings(profile), written);
+  return written.Text();
+}
+
 std::optional<std::string> LoadSync(platform::MemoryBinaryFiles& disk) {
   Program next(disk);
   next.sync.PrepareSync(kMacroFile);
@@ -118,6 +172,11 @@ void LayMacroFile(platform::MemoryBinaryFiles& disk, Program& p) {
   disk.SetFile(kMacroFile, storage::testing::FileOf(storage::testing::WithSystemMacros(
                                {UserMacro("One", 1), UserMacro("Two", 2), UserMacro("Three", 3)})));
   ASSERT_TRUE(p.store.LoadMacroFile(kMacroFile));
+}
+
+void LaySettingsFile(platform::MemoryBinaryFiles& disk, Program&) {
+  SystemProfile profile(disk, kSettingsFile);
+  app::SaveSettings(SomeSettings(700, kMacroFile), profile);
 }
 
 void LaySyncFile(platform::MemoryBinaryFiles& disk, Program& p) {
@@ -220,6 +279,12 @@ TEST(KilledAtAnyWriteTest, TheNextStartLoadsTheOldStateOrTheNewWheneverTheProgra
          activation::SaveSwapKeys(p.files, activation::RemapFileName(kMacroFile), block);
        },
        LoadRemap},
+      {"settings", LaySettingsFile,
+       [](Program& p) {
+         SystemProfile profile(p.files, kSettingsFile);
+         app::SaveSettings(SomeSettings(800, "C:\\QN\\OTHER.QNL"), profile);
+       },
+       LoadSettings},
       {"sync file taken", LaySyncFile, [](Program& p) { p.sync.FileInUse(); }, LoadSync},
       {"sync file heartbeat", HoldSyncFile, [](Program& p) { p.sync.OnNetTimer(); }, LoadSync},
       {"sync file released", HoldSyncFile, [](Program& p) { p.sync.ReleaseSyncFile(true); },
