@@ -220,8 +220,12 @@ Settings ReadSettings(IProfile& profile) {
 }
 
 void SaveSettings(const Settings& settings, IProfile& profile) {
-  Writer writer(profile);
-  VisitKeys(settings, writer);
+  // Every key is written, one call each: a program killed part-way must leave the old settings,
+  // not a mixture of old keys and new ones.
+  profile.SaveWhole([&] {
+    Writer writer(profile);
+    VisitKeys(settings, writer);
+  });
 }
 
 std::string ResolveCurrentFile(const Settings& settings, std::string_view programDir,

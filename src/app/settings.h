@@ -22,6 +22,9 @@ class IProfile {
   virtual std::string Read(std::string_view section, std::string_view key,
                            std::string_view fallback) = 0;
   virtual void Write(std::string_view section, std::string_view key, std::string_view value) = 0;
+  // Runs `writes`, which the next start must see all or none of. A profile that keeps each
+  // write as it comes just runs them.
+  virtual void SaveWhole(const std::function<void()>& writes) { writes(); }
 };
 
 struct FontSetting {

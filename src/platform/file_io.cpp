@@ -16,16 +16,50 @@ std::optional<std::string> ReadWholeFile(IBinaryFiles& files, std::string_view p
   return content;
 }
 
-bool ReplaceWholeFile(IBinaryFiles& files, std::string_view path, std::string_view bytes) {
-  const std::string scratch = std::string(path) + ".tmp";
+namespace {
+
+// A file kept beside the target while it is being made: never read as the target itself.
+std::string ScratchOf(std::string_view path) {
+  return std::string(path) + ".tmp";
+}
+
+// Creates (or empties) `scratch` and writes `bytes` into it: nothing when it could not be
+// created, else whether every byte went in and it was closed.
+std::optional<bool> WriteScratch(IBinaryFiles& files, const std::string& scratch,
+                                 std::string_view bytes) {
   std::unique_ptr<IBinaryFile> file = files.Open(scratch, FileOpenMode::Create);
-  if (!file) return false;
+  if (!file) return std::nullopt;
   const bool written = bytes.empty() || file->Write(bytes.data(), bytes.size());
-  const bool closed = file->Close();
-  file.reset();  // Windows replaces no file that is still open
-  if (written && closed && files.ReplaceFile(scratch, path)) return true;
+  return file->Close() && written;  // Windows replaces no file that is still open
+}
+
+bool TakeThePlace(IBinaryFiles& files, const std::string& scratch, std::string_view path,
+                  bool ready) {
+  if (ready && files.ReplaceFile(scratch, path)) return true;
   files.RemoveFile(scratch);
   return false;
+}
+
+// Larger than any file the program edits through a copy; a longer one is not cut short.
+constexpr std::size_t kLargestEdited = std::size_t{1} << 24;
+
+}  // namespace
+
+bool ReplaceWholeFile(IBinaryFiles& files, std::string_view path, std::string_view bytes) {
+  const std::string scratch = ScratchOf(path);
+  const std::optional<bool> written = WriteScratch(files, scratch, bytes);
+  return written && TakeThePlace(files, scratch, path, *written);
+}
+
+bool EditThroughScratchCopy(IBinaryFiles& files, std::string_view path,
+                            const std::function<bool(std::string_view copy)>& edit) {
+  std::optional<std::string> bytes = std::string();
+  if (files.Exists(path)) bytes = ReadWholeFile(files, path, kLargestEdited + 1);
+  if (!bytes || bytes->size() > kLargestEdited) return false;
+  const std::string scratch = ScratchOf(path);
+  const std::optional<bool> written = WriteScratch(files, scratch, *bytes);
+  if (!written) return false;
+  return TakeThePlace(files, scratch, path, *written && edit(scratch));
 }
 
 }  // namespace quindle::platform

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -58,5 +59,13 @@ std::optional<std::string> ReadWholeFile(IBinaryFiles& files, std::string_view p
 // `path`, which then takes its place. A failure at any step removes the scratch file and leaves
 // the old file as it was; false then.
 bool ReplaceWholeFile(IBinaryFiles& files, std::string_view path, std::string_view bytes);
+
+// The one way this program changes a file through calls that each rewrite it whole (the system's
+// profile functions): the file is copied to the same scratch file beside it (a missing file gives
+// an empty copy), `edit` changes the copy, given its name, and says whether it succeeded, and the
+// copy then takes the file's place. Killed at any point, the program leaves the old file or the
+// new one. A failure at any step removes the copy and leaves the file as it was; false then.
+bool EditThroughScratchCopy(IBinaryFiles& files, std::string_view path,
+                            const std::function<bool(std::string_view copy)>& edit);
 
 }  // namespace quindle::platform

@@ -32,7 +32,7 @@ std::string ProfileFile::Read(std::string_view section, std::string_view key,
     std::string buffer(size, '\0');
     const DWORD copied =
         ::GetPrivateProfileStringA(sectionText->c_str(), keyText->c_str(), fallbackText->c_str(),
-                                   buffer.data(), size, path_.c_str());
+                                   buffer.data(), size, Target().c_str());
     // A value that fills the buffer up to its terminator may have been cut: read it again.
     if (copied + 1 < size || size >= kLargestBuffer) {
       buffer.resize(copied < size ? copied : size - 1);
@@ -47,8 +47,8 @@ void ProfileFile::Write(std::string_view section, std::string_view key, std::str
   const std::optional<std::string> valueText = ZeroTerminated(value);
   if (!sectionText || !keyText || !valueText ||
       !::WritePrivateProfileStringA(sectionText->c_str(), keyText->c_str(), valueText->c_str(),
-                                    path_.c_str())) {
-    writeFailed_ = true;
+                                    Target().c_str())) {
+    NoteWriteFailed();
   }
 }
 
