@@ -13,11 +13,16 @@ namespace {
 
 using platform::win32::KernelHandle;
 
-void Note(std::string_view what, const std::string& path) {
+// For a debugger: nothing of this is the user's concern. Never throws, as Stop may call it.
+void Note(std::string_view what, const std::string& path) noexcept {
   const DWORD error = ::GetLastError();
-  const std::string text = "Quindle 98: 32-bit hooks: " + std::string(what) + " (" + path +
-                           ", error " + std::to_string(error) + ")\n";
-  ::OutputDebugStringA(text.c_str());
+  try {
+    const std::string text = "Quindle 98: 32-bit hooks: " + std::string(what) + " (" + path +
+                             ", error " + std::to_string(error) + ")\n";
+    ::OutputDebugStringA(text.c_str());
+  } catch (...) {
+    ::OutputDebugStringA("Quindle 98: 32-bit hooks: a note could not be made\n");
+  }
 }
 
 }  // namespace
@@ -27,7 +32,7 @@ Hook32Host::Hook32Host(const std::string& programDir)
             std::string(hooklib::kHookHostProgram)) {}
 
 bool Hook32Host::Start() {
-  Stop();
+  static_cast<void>(Stop());
   if constexpr (sizeof(void*) == 4) return false;
   if (!platform::win32::FileExists(path_)) {
     Note("no host, so 32-bit programs get no hooks", path_);
@@ -63,21 +68,22 @@ bool Hook32Host::Start() {
   return true;
 }
 
-void Hook32Host::Stop() noexcept {
+bool Hook32Host::Stop() noexcept {
   if (!process_) {
     stopEvent_.Reset();
-    return;
+    return true;
   }
   // Without the event the host is ended by force: its hooks go with its thread.
   const bool signalled = stopEvent_ && ::SetEvent(stopEvent_.Get()) != FALSE;
-  if (!signalled || ::WaitForSingleObject(process_.Get(), kStopWaitMs) != WAIT_OBJECT_0) {
-    if (::TerminateProcess(process_.Get(), 1) == FALSE ||
-        ::WaitForSingleObject(process_.Get(), kStopWaitMs) != WAIT_OBJECT_0) {
-      ::OutputDebugStringA("Quindle 98: 32-bit hooks: the host did not end\n");
-    }
+  const bool ended =
+      signalled && ::WaitForSingleObject(process_.Get(), kStopWaitMs) == WAIT_OBJECT_0;
+  if (!ended && (::TerminateProcess(process_.Get(), 1) == FALSE ||
+                 ::WaitForSingleObject(process_.Get(), kStopWaitMs) != WAIT_OBJECT_0)) {
+    Note("the host did not end", path_);
   }
   process_.Reset();
   stopEvent_.Reset();
+  return ended;
 }
 
 bool Hook32Host::Running() const noexcept {

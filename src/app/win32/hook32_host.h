@@ -16,14 +16,14 @@ class Hook32Host {
   explicit Hook32Host(const std::string& programDir);
   Hook32Host(const Hook32Host&) = delete;
   Hook32Host& operator=(const Hook32Host&) = delete;
-  ~Hook32Host() { Stop(); }
+  ~Hook32Host() { static_cast<void>(Stop()); }
 
   // Starts the host, after stopping one that runs; true when it runs. A 32-bit program never
   // starts it: its own hooks reach the 32-bit programs already.
   bool Start();
   // Signals the host to remove its hooks and waits until it has ended; one that does not end in
-  // time is ended by force. Nothing happens when none runs.
-  void Stop() noexcept;
+  // time is ended by force. True when none runs or it ended by itself.
+  bool Stop() noexcept;
   bool Running() const noexcept;
 
   const std::string& Path() const { return path_; }

@@ -212,7 +212,7 @@ void TMainWin::FormClose() {
   RemoveTableHooks();
   RemoveSwapHook();
   cbtHook_.Reset();
-  if (context_.hooks32 != nullptr) context_.hooks32->Stop();
+  if (context_.hooks32 != nullptr) static_cast<void>(context_.hooks32->Stop());
   remapBlock_ = storage::win32::SharedBlock();
   activationBlock_ = storage::win32::SharedBlock();
   popupMenus_.reset();  // the menus' icons leave the notification area with the program

@@ -155,6 +155,52 @@ TEST(HookDll, ExportsFiveNamesAndItsCbtHookReportsAnActivation) {
   EXPECT_EQ(unHook(0), 0u);
 }
 
+// The export with which the 32-bit host hooks one thread of a 32-bit program at a time.
+TEST(HookDll, HooksOneThreadOfEachKindAndItsCbtHookReportsAnActivation) {
+  using ThreadExport = std::uint32_t(__stdcall*)(std::uint32_t, std::uint32_t);
+  ModuleHandle dll(::LoadLibraryA(DllPath().c_str()));
+  ASSERT_TRUE(dll) << DllPath();
+  const auto hookThread = Export<ThreadExport>(dll.Get(), "QnlHookThread");
+  const auto unHook = Export<RemoveExport>(dll.Get(), "QnlUnHook");
+  ASSERT_NE(hookThread, nullptr);
+  ASSERT_NE(unHook, nullptr);
+  const std::uint32_t self = ::GetCurrentThreadId();
+  struct Row {
+    std::uint32_t kind;
+    bool installs;
+  };
+  // Swap, CBT, keyboard, mouse, then kinds that name no hook.
+  for (const Row row : {Row{0, true}, Row{1, true}, Row{2, true}, Row{3, true}, Row{4, false},
+                        Row{0xFFFFFFFFu, false}}) {
+    SCOPED_TRACE(row.kind);
+    const std::uint32_t hook = hookThread(row.kind, self);
+    EXPECT_EQ(hook != 0, row.installs);
+    if (hook != 0) {
+      EXPECT_NE(unHook(hook), 0u);
+    }
+  }
+
+  TestWindows windows;
+  if (windows.WindowsUnavailable()) GTEST_SKIP() << "no windows without a display";
+  OwnedBlock<ActivationBlock> owned(storage::kActivationBlockName, storage::kActivationMutexName);
+  SKIP_UNLESS_OURS(owned);
+  HWND mainWindow = windows.Create(TestWindows::Unique("Hook DLL thread main"));
+  ASSERT_NE(mainWindow, nullptr);
+  ActivationBlock* block = owned.View();
+  ASSERT_NE(block, nullptr);
+  block->MainWindow = FromHwnd(mainWindow);
+  // The block keeps no handle of the thread's hook: the next hook is found without it.
+  block->CbtHook = 0;
+  const std::uint32_t hook = hookThread(1, self);
+  ASSERT_NE(hook, 0u);
+  HWND target = windows.Create(TestWindows::Unique("Hook DLL thread target"), true);
+  ASSERT_NE(target, nullptr);
+  static_cast<void>(::SetForegroundWindow(target));
+  Reports reports(mainWindow);
+  EXPECT_TRUE(reports.WaitFor(WM_WINDOW_ACTIVATED, reinterpret_cast<std::uintptr_t>(target)));
+  EXPECT_NE(unHook(hook), 0u);
+}
+
 TEST(HookDllProcedures, WithTheMainProgramGoneEveryEventPassesOnUntouched) {
   // No block exists under the names, as after the main program ended: every procedure passes
   // the event on.
