@@ -51,7 +51,7 @@ bool Hook32Host::Start() {
     stopEvent_.Reset();
     return false;
   }
-  std::string commandLine = "\"" + path_ + "\" " + hooklib::HostArguments(self);
+  const std::string commandLine = "\"" + path_ + "\" " + hooklib::HostArguments(self);
   std::vector<char> writable(commandLine.begin(), commandLine.end());
   writable.push_back('\0');
   STARTUPINFOA startup{};
