@@ -1,4 +1,4 @@
-# Cross toolchain: 32-bit Windows. Compile-only here: this machine cannot run 32-bit programs.
+# Cross toolchain: 32-bit Windows (the win32 preset, and the 32-bit hooks of a win64 build).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)

@@ -5,7 +5,8 @@
 ; QUINDL.EXE. The uninstaller removes the program and its entries and leaves everything the user
 ; made there: settings, macro files and their remap and sync files, captures and icons.
 ;
-; makensis -DSTAGE=<folder with QUINDL.EXE, QNLHOOK.DLL, QUINDL.CHM, SAMPLE.QNL>
+; makensis -DSTAGE=<folder with QUINDL.EXE, QNLHOOK.DLL, QUINDL.CHM, SAMPLE.QNL and HOOK32\ with
+;          the 32-bit QNLHOOK.DLL and QNLHOOK32.EXE>
 ;          -DICON=<program icon> -DOUTFILE=<setup program> package.nsi
 ; "/S" installs silently, "/D=<folder>" (last on its command line) picks another folder;
 ; "Uninstall.exe /S" uninstalls silently.
@@ -71,6 +72,28 @@ BrandingText "${PRODUCT}"
 !insertmacro StopWhileRunning ""
 !insertmacro StopWhileRunning "un."
 
+; The programs that the hooks ran in let go of a hook library only when they next look at their
+; messages after the program has ended. A library still loaded somewhere cannot be deleted, but
+; it can be moved: it waits in the temporary folder, out of the program's way, for the system to
+; clear that folder.
+!macro RemoveHookLibrary path
+  StrCpy $0 0
+  ${Do}
+    Delete "${path}"
+    ${IfNot} ${FileExists} "${path}"
+    ${OrIf} $0 >= 8
+      ${Break}
+    ${EndIf}
+    Sleep 250
+    IntOp $0 $0 + 1
+  ${Loop}
+  ${If} ${FileExists} "${path}"
+    GetTempFileName $1 "$TEMP"
+    Delete $1
+    Rename "${path}" "$1"
+  ${EndIf}
+!macroend
+
 Function .onInit
   SetShellVarContext current
   Call StopWhileRunning
@@ -86,6 +109,12 @@ Section "Program"
   File "${STAGE}/QUINDL.EXE"
   File "${STAGE}/QNLHOOK.DLL"
   File "${STAGE}/QUINDL.CHM"
+  ; The 32-bit programs' hooks, which QUINDL.EXE starts and stops with itself: their library
+  ; has the 64-bit one's name, so it lives in a folder of its own.
+  SetOutPath "$INSTDIR\HOOK32"
+  File "${STAGE}/HOOK32/QNLHOOK.DLL"
+  File "${STAGE}/HOOK32/QNLHOOK32.EXE"
+  SetOutPath "$INSTDIR"
   ; The sample is the user's to change: installing again keeps the copy that is there.
   SetOverwrite off
   File "${STAGE}/SAMPLE.QNL"
@@ -113,25 +142,11 @@ Section "Uninstall"
   ; stay; the folder goes only when nothing of the user's is left in it.
   Delete "$INSTDIR\QUINDL.EXE"
   Delete "$INSTDIR\QUINDL.CHM"
-  ; The programs that the hooks ran in let go of the hook library only when they next look at
-  ; their messages after the program has ended. A library still loaded somewhere cannot be
-  ; deleted, but it can be moved: it waits in the temporary folder, out of the program's way,
-  ; for the system to clear that folder.
-  StrCpy $0 0
-  ${Do}
-    Delete "$INSTDIR\QNLHOOK.DLL"
-    ${IfNot} ${FileExists} "$INSTDIR\QNLHOOK.DLL"
-    ${OrIf} $0 >= 8
-      ${Break}
-    ${EndIf}
-    Sleep 250
-    IntOp $0 $0 + 1
-  ${Loop}
-  ${If} ${FileExists} "$INSTDIR\QNLHOOK.DLL"
-    GetTempFileName $1 "$TEMP"
-    Delete $1
-    Rename "$INSTDIR\QNLHOOK.DLL" "$1"
-  ${EndIf}
+  ; The host ends with the program, which is not running (StopWhileRunning).
+  Delete "$INSTDIR\HOOK32\QNLHOOK32.EXE"
+  !insertmacro RemoveHookLibrary "$INSTDIR\QNLHOOK.DLL"
+  !insertmacro RemoveHookLibrary "$INSTDIR\HOOK32\QNLHOOK.DLL"
+  RMDir "$INSTDIR\HOOK32"
   Delete "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk"
   Delete "$SMPROGRAMS\${PRODUCT}\${PRODUCT} Help.lnk"
   Delete "$SMPROGRAMS\${PRODUCT}\Uninstall ${PRODUCT}.lnk"
@@ -139,6 +154,8 @@ Section "Uninstall"
 
   ${If} ${FileExists} "$INSTDIR\QUINDL.EXE"
   ${OrIf} ${FileExists} "$INSTDIR\QNLHOOK.DLL"
+  ${OrIf} ${FileExists} "$INSTDIR\HOOK32\QNLHOOK.DLL"
+  ${OrIf} ${FileExists} "$INSTDIR\HOOK32\QNLHOOK32.EXE"
     ; Another program still has the hook library loaded; the entry stays so that uninstalling
     ; can be repeated, and the user is told instead of being shown success.
     MessageBox MB_OK|MB_ICONEXCLAMATION "Some files of ${PRODUCT} in $INSTDIR are still in use \

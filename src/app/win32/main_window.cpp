@@ -504,15 +504,24 @@ void TMainWin::RestoreKeyboardHooks() {
     RemoveSwapHook();
     InstallSwapHook();
   }
+  RestartHooks32();
 }
 
 void TMainWin::RestoreMouseHooks() {
   if (!platform_->prompts.AskYesNo("Mouse Hooks", kMouseHooksQuestion)) return;
-  storage::TableGuard guard(context_.lock);
-  if (!guard) return;
-  mouseHook_.Reset();
-  mouseHook_ = context_.hooks.Install(context_.hooks.hookMouse);
-  guard.Table().MouseHook = mouseHook_.Get();
+  {
+    storage::TableGuard guard(context_.lock);
+    if (!guard) return;
+    mouseHook_.Reset();
+    mouseHook_ = context_.hooks.Install(context_.hooks.hookMouse);
+    guard.Table().MouseHook = mouseHook_.Get();
+  }
+  RestartHooks32();
+}
+
+// The 32-bit programs' hooks come first in the chain again too: the host installs them anew.
+void TMainWin::RestartHooks32() {
+  if (context_.hooks32 != nullptr) static_cast<void>(context_.hooks32->Start());
 }
 
 platform::WindowHandle TMainWin::MainWindow() {

@@ -18,6 +18,7 @@
 #include "app/list_operations.h"
 #include "app/settings.h"
 #include "app/win32/button_panels.h"
+#include "app/win32/hook32_host.h"
 #include "app/win32/hook_exports.h"
 #include "app/win32/macro_list_panel.h"
 #include "app/win32/popup_menu_host.h"
@@ -52,6 +53,9 @@ struct MainWindowContext {
   storage::MacroStore& store;
   HookExports hooks;
   std::vector<std::string> arguments;
+  // The 32-bit programs' hooks of a 64-bit build: started after the window's own hooks and
+  // stopped with them; none in the tests.
+  Hook32Host* hooks32 = nullptr;
 };
 
 class TMainWin final : public platform::win32::WindowBase,
@@ -210,6 +214,7 @@ class TMainWin final : public platform::win32::WindowBase,
   void SaveWindowPlace();
   void RestoreKeyboardHooks();
   void RestoreMouseHooks();
+  void RestartHooks32();
   // The scheduler's part: its timers and the two options of its menu.
   void StartScheduler();
   void ToggleOption(int command, bool& option);

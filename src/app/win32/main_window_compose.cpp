@@ -75,6 +75,7 @@ bool TMainWin::FormCreate() {
     }
   }
   InstallTableHooks();
+  if (context_.hooks32 != nullptr) static_cast<void>(context_.hooks32->Start());
 
   // The command line comes after the table is initialised, as a "/F" file load rebuilds it.
   ProcessParams(context_.arguments, context_.settings, options_);
@@ -215,6 +216,7 @@ void TMainWin::FormClose() {
   RemoveTableHooks();
   RemoveSwapHook();
   cbtHook_.Reset();
+  if (context_.hooks32 != nullptr) static_cast<void>(context_.hooks32->Stop());
   remapBlock_ = storage::win32::SharedBlock();
   activationBlock_ = storage::win32::SharedBlock();
   popupMenus_.reset();  // the menus' icons leave the notification area with the program

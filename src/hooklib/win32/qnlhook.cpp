@@ -11,9 +11,9 @@ namespace {
 
 HINSTANCE gModule = nullptr;
 
-std::uint32_t Install(int kind, HOOKPROC procedure) noexcept {
+std::uint32_t Install(int kind, HOOKPROC procedure, DWORD thread = 0) noexcept {
   if (gModule == nullptr) return 0;
-  HHOOK hook = ::SetWindowsHookExA(kind, procedure, gModule, 0);
+  HHOOK hook = ::SetWindowsHookExA(kind, procedure, gModule, thread);
   if (hook == nullptr) return 0;
   return quindle::hooklib::win32::FromHhook(hook);
 }
@@ -46,6 +46,21 @@ std::uint32_t __stdcall QnlHookSwap() {
 
 std::uint32_t __stdcall QnlHookCBT() {
   return Install(WH_CBT, &quindle::hooklib::win32::CbtHookProc);
+}
+
+std::uint32_t __stdcall QnlHookThread(std::uint32_t kind, std::uint32_t thread) {
+  switch (kind) {
+    case kQnlHookSwap:
+      return Install(WH_GETMESSAGE, &quindle::hooklib::win32::MessageHookProc, thread);
+    case kQnlHookCbt:
+      return Install(WH_CBT, &quindle::hooklib::win32::CbtHookProc, thread);
+    case kQnlHookKeyboard:
+      return Install(WH_KEYBOARD, &quindle::hooklib::win32::KeyboardHookProc, thread);
+    case kQnlHookMouse:
+      return Install(WH_MOUSE, &quindle::hooklib::win32::MouseHookProc, thread);
+    default:
+      return 0;
+  }
 }
 
 std::uint32_t __stdcall QnlUnHook(std::uint32_t hook) {

@@ -17,7 +17,8 @@ ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.dirname(os.path.a
     __file__)))))
 PRODUCT = "Quindle 98"
 UNINSTALL_KEY = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + PRODUCT
-PROGRAM_FILES = ("QUINDL.EXE", "QNLHOOK.DLL", "QUINDL.CHM", "Uninstall.exe")
+PROGRAM_FILES = ("QUINDL.EXE", "QNLHOOK.DLL", "QUINDL.CHM", "HOOK32/QNLHOOK.DLL",
+                 "HOOK32/QNLHOOK32.EXE", "Uninstall.exe")
 SHORTCUTS = (PRODUCT + ".lnk", PRODUCT + " Help.lnk", "Uninstall " + PRODUCT + ".lnk")
 # Exit status of setup and uninstaller when they stop because the program runs.
 REFUSED_WHILE_RUNNING = 2
@@ -101,6 +102,7 @@ def install_run_uninstall_keeps_user_files(box):
     # Nothing of the program but what setup installs: the box's own copies go.
     for name in ("QUINDL.EXE", "QNLHOOK.DLL"):
         os.remove(box.host_path(name))
+    shutil.rmtree(box.host_path("HOOK32"), ignore_errors=True)
     shutil.copy2(setup, box.host_path("Quindle98-Setup.exe"))
 
     expect_equal(run_windows(box, box.host_path("Quindle98-Setup.exe"), "/S"), 0,
@@ -147,4 +149,5 @@ def install_run_uninstall_keeps_user_files(box):
                                 "too" if uninstall_entry(box) else "gone",
                                 holders(os.path.join(folder, "QNLHOOK.DLL")))) from None
     expect(not os.path.exists(menu), "the Start-menu folder is removed")
+    expect(not os.path.exists(os.path.join(folder, "HOOK32")), "the HOOK32 folder is removed")
     expect_equal(present(folder, kept), kept, "the user's files after uninstalling")

@@ -12,6 +12,7 @@
 
 #include "app/command_line.h"
 #include "app/settings.h"
+#include "app/win32/hook32_host.h"
 #include "app/win32/main_window.h"
 #include "app/win32/profile_file.h"
 #include "hooklib/win32/qnlhook.h"
@@ -101,13 +102,16 @@ int Run(int showCommand) {
     return Fail("The common controls could not be initialised.  Quindle will terminate.",
                 kSystemError);
 
+  // Declared before the window, so its hooks are gone before the host's owner is.
+  app::win32::Hook32Host hooks32(programDir);
   app::win32::MainWindowContext context{settings,
                                         profile,
                                         programDir,
                                         lock,
                                         store,
                                         DllHooks(),
-                                        app::SplitCommandLine(GetCommandLineA(), true)};
+                                        app::SplitCommandLine(GetCommandLineA(), true),
+                                        &hooks32};
   app::win32::TMainWin mainWindow(context);
   if (!mainWindow.Create(showCommand)) {
     // A failed shared block has been reported already; anything else is said here.

@@ -327,20 +327,39 @@ TEST(HookDllProcedures, TheKeyboardHookSwallowsAHotkeyAndReportsItOnRelease) {
   EXPECT_EQ(KeyboardHookProc(-1, 'A', 0x001E0001), 0);
 }
 
-// Last in this file: the hook it installs runs the library's own copy of the procedures in this
-// program, whose blocks stay open as long as the system keeps the library loaded here, and the
-// tests above make the names afresh.
-TEST(HookDll, ExportsFiveNamesAndItsCbtHookReportsAnActivation) {
+// Last in this file, and one test: the hooks it installs run the library's own copy of the
+// procedures in this program, whose blocks stay open as long as the system keeps the library
+// loaded here, while the tests above make the names afresh.
+TEST(HookDll, ExportsSixNamesAndItsGlobalAndThreadCbtHooksReportActivations) {
+  using ThreadExport = std::uint32_t(__stdcall*)(std::uint32_t, std::uint32_t);
   ModuleHandle dll(::LoadLibraryA(DllPath().c_str()));
   ASSERT_TRUE(dll) << DllPath();
-  for (const char* name :
-       {"QnlHookKeyboard", "QnlHookMouse", "QnlHookSwap", "QnlHookCBT", "QnlUnHook"}) {
+  for (const char* name : {"QnlHookKeyboard", "QnlHookMouse", "QnlHookSwap", "QnlHookCBT",
+                           "QnlUnHook", "QnlHookThread"}) {
     EXPECT_NE(::GetProcAddress(dll.Get(), name), nullptr) << name;
   }
   const auto hookCbt = Export<InstallExport>(dll.Get(), "QnlHookCBT");
   const auto unHook = Export<RemoveExport>(dll.Get(), "QnlUnHook");
+  // The export with which the 32-bit host hooks one thread of a 32-bit program at a time.
+  const auto hookThread = Export<ThreadExport>(dll.Get(), "QnlHookThread");
   ASSERT_NE(hookCbt, nullptr);
   ASSERT_NE(unHook, nullptr);
+  ASSERT_NE(hookThread, nullptr);
+  const std::uint32_t self = ::GetCurrentThreadId();
+  struct Row {
+    std::uint32_t kind;
+    bool installs;
+  };
+  // Swap, CBT, keyboard, mouse, then kinds that name no hook.
+  for (const Row row : {Row{0, true}, Row{1, true}, Row{2, true}, Row{3, true}, Row{4, false},
+                        Row{0xFFFFFFFFu, false}}) {
+    SCOPED_TRACE(row.kind);
+    const std::uint32_t hook = hookThread(row.kind, self);
+    EXPECT_EQ(hook != 0, row.installs);
+    if (hook != 0) {
+      EXPECT_NE(unHook(hook), 0u);
+    }
+  }
 
   TestWindows windows;
   if (windows.WindowsUnavailable()) GTEST_SKIP() << "no windows without a display";
@@ -351,6 +370,7 @@ TEST(HookDll, ExportsFiveNamesAndItsCbtHookReportsAnActivation) {
   ActivationBlock* block = owned.View();
   ASSERT_NE(block, nullptr);
   block->MainWindow = FromHwnd(mainWindow);
+  Reports reports(mainWindow);
 
   const std::uint32_t hook = hookCbt();
   ASSERT_NE(hook, 0u);
@@ -358,12 +378,20 @@ TEST(HookDll, ExportsFiveNamesAndItsCbtHookReportsAnActivation) {
   HWND target = windows.Create(TestWindows::Unique("Hook DLL target"), true);
   ASSERT_NE(target, nullptr);
   static_cast<void>(::SetForegroundWindow(target));
-  Reports reports(mainWindow);
   EXPECT_TRUE(reports.WaitFor(WM_WINDOW_ACTIVATED, reinterpret_cast<std::uintptr_t>(target)));
-
   EXPECT_NE(unHook(hook), 0u);
   EXPECT_EQ(unHook(hook), 0u);  // gone already
   EXPECT_EQ(unHook(0), 0u);
+
+  // The block keeps no handle of the thread's hook: the next hook is found without it.
+  block->CbtHook = 0;
+  const std::uint32_t threadHook = hookThread(1, self);
+  ASSERT_NE(threadHook, 0u);
+  HWND second = windows.Create(TestWindows::Unique("Hook DLL thread target"), true);
+  ASSERT_NE(second, nullptr);
+  static_cast<void>(::SetForegroundWindow(second));
+  EXPECT_TRUE(reports.WaitFor(WM_WINDOW_ACTIVATED, reinterpret_cast<std::uintptr_t>(second)));
+  EXPECT_NE(unHook(threadHook), 0u);
 }
 
 }  // namespace
