@@ -46,11 +46,8 @@ class Box:
         if session.qnl:
             shutil.copy2(session.qnl, os.path.join(self.drive, "qnl.exe"))
         for binary, name in ((session.quindl, "QUINDL.EXE"), (session.qnlhook, "QNLHOOK.DLL"),
-<<<<<<< HEAD
-                             (session.lockholder, "LOCKHOLD.EXE")):
-=======
+                             (session.lockholder, "LOCKHOLD.EXE"),
                              (session.testpad32, "TESTPAD32.EXE")):
->>>>>>> h/wow32
             if binary:
                 shutil.copy2(binary, os.path.join(self.drive, name))
         # Installed as the installer puts it: QUINDL.EXE starts the host of the 32-bit hooks.

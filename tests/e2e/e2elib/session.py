@@ -102,16 +102,13 @@ class Session:
         # The two deliverables; scenarios that need them fail without them.
         self.quindl = self._find_binary(["src/app/win32/QUINDL.EXE"], required=False)
         self.qnlhook = self._find_binary(["src/hooklib/win32/QNLHOOK.DLL"], required=False)
-<<<<<<< HEAD
         # A program that takes the shared table's mutex and keeps it, for the hung-lock check.
         self.lockholder = self._find_binary(["tests/e2e/LOCKHOLD.EXE"], required=False)
-=======
         # The 32-bit hooks' folder beside QUINDL.EXE, and a 32-bit TESTPAD to reach with them.
         self.hook32 = os.path.join(self.build_dir, "src", "app", "win32", "HOOK32")
         if not os.path.isfile(os.path.join(self.hook32, "QNLHOOK32.EXE")):
             self.hook32 = None
         self.testpad32 = self._find_binary(["tests/e2e/TESTPAD32.EXE"], required=False)
->>>>>>> h/wow32
 
     def _find_binary(self, candidates, required=True):
         for relative in candidates:
