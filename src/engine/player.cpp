@@ -43,6 +43,7 @@ void Player::IntoProgram(std::string_view text, std::string_view nickname,
 
 void Player::DoMacro(std::string_view text) {
   if (!state_.AbortRequested) abortReported_ = false;
+  pumped_ = false;
   if (Play(text) != Outcome::Aborted) EndOfMacro();
 }
 
@@ -52,6 +53,7 @@ Player::Outcome Player::Play(std::string_view text) {
   while (pos < text.size()) {
     if (state_.AbortRequested) return ReportAbort();
     const char c = text[pos];
+    bool typed = true;
     if (c != '<') {
       keys_.TypeChar(c, pending);
       ++pos;
@@ -60,13 +62,25 @@ Player::Outcome Player::Play(std::string_view text) {
     } else if (const std::optional<Tag> tag = RecognizeTag(text, pos)) {
       const Outcome outcome = CarryOut(*tag, text, pos, pending);
       if (outcome != Outcome::Finished) return outcome;
+      typed = false;
     } else {
       keys_.TypeChar(c, pending);
       ++pos;
     }
-    services_.pump.ProcessMessages();
+    PumpAfterKey(typed);
   }
   return Outcome::Finished;
+}
+
+// Handling the messages costs a round trip to the window system even when none waits; between
+// the characters of a text, every few milliseconds is soon enough for an abort or a hotkey
+// pressed meanwhile, and the characters go out faster.
+void Player::PumpAfterKey(bool typedCharacter) {
+  const std::uint32_t now = services_.clock.TickCount();
+  if (typedCharacter && pumped_ && now - pumpedAt_ < kPumpEveryMs) return;
+  pumped_ = true;
+  pumpedAt_ = now;
+  services_.pump.ProcessMessages();
 }
 
 void Player::TypeText(std::string_view text, PendingModifiers& pending) {

@@ -21,6 +21,8 @@ namespace quindle::engine {
 // How deep "<TFILE:" texts may nest; a text file that plays itself stops here instead of
 // recursing until the stack runs out. The tag that would go deeper is skipped.
 inline constexpr int kMaxTextFileDepth = 16;
+// How often the player handles window messages between the characters of a text, at most.
+inline constexpr std::uint32_t kPumpEveryMs = 10;
 
 inline constexpr std::string_view kAbortCaption = "Macro Abort";
 inline constexpr std::string_view kAbortMessage = "Quindle 98 macro has been aborted.";
@@ -70,6 +72,9 @@ class Player {
 
   // One DoMacro call: a repeat pass, a pass number and a text file each play through here.
   Outcome Play(std::string_view text);
+  // The window messages after one step of the text: always after a tag, after a typed character
+  // once kPumpEveryMs have passed since the last time (and after the macro's first character).
+  void PumpAfterKey(bool typedCharacter);
   // Carries out a recognised tag at `pos` and moves `pos` past what it consumed.
   Outcome CarryOut(const Tag& tag, std::string_view text, std::size_t& pos,
                    PendingModifiers& pending);
@@ -93,6 +98,9 @@ class Player {
   std::uint16_t hotkeyNumber_ = 0;
   int textFileDepth_ = 0;
   bool abortReported_ = false;
+  // When the window messages were last handled during the macro's text, for PumpAfterKey.
+  std::uint32_t pumpedAt_ = 0;
+  bool pumped_ = false;
 };
 
 }  // namespace quindle::engine

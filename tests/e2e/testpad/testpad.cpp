@@ -395,7 +395,8 @@ void AnswerFont(const std::string& id, const std::string& family) {
 
 // The program the running QUINDL.EXE has noted as owning the window in front, read from the
 // shared macro table: the keyboard hook matches program-scoped hotkeys against it, so a test
-// presses such a hotkey only once QUINDL has taken note of the window it activated.
+// presses such a hotkey only once QUINDL has taken note of the window it activated. "<none>"
+// while no QUINDL.EXE runs.
 void AnswerTableProgram(const std::string& id) {
   using quindle::storage::SharedMacroTable;
   std::string name = "<none>";
@@ -403,8 +404,14 @@ void AnswerTableProgram(const std::string& id) {
   if (HANDLE mapping = OpenFileMappingA(FILE_MAP_READ, FALSE, quindle::storage::kTableBlockName)) {
     if (const void* view = MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, sizeof(SharedMacroTable))) {
       const auto* table = static_cast<const SharedMacroTable*>(view);
-      name = Escape(table->ForegroundProgram.View());
-      capturing = table->CaptureActive;
+      // The hooks of running programs keep the table after QUINDL.EXE has gone: it counts as
+      // running while the window it wrote there exists, as the hooks decide.
+      const HWND main =
+          reinterpret_cast<HWND>(static_cast<std::uintptr_t>(table->MainWindow.Get()));
+      if (main != nullptr && IsWindow(main)) {
+        name = Escape(table->ForegroundProgram.View());
+        capturing = table->CaptureActive;
+      }
       UnmapViewOfFile(view);
     }
     CloseHandle(mapping);

@@ -226,6 +226,26 @@ TEST_F(PlayerTest, ClipboardBlocks) {
   EXPECT_EQ(fake.ClipboardText(), "hello");
 }
 
+struct PumpCase {
+  const char* text;
+  std::uint32_t clockMovesAtFirstPump;
+  std::uint64_t pumps;
+};
+
+class PumpTest : public PlayerFixture, public ::testing::WithParamInterface<PumpCase> {};
+
+TEST_P(PumpTest, AfterEveryTagButBetweenCharactersOnlyEveryFewMilliseconds) {
+  fake.AtProcessMessagesCall(1, [this] { fake.AdvanceClock(GetParam().clockMovesAtFirstPump); });
+  Play(GetParam().text);
+  EXPECT_EQ(fake.ProcessMessagesCalls(), GetParam().pumps);
+}
+
+INSTANTIATE_TEST_SUITE_P(Player, PumpTest,
+                         ::testing::Values(PumpCase{"abcdef", 0, 1},
+                                           PumpCase{"ab<ENTER>cd<TAB>", 0, 3},
+                                           PumpCase{"abcdef", kPumpEveryMs - 1, 1},
+                                           PumpCase{"abcdef", kPumpEveryMs, 2}));
+
 TEST_F(PlayerTest, HotkeyDuringPlaybackPlaysInsideTheRunningMacro) {
   fake.AtProcessMessagesCall(1, [this] { player.IntoProgram("z", "Inner", 3); });
   Play("ab");
