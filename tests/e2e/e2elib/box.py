@@ -319,6 +319,28 @@ class Box:
         return self.start_quindl(["/F" + self.windows_path(name)] + list(arguments),
                                  wait_with=pad)
 
+    # -- Linux processes ------------------------------------------------------------------------
+    def unix_pids(self, program, launchers=True):
+        """The Linux processes of this box's Wine prefix that run `program` ("QUINDL.EXE"): Wine
+        names each after its Windows program. With `launchers`, also those that only name it
+        among their arguments (the start.exe that `wine` may hand the program to)."""
+        wanted = ("WINEPREFIX=" + self.prefix).encode()
+        name = program.upper().encode()
+        found = []
+        for entry in filter(str.isdigit, os.listdir("/proc")):
+            try:
+                with open("/proc/%s/cmdline" % entry, "rb") as f:
+                    command = f.read().upper()
+                own = command.split(b"\0")[0].split(b"\\")[-1] == name
+                if not (own or (launchers and name in command)):
+                    continue
+                with open("/proc/%s/environ" % entry, "rb") as f:
+                    if wanted in f.read().split(b"\0"):
+                        found.append(int(entry))
+            except OSError:  # gone meanwhile, or not ours to read
+                continue
+        return found
+
     # -- the end -------------------------------------------------------------------------------
     def close(self):
         started = time.monotonic()

@@ -72,26 +72,6 @@ class HeldRead:
         os.close(self.fd)
 
 
-def unix_pids(box, program):
-    """The Linux processes of this box's Wine prefix that run `program`: the one started with
-    `wine` may hand the Windows program to a process of its own."""
-    found = []
-    for entry in os.listdir("/proc"):
-        if not entry.isdigit():
-            continue
-        try:
-            with open("/proc/%s/cmdline" % entry, "rb") as f:
-                command = f.read()
-            with open("/proc/%s/environ" % entry, "rb") as f:
-                environment = f.read().split(b"\0")
-        except OSError:
-            continue
-        prefix = ("WINEPREFIX=" + box.env["WINEPREFIX"]).encode()
-        if program.encode().lower() in command.lower() and prefix in environment:
-            found.append(int(entry))
-    return found
-
-
 def full_file():
     """The four system macros and 496 disabled Typlets, one of them on a hotkey to select it
     by; each record different, so that any record out of place shows."""
@@ -119,7 +99,7 @@ def kill_while_removing_a_macro(box):
     box.select_macro("ctrl+alt+shift+r")
     box.key("alt+e")
     waiting.until(lambda: pad.message('remove "Ctrl+Alt+Shift+R"?'), 20, "the question")
-    pids = unix_pids(box, "QUINDL.EXE")
+    pids = box.unix_pids("QUINDL.EXE")
 
     def amid_the_copy(pid):
         # A read of the old file once the copy holds a fifth of it: the removal is copying.

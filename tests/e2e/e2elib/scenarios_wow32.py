@@ -2,7 +2,6 @@
 programs, so QUINDL.EXE starts HOOK32\\QNLHOOK32.EXE, which installs the same hooks from the
 32-bit QNLHOOK.DLL beside it, and stops it when it ends; a killed QUINDL.EXE takes it along."""
 
-import os
 
 from . import macros, waiting
 from .macros import TYPLET, hotkey, record
@@ -30,24 +29,7 @@ def presses_of_g(pad):
 
 
 def host_pids(box):
-    """The Linux process ids of the 32-bit hook host running in this box's prefix: read from
-    /proc, as Wine shows each Windows program as a process with its command line."""
-    found = []
-    for entry in os.listdir("/proc"):
-        if not entry.isdigit():
-            continue
-        try:
-            with open("/proc/%s/cmdline" % entry, "rb") as f:
-                command = f.read()
-            if b"QNLHOOK32.EXE" not in command.upper():
-                continue
-            with open("/proc/%s/environ" % entry, "rb") as f:
-                environment = f.read().split(b"\0")
-        except OSError:  # gone meanwhile, or not ours to read
-            continue
-        if ("WINEPREFIX=" + box.prefix).encode() in environment:
-            found.append(int(entry))
-    return found
+    return box.unix_pids("QNLHOOK32.EXE")
 
 
 def activate_noted(box, pad, other, attempts=6):

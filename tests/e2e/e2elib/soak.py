@@ -81,23 +81,8 @@ class Figures:
 
 def unix_pid(box, exe="QUINDL.EXE"):
     """The Linux process that runs `exe` in this box's Wine prefix (None if there is none)."""
-    wanted = ("WINEPREFIX=" + box.prefix).encode()
-    for entry in os.listdir("/proc"):
-        if not entry.isdigit():
-            continue
-        try:
-            with open("/proc/%s/cmdline" % entry, "rb") as f:
-                program = f.read().split(b"\0")[0]
-            # Wine names the process after the Windows program ("C:\\e2e\\QUINDL.EXE"); the
-            # start.exe that launched it has the program's name only among its arguments.
-            if program.upper().split(b"\\")[-1] != exe.encode():
-                continue
-            with open("/proc/%s/environ" % entry, "rb") as f:
-                if wanted in f.read().split(b"\0"):
-                    return int(entry)
-        except OSError:  # gone meanwhile, or not ours
-            continue
-    return None
+    pids = box.unix_pids(exe, launchers=False)
+    return pids[0] if pids else None
 
 
 def resident_bytes(pid):
