@@ -156,6 +156,7 @@ void WriteTextArea(const MacroRecord& record, std::string& out) {
 void WritePadding(const MacroRecord& record, std::size_t number, std::string& out,
                   std::vector<std::string>& losses) {
   const MacroRecord plain = WithoutPadding(record);
+  const FieldUse use(plain);
   const std::uint8_t* have = BytesOf(record);
   const std::uint8_t* want = BytesOf(plain);
   for (std::size_t at = 0; at < sizeof(MacroRecord);) {
@@ -163,16 +164,16 @@ void WritePadding(const MacroRecord& record, std::size_t number, std::string& ou
       ++at;
       continue;
     }
-    if (const char* field = FieldUsingByte(plain, at)) {
+    if (const char* field = use.At(at)) {
       losses.push_back("macro " + std::to_string(number) + ": the length or count of " + field +
                        " (byte " + std::to_string(at) +
                        ") is more than the field holds; the text keeps what fits");
-      while (at < sizeof(MacroRecord) && FieldUsingByte(plain, at) == field) ++at;
+      while (at < sizeof(MacroRecord) && use.At(at) == field) ++at;
       continue;
     }
     std::string line = std::string(text_fields::kPaddingName) + " = " + std::to_string(at) + ":";
-    for (std::size_t n = 0; n < kPaddingPerLine && at < sizeof(MacroRecord) &&
-                            have[at] != want[at] && !FieldUsingByte(plain, at);
+    for (std::size_t n = 0;
+         n < kPaddingPerLine && at < sizeof(MacroRecord) && have[at] != want[at] && !use.At(at);
          ++n, ++at)
       line += ' ' + Hex2(have[at]);
     out += line + '\n';
@@ -181,21 +182,34 @@ void WritePadding(const MacroRecord& record, std::size_t number, std::string& ou
 
 }  // namespace
 
-const char* FieldUsingByte(const MacroRecord& record, std::size_t offset) noexcept {
+FieldUse::FieldUse(const MacroRecord& record) noexcept : record_(record) {
+  if (IsPopup(record)) {
+    textAreaUsed_ = 2 + 2 * record.MemberCount();
+    textAreaName_ = text_fields::kMembersName;
+    return;
+  }
+  // The terminating zero is part of a text that ends before the area does.
+  const std::size_t size = record.MacroText().size();
+  textAreaUsed_ = size < kMacroTextMax ? size + 1 : size;
+  textAreaName_ = text_fields::kMacroTextName;
+}
+
+const char* FieldUse::At(std::size_t offset) const noexcept {
   if (offset >= sizeof(MacroRecord)) return nullptr;
+  // Most of a record is its text area, which no field overlaps.
+  if (offset - kTextAreaAt < sizeof(MacroRecord::TextArea))
+    return offset - kTextAreaAt < textAreaUsed_ ? textAreaName_ : nullptr;
   for (const Field& field : kFields) {
     if (offset < field.offset || offset >= field.offset + field.size) continue;
     if (field.kind != Kind::String) return field.name;
-    const std::size_t size = std::min<std::size_t>(BytesOf(record)[field.offset], field.size - 1);
+    const std::size_t size = std::min<std::size_t>(BytesOf(record_)[field.offset], field.size - 1);
     return offset - field.offset <= size ? field.name : nullptr;
   }
-  // The text area.
-  const std::size_t at = offset - kTextAreaAt;
-  if (IsPopup(record))
-    return at < 2 + 2 * record.MemberCount() ? text_fields::kMembersName : nullptr;
-  // The terminating zero is part of a text that ends before the area does.
-  const std::size_t size = record.MacroText().size();
-  return at < size || (at == size && size < kMacroTextMax) ? text_fields::kMacroTextName : nullptr;
+  return nullptr;
+}
+
+const char* FieldUsingByte(const MacroRecord& record, std::size_t offset) noexcept {
+  return FieldUse(record).At(offset);
 }
 
 MacroRecord WithoutPadding(const MacroRecord& record) noexcept {

@@ -40,6 +40,20 @@ ParsedMacroFile ParseMacroFileText(std::string_view text);
 // menu's last member. Unused bytes are what the "Padding" lines carry.
 const char* FieldUsingByte(const MacroRecord& record, std::size_t offset) noexcept;
 
+// The same question for many bytes of one record: the extent of its text area is read once, so
+// walking the whole record costs no more than its bytes. `record` must outlive it and keep its
+// field lengths, its text and its member count while it is asked.
+class FieldUse {
+ public:
+  explicit FieldUse(const MacroRecord& record) noexcept;
+  const char* At(std::size_t offset) const noexcept;
+
+ private:
+  const MacroRecord& record_;
+  std::size_t textAreaUsed_;
+  const char* textAreaName_;
+};
+
 // `record` with every unused byte zero, as a new record is written.
 MacroRecord WithoutPadding(const MacroRecord& record) noexcept;
 

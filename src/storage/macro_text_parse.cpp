@@ -183,6 +183,8 @@ void ApplyPadding(MacroRecord& record, std::string_view value) {
                                                   : Words(value.substr(colon + 1));
   if (!offset || words.empty())
     throw LineError{"Padding must be an offset and bytes in hex, such as 52: 41 49 4E"};
+  // Padding lies outside every field, so writing it never moves a field's extent.
+  const FieldUse use(record);
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::size_t at = *offset + i;
     const auto byte = Number<std::uint8_t>(words[i], 16);
@@ -191,7 +193,7 @@ void ApplyPadding(MacroRecord& record, std::string_view value) {
     if (at >= sizeof(MacroRecord))
       throw LineError{"Padding byte " + std::to_string(at) + " lies beyond the record's " +
                       std::to_string(sizeof(MacroRecord)) + " bytes"};
-    if (const char* field = FieldUsingByte(record, at))
+    if (const char* field = use.At(at))
       throw LineError{"Padding byte " + std::to_string(at) + " is part of " + field};
     BytesOf(record)[at] = *byte;
   }

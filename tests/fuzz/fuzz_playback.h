@@ -8,6 +8,7 @@
 
 #include "engine/player.h"
 #include "platform/fake/recording_platform.h"
+#include "storage/macro_record.h"
 
 namespace quindle::fuzz {
 
@@ -24,6 +25,9 @@ inline PlayInput SplitPlayInput(const std::uint8_t* data, std::size_t size) {
   return {input.substr(0, zero), input.substr(zero + 1)};
 }
 
+inline constexpr std::uint64_t kAbortAfterKeyEvents = 4 * storage::kMacroTextMax;
+inline constexpr std::uint64_t kAbortAfterPumps = 5000;
+
 // Plays `text` as hotkey macro 259 into a fake TESTPAD; the recording of what it did.
 inline std::string PlayIntoTestpad(std::string_view text, std::string_view file) {
   platform::fake::RecordingPlatform fake;
@@ -33,8 +37,12 @@ inline std::string PlayIntoTestpad(std::string_view text, std::string_view file)
   fake.QueueRepeatCount(3);
   engine::Player player(platform::fake::MakePlayerServices(fake));
   // Repeats of nested texts can multiply into very long macros; a user would press the abort
-  // keys, and so does the fuzzer.
-  fake.AtProcessMessagesCall(5000, [&player] { player.RequestAbort(); });
+  // keys, and so does the fuzzer: after as many key events as a macro of the longest text
+  // types, or as many message pumps as tags of its length. Beyond that a play only repeats what
+  // it did, at the cost of most of the fuzzer's runs.
+  const auto abort = [&player] { player.RequestAbort(); };
+  fake.AtKeyEvent(kAbortAfterKeyEvents, abort);
+  fake.AtProcessMessagesCall(kAbortAfterPumps, abort);
   player.IntoProgram(text, "fuzz", 259);
   return fake.LogText();
 }

@@ -183,6 +183,16 @@ void RecordingPlatform::KeyEvent(std::uint8_t vk, std::uint8_t scan, std::uint32
   const std::string_view suffix = up ? " up\n" : " down\n";
   for (const char c : suffix) *end++ = c;
   logText_.append(buffer, end);
+  if (++keyEventTotal_ == keyEventCallbackAt_ && atKeyEvent_) {
+    const Callback callback = std::move(atKeyEvent_);
+    atKeyEvent_ = nullptr;
+    callback();
+  }
+}
+
+void RecordingPlatform::AtKeyEvent(std::uint64_t n, Callback callback) {
+  keyEventCallbackAt_ = n;
+  atKeyEvent_ = std::move(callback);
 }
 
 void RecordingPlatform::MouseEvent(std::uint32_t flags, std::int32_t dx, std::int32_t dy,

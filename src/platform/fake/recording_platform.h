@@ -159,6 +159,9 @@ class RecordingPlatform final : public IInputSink,
   void PostCallback(Callback callback);                            // at the next ProcessMessages
   void AtVirtualTime(std::int64_t ms, Callback callback);          // once the clock reaches `ms`
   void AtProcessMessagesCall(std::uint64_t n, Callback callback);  // on the n-th call (1-based)
+  // Runs inside the n-th key event itself (1-based), as a user's abort keys arrive while keys go
+  // out; one at a time, a later call replaces it.
+  void AtKeyEvent(std::uint64_t n, Callback callback);
   std::uint64_t ProcessMessagesCalls() const { return processCalls_; }
 
   // ---- What happened ----
@@ -306,6 +309,9 @@ class RecordingPlatform final : public IInputSink,
   std::vector<Callback> posted_;
   std::vector<TimedCallback> timed_;
   std::vector<CountedCallback> counted_;
+  std::uint64_t keyEventTotal_ = 0;
+  std::uint64_t keyEventCallbackAt_ = 0;
+  Callback atKeyEvent_;
   std::uint64_t processCalls_ = 0;
 };
 
