@@ -44,6 +44,15 @@ struct MouseEvent {
 Verdict KeyboardDecision(storage::SharedMacroTable& table, IHookEnv& env,
                          const KeyEvent& event) noexcept;
 
+// True when `event` goes on to the application without the table's mutex: a key going up, with
+// a hook code of 0 or more, while no capture records and no hotkey waits for a release, that is
+// neither Caps Lock nor the marker key. KeyboardDecision would pass it and change nothing; it
+// would only repeat the abort report that holding Pause and Scroll Lock already sends with every
+// key-down. The flags are read without the mutex, each written whole, so the answer is the one
+// the event would have had a moment earlier or later. Most key-ups of the system take this way:
+// under Wine each wait for the mutex and its release are two round trips to the server.
+bool KeyUpPassesUnheld(const storage::SharedMacroTable& table, const KeyEvent& event) noexcept;
+
 // The fire routine of a hotkey whose macro is in scope (`code` is the verdict's scopeCode). The
 // table may have changed since the decision; when the hotkey can no longer fire, the key passes.
 Verdict KeyboardFire(storage::SharedMacroTable& table, IHookEnv& env, const KeyEvent& event,

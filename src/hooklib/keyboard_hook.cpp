@@ -144,6 +144,11 @@ Verdict KeyboardDecision(storage::SharedMacroTable& table, IHookEnv& env,
   return {false, true, scopeCode};
 }
 
+bool KeyUpPassesUnheld(const storage::SharedMacroTable& table, const KeyEvent& event) noexcept {
+  return event.code >= 0 && !event.Down() && !table.CaptureActive && !table.WaitRelease &&
+         event.vk != kMarkerKey && event.vk != platform::kVkCapital;
+}
+
 Verdict KeyboardFire(storage::SharedMacroTable& table, IHookEnv& env, const KeyEvent& event,
                      int code) noexcept {
   // Meanwhile another thread's hotkey may wait for its release, or a capture may have begun:

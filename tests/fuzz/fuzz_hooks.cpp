@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "hooklib/hook_logic.h"
+#include "hooklib/hook_messages.h"
 #include "storage/macro_record.h"
 
 namespace {
@@ -78,9 +79,11 @@ class FuzzEnv final : public hooklib::IHookEnv {
       if (upperText[i] >= 'a' && upperText[i] <= 'z') __builtin_trap();
     return in_.Byte() & 1;
   }
-  void Post(hooklib::Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) noexcept override {
+  void Post(hooklib::Hwnd, std::uint32_t message, std::uintptr_t, std::intptr_t) noexcept override {
     ++posts;
+    if (message != hooklib::WM_ABORT_KEYS) ++reports;
   }
+  std::size_t reports = 0;  // posts other than the abort keys
   hooklib::TimeOfDay Now() noexcept override {
     if (in_.Byte() & 1)
       return {in_.Take<std::int32_t>(), in_.Take<std::int32_t>(), in_.Take<std::int32_t>(),
@@ -120,7 +123,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         event.code = static_cast<std::int8_t>(in.Byte());
         event.vk = in.Byte() % 2 == 0 ? in.Byte() : in.Take<std::uint32_t>();
         event.data = in.Take<std::uint32_t>();
+        // A key-up let through without the mutex must be one that the decision passes on and
+        // that changes nothing; repeating the abort report is all it may skip.
+        const bool unheld = hooklib::KeyUpPassesUnheld(*table, event);
+        auto* before = unheld ? new storage::SharedMacroTable(*table) : nullptr;
+        const std::size_t reports = env.reports;
         hooklib::Verdict v = hooklib::KeyboardDecision(*table, env, event);
+        if (before != nullptr) {
+          if (v.swallow || !v.callNext || v.scopeCode >= 0 || env.reports != reports ||
+              std::memcmp(before, table, sizeof *table) != 0)
+            __builtin_trap();
+          delete before;
+        }
         if (v.scopeCode >= 0 && in.Byte() % 2 == 0)
           v = hooklib::KeyboardFire(*table, env, event, v.scopeCode);
         if (v.swallow && v.callNext && event.vk != 43) __builtin_trap();

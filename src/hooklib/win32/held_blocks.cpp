@@ -81,6 +81,11 @@ void HeldBlock::RefreshOwner(std::uint32_t window) noexcept {
   ownerProcess_.Reset(::OpenProcess(SYNCHRONIZE, FALSE, processId));
 }
 
+bool HeldBlock::LookUnheld(Look look, const void* context) noexcept {
+  const SharedScope scope(lock_);
+  return opened_ && look(view_.Get(), context);
+}
+
 bool HeldBlock::Take() noexcept {
   SharedScope scope(lock_);
   if (!opened_) {

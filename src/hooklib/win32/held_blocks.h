@@ -39,6 +39,11 @@ class HeldBlock {
   void Release() noexcept;
   void* View() const noexcept { return view_.Get(); }
 
+  // The answer of `look(view, context)` on the block as it is, without its mutex, for a decision
+  // that reads only flags written whole; false while the block is not open in this process.
+  using Look = bool (*)(const void* view, const void* context) noexcept;
+  bool LookUnheld(Look look, const void* context) noexcept;
+
   // The time-out of the last wait: kHookWaitMs, or 0 while the lock counts as hung.
   DWORD LastWaitMs() const noexcept { return lastWaitMs_.load(std::memory_order_relaxed); }
 

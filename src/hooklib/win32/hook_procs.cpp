@@ -144,6 +144,12 @@ template <typename Event, typename Fire>
   return verdict;
 }
 
+// HeldBlock::LookUnheld's view of the keyboard's fast way.
+bool KeyUpPasses(const void* view, const void* event) noexcept {
+  const auto& table = *static_cast<const SharedMacroTable*>(view);
+  return KeyUpPassesUnheld(table, *static_cast<const KeyEvent*>(event));
+}
+
 }  // namespace
 
 void OpenCallRecord() noexcept {
@@ -159,15 +165,17 @@ void CloseCallRecord() noexcept {
 LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
   // The key data is a value, the same in every registration's call for one event.
   const CallGuard guard(HookKind::kKeyboard, code, wParam, static_cast<std::intptr_t>(lParam));
+  KeyEvent event;
+  event.code = code;
+  event.vk = static_cast<unsigned>(wParam);
+  event.data = static_cast<std::uint32_t>(lParam);
+  if (!guard.Repeat() && TableBlock().LookUnheld(&KeyUpPasses, &event))
+    return PassOn(code, wParam, lParam);
   return RunHook<SharedMacroTable>(
       guard, TableBlock(), code, wParam, lParam,
       [](const SharedMacroTable& table) { return table.KeyboardHook.Get(); },
       [&](LockedTable& locked) {
         Win32HookEnv env;
-        KeyEvent event;
-        event.code = code;
-        event.vk = static_cast<unsigned>(wParam);
-        event.data = static_cast<std::uint32_t>(lParam);
         Verdict verdict = KeyboardDecision(locked.Get(), env, event);
         std::uint32_t next = locked.Get().KeyboardHook.Get();
         if (verdict.scopeCode >= 0) {

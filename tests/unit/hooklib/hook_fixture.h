@@ -10,6 +10,7 @@
 
 #include "hooklib/fake_hook_env.h"
 #include "hooklib/hook_logic.h"
+#include "hooklib/hook_messages.h"
 #include "storage/macro_record.h"
 
 namespace quindle::hooklib::testing {
@@ -63,9 +64,20 @@ class HookTest : public ::testing::Test {
     return v;
   }
 
+  // Every key event of every test also checks the hook's way around the mutex: an event that
+  // may take it must be one the decision passes on without a change or a report.
   Verdict Key(unsigned vk, bool down, int code = 0) {
-    const Verdict v =
-        Run(KeyEvent{code, vk, down ? 0u : 0xC0000000u}, KeyboardDecision, KeyboardFire);
+    const KeyEvent event{code, vk, down ? 0u : 0xC0000000u};
+    const bool unheld = KeyUpPassesUnheld(table, event);
+    const auto before = std::make_unique<storage::SharedMacroTable>(table);
+    const std::size_t posts = env.posts.size();
+    const Verdict v = Run(event, KeyboardDecision, KeyboardFire);
+    if (unheld) {
+      EXPECT_FALSE(v.swallow) << "key " << vk << " passed without the mutex";
+      EXPECT_EQ(std::memcmp(before.get(), &table, sizeof table), 0) << "key " << vk;
+      for (std::size_t i = posts; i < env.posts.size(); ++i)
+        EXPECT_EQ(env.posts[i].message, WM_ABORT_KEYS) << "key " << vk;
+    }
     env.SetDown(static_cast<int>(vk), down);
     return v;
   }
