@@ -172,8 +172,7 @@ int HotkeyActivation::Resolve(int code, bool probe) {
   if (front != 0) {
     const std::string title = platform::UpperAToZ(windows.Title(front));
     if (title.find(kPauseTitleMark) == std::string::npos) {
-      const std::string program =
-          platform::UpperAToZ(services_.processes.ExeName(windows.ProcessOf(front)));
+      const std::string program = ProgramOf(front);
       const int inFront = MatchInFront(entries, title, program);
       if (inFront > 0) {
         if (!probe) services_.player.State().TargetWindow = front;
@@ -256,9 +255,15 @@ std::string HotkeyActivation::ForegroundProgramName() {
   return ProgramOf(services_.windows.Foreground());
 }
 
+// Cut to what the table holds: the hooks compare program scopes with the table's copy, so a
+// longer name compared whole here could find a macro that the hook never swallowed the key for,
+// or the other way round.
 std::string HotkeyActivation::ProgramOf(platform::WindowHandle window) {
   if (window == 0) return {};
-  return platform::UpperAToZ(services_.processes.ExeName(services_.windows.ProcessOf(window)));
+  std::string program =
+      platform::UpperAToZ(services_.processes.ExeName(services_.windows.ProcessOf(window)));
+  if (program.size() > kForegroundProgramMax) program.resize(kForegroundProgramMax);
+  return program;
 }
 
 void HotkeyActivation::OnWindowActivated(platform::WindowHandle window) {
@@ -273,8 +278,7 @@ void HotkeyActivation::OnWindowActivated(platform::WindowHandle window) {
   if (program != kOwnProgramName) lastForeignWindow_ = window;
   const storage::TableGuard guard(services_.lock);
   if (!guard) return;
-  guard.Table().ForegroundProgram.Assign(
-      std::string_view(program).substr(0, kForegroundProgramMax));
+  guard.Table().ForegroundProgram.Assign(program);
 }
 
 void HotkeyActivation::OnAbortKeys() {

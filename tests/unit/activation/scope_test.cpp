@@ -125,6 +125,14 @@ TEST_F(ProgramScope, IsNeverChosenWhileAnotherProgramIsInFront) {
   EXPECT_EQ(State().TargetWindow, 55u);
 }
 
+// The hook compares program scopes with the table's 250 characters: past them, "word" must not
+// count here either, or the hook would let the key through to a macro that never plays.
+TEST_F(ProgramScope, ANameLongerThanTheTableHoldsIsComparedByItsFirst250Characters) {
+  fake.SetForeground(Window("Letter", 9, std::string(250, 'x') + "word.exe"));
+  Hotkey(kCode, 55);
+  EXPECT_EQ(Log(), Seq({Typed("g"), Marker()}));
+}
+
 TEST_F(ProgramScope, AloneAndNotInFrontNothingRunsAndNothingIsActivated) {
   Load({{"Word", kCode, storage::ScopeProgram, "word", "p"}});
   fake.SetForeground(other);
