@@ -131,12 +131,13 @@ TEST(Win32Clipboard, WaitsWhileAnotherHolderLetsGoAndGivesUpOtherwise) {
   EXPECT_EQ(ClipboardText(), "after the holder");
 
   // Held for longer than the retries last: refused, and the old text stays.
+  // Opened before the other thread starts, so its tries cannot come first.
   ClipboardSession blocking;
+  ASSERT_TRUE(blocking.Open(nullptr));
   std::thread other([&] {
     Win32Clipboard late(0);
     stage = late.SetText("never") ? 3 : 4;
   });
-  ASSERT_TRUE(blocking.Open(nullptr));
   other.join();
   blocking.Close();
   EXPECT_EQ(stage, 4);
