@@ -331,7 +331,8 @@ class Box:
             try:
                 with open("/proc/%s/cmdline" % entry, "rb") as f:
                     command = f.read().upper()
-                own = command.split(b"\0")[0].split(b"\\")[-1] == name
+                # A Windows path as Wine names it, or the Linux path it was started by.
+                own = command.split(b"\0")[0].replace(b"/", b"\\").split(b"\\")[-1] == name
                 if not (own or (launchers and name in command)):
                     continue
                 with open("/proc/%s/environ" % entry, "rb") as f:

@@ -147,6 +147,16 @@ class Pad:
         """Another top-level window whose title contains `title_part`, with its children."""
         return self._window_answer(self.request("window " + title_part))
 
+    def top_windows(self):
+        """Every top-level window, hidden ones too: dicts of hwnd, pid, class, visible and
+        title."""
+        found = []
+        for answer in self.request("windows"):
+            entry = dict(answer.fields)
+            entry["title"] = unescape(answer.rest.split(" title=", 1)[1])
+            found.append(entry)
+        return found
+
     def class_window(self, class_name):
         """A top-level window of this class (one without a title, like the notification
         area's), as window() gives it; None when there is none."""

@@ -269,6 +269,19 @@ void AnswerWindow(const std::string& id, const std::string& part) {
   ReportWindow(id, search.found);
 }
 
+// Every top-level window, hidden ones too: a failed scenario shows what there was.
+BOOL CALLBACK ReportTopLevel(HWND window, LPARAM data) {
+  char className[64] = "";
+  if (GetClassNameA(window, className, sizeof className) == 0) className[0] = 0;
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  gPad->log.Write("top id=" + *reinterpret_cast<const std::string*>(data) + " hwnd=" +
+                  Handle(window) + " pid=" + std::to_string(pid) + " class=" + Escape(className) +
+                  " visible=" + (IsWindowVisible(window) ? "1" : "0") +
+                  " title=" + Escape(WindowTitle(window)));
+  return TRUE;
+}
+
 // A window without a title (the notification area's) is found by its class.
 void AnswerClassWindow(const std::string& id, const std::string& className) {
   ReportWindow(id, FindWindowA(className.c_str(), nullptr));
@@ -512,6 +525,8 @@ void PollRequest() {
     AnswerState(id);
   } else if (command == "window") {
     AnswerWindow(id, argument);
+  } else if (command == "windows") {
+    EnumWindows(ReportTopLevel, reinterpret_cast<LPARAM>(&id));
   } else if (command == "classwindow") {
     AnswerClassWindow(id, argument);
   } else if (command == "post") {
