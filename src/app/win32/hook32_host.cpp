@@ -14,9 +14,11 @@ namespace quindle::app::win32 {
 
 using platform::win32::KernelHandle;
 
+namespace {
 // Where a start stands. The thread that makes the process and the owner each move it once from
 // kStarting, and whoever moves it second knows that the other has finished with it.
 enum LaunchState : int { kStarting, kMade, kFailed, kAbandoned };
+}  // namespace
 
 struct Hook32Host::Launch {
   std::string path;

@@ -18,6 +18,11 @@ def scenario(name):
     return register
 
 
+class CannotRunHere(Exception):
+    """The machine lacks what the scenario needs (32-bit programs, say): nothing was checked.
+    Counted apart from passes and failures, and said so in the summary."""
+
+
 class KnownLimitation(Exception):
     """What the program sent was right, but Wine does not do what Windows does with it. Counted
     apart from passes and failures, and said so in the summary."""

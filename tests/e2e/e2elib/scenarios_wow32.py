@@ -5,7 +5,7 @@ programs, so QUINDL.EXE starts HOOK32\\QNLHOOK32.EXE, which installs the same ho
 
 from . import macros, waiting
 from .macros import TYPLET, hotkey, record
-from .registry import expect, expect_equal, scenario
+from .registry import CannotRunHere, expect, expect_equal, scenario
 from .scenarios_restart import kill_quindl
 from .scenarios_typlets import backspaces, bring_to_front, settle
 
@@ -54,6 +54,8 @@ def wow32_pad_gets_hotkey_typlet_and_remap(box):
     into the 32-bit TESTPAD arrive unchanged."""
     expect(box.session.hook32 and box.session.testpad32,
            "no HOOK32\\QNLHOOK32.EXE or TESTPAD32.EXE in " + box.session.build_dir)
+    if box.env["QNL_WINE32"] == "0":
+        raise CannotRunHere("this machine cannot execute 32-bit programs (scripts/wine-bin)")
     pad64 = box.start_pad("TestPad 64")
     box.write_file("QUINX.INI", macros.typlet_settings())
     box.write_file("SCEN.QNS", remap_file(q="z"))

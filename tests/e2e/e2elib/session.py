@@ -4,6 +4,7 @@ Everything started here is remembered by PID and ended by that PID; the Wine pro
 prefix are ended with `wineserver -k` under that prefix, never by name.
 """
 
+import functools
 import os
 import re
 import select
@@ -45,8 +46,24 @@ MARLETT_REGISTRATION = ["HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\
                         "Marlett (TrueType)", "/d", "marlett.ttf"]
 
 
+# The project's `wine` (scripts/wine-bin) comes first on the PATH of every Wine program started
+# here: it starts Wine's 64-bit loader directly on a machine that cannot execute 32-bit
+# programs, where Debian's own script would fail for every program.
+WINE_BIN = os.path.join(os.path.dirname(os.path.dirname(os.path.dirname(
+    os.path.dirname(os.path.abspath(__file__))))), "scripts", "wine-bin")
+
+
+@functools.lru_cache(maxsize=None)
+def machine_runs_32bit():
+    """Whether this machine can execute Wine's 32-bit loader, hence 32-bit Windows programs."""
+    return subprocess.run([os.path.join(WINE_BIN, "wine32-runs")], check=False).returncode == 0
+
+
 def wine_environment(prefix, display):
     env = dict(os.environ)
+    env["PATH"] = WINE_BIN + os.pathsep + env.get("PATH", "")
+    if "QNL_WINE32" not in env:
+        env["QNL_WINE32"] = "1" if machine_runs_32bit() else "0"
     env.update({
         "WINEPREFIX": prefix,
         "WINEARCH": "win64",
