@@ -6,15 +6,10 @@
 #include "hooklib/hook_messages.h"
 
 namespace quindle::hooklib {
-namespace {
-
-constexpr int kCbtActivate = 5;
-
-}  // namespace
 
 void CbtDecision(const storage::ActivationBlock& block, IHookEnv& env, int code,
                  std::uintptr_t wParam) noexcept {
-  if (code != kCbtActivate) return;
+  if (!CbtEventIsReported(code)) return;
   env.Post(block.MainWindow, WM_WINDOW_ACTIVATED, wParam, 0);
 }
 

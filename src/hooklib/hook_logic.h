@@ -70,6 +70,28 @@ Verdict MouseFire(storage::SharedMacroTable& table, IHookEnv& env, const MouseEv
 void CbtDecision(const storage::ActivationBlock& block, IHookEnv& env, int code,
                  std::uintptr_t wParam) noexcept;
 
+// The hook codes of an activation, which CbtDecision reports, and of a message taken off the
+// queue, which the message-retrieval hook may change.
+inline constexpr int kCbtActivate = 5;
+inline constexpr std::uintptr_t kPmRemove = 1;
+inline constexpr std::uint32_t kWmChar = 0x0102;
+
+// Whether the CBT hook has any work for an event: only an activation. Every other event (a
+// window made, focused, moved, destroyed) goes on without the activation block and its mutex.
+constexpr bool CbtEventIsReported(int code) noexcept {
+  return code == kCbtActivate;
+}
+
+// Whether the message-retrieval hook may change a message: only a character of one byte taken
+// off the queue (`removal` PM_REMOVE), with a hook code of 0 or more. Every other message that
+// any thread of the system retrieves goes on without the remap block and its mutex; under Wine
+// each wait for the mutex and its release are two round trips to the server, and a typed key
+// brings three messages (key down, character, key up).
+constexpr bool MessageMayBeRemapped(int code, std::uintptr_t removal, std::uint32_t message,
+                                    std::uintptr_t character) noexcept {
+  return code >= 0 && removal == kPmRemove && message == kWmChar && character <= 0xFF;
+}
+
 // The message-retrieval hook: the replacement for a typed character, or 0 to leave it.
 std::uint8_t RemapCharacter(const storage::RemapBlock& block, unsigned character) noexcept;
 

@@ -213,6 +213,12 @@ LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam) noexcept 
 }
 
 LRESULT CALLBACK MessageHookProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
+  // Only a character taken off the queue is changed: a peek leaves the message for the call
+  // that removes it, which then changes it once. A negative code's message is never read.
+  auto* message = code >= 0 ? reinterpret_cast<MSG*>(lParam) : nullptr;
+  if (message == nullptr || !MessageMayBeRemapped(code, static_cast<std::uintptr_t>(wParam),
+                                                  message->message, message->wParam))
+    return PassOn(code, wParam, lParam);
   // Without the guard a second registration would remap the remapped character again (a to b
   // to c).
   const CallGuard guard(HookKind::kMessage, code, wParam, 0);
@@ -220,27 +226,18 @@ LRESULT CALLBACK MessageHookProc(int code, WPARAM wParam, LPARAM lParam) noexcep
       guard, RemapBlockHeld(), code, wParam, lParam,
       [](const RemapBlock& block) { return block.SwapHook.Get(); },
       [&](LockedBlock<RemapBlock>& locked) {
-        bool replaced = false;
-        auto* message = reinterpret_cast<MSG*>(lParam);
-        // Only a character taken off the queue is changed: a peek leaves the message for the
-        // call that removes it, which then changes it once.
-        if (wParam == PM_REMOVE && message != nullptr && message->message == WM_CHAR &&
-            message->wParam <= 0xFF) {
-          const std::uint8_t character =
-              RemapCharacter(locked.Get(), static_cast<unsigned>(message->wParam));
-          if (character != 0) {
-            message->wParam = character;
-            replaced = true;
-          }
-        }
+        const std::uint8_t character =
+            RemapCharacter(locked.Get(), static_cast<unsigned>(message->wParam));
+        if (character != 0) message->wParam = character;
         const HHOOK next = ToHhook(locked.Get().SwapHook.Get());
         locked.LetGo();
         const LRESULT result = ::CallNextHookEx(next, code, wParam, lParam);
-        return replaced ? LRESULT{1} : result;
+        return character != 0 ? LRESULT{1} : result;
       });
 }
 
 LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
+  if (!CbtEventIsReported(code)) return PassOn(code, wParam, lParam);
   const CallGuard guard(HookKind::kCbt, code, wParam, 0);
   return RunHook<ActivationBlock>(
       guard, ActivationBlockHeld(), code, wParam, lParam,

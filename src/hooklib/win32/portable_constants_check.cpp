@@ -31,6 +31,11 @@ static_assert(kScClose == SC_CLOSE);
 static_assert(kScRestore == SC_RESTORE);
 static_assert(kScScreenSave == SC_SCREENSAVE);
 
+// The hook codes and messages the CBT and message-retrieval hooks act on (hooklib/hook_logic.h).
+static_assert(kCbtActivate == HCBT_ACTIVATE);
+static_assert(kPmRemove == PM_REMOVE);
+static_assert(kWmChar == WM_CHAR);
+
 // Key-event and mouse-event flags, MapVirtualKey types (platform/input.h).
 static_assert(kKeyEventKeyUp == KEYEVENTF_KEYUP);
 static_assert(kMouseMove == MOUSEEVENTF_MOVE);

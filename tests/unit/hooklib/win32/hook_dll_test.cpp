@@ -191,6 +191,23 @@ TEST_F(HookDllCbtProcedure, AMutexHeldElsewhereCostsOneWaitAndIsUsedAgainOnceFre
   EXPECT_EQ(reports.Count(WM_WINDOW_ACTIVATED), 2);
 }
 
+TEST_F(HookDllCbtProcedure, OnlyAnActivationEverWaitsForTheMutex) {
+  MutexHolder holder(storage::kActivationMutexName);
+  ASSERT_TRUE(holder.Holding());
+  CbtHookProc(5, 0x4401, 0);  // times out: the lock counts as hung, the next wait would be 0
+  ASSERT_EQ(ActivationBlockHeld().LastWaitMs(), kHookWaitMs);
+  // A window made, destroyed, moved, focused, a skipped key and a negative code: none waits.
+  for (int code : {-1, 0, 1, 3, 4, 6, 9}) {
+    EXPECT_EQ(CbtHookProc(code, 0x4402, 0), 0) << code;
+    EXPECT_EQ(ActivationBlockHeld().LastWaitMs(), kHookWaitMs) << code;
+  }
+  EXPECT_TRUE(holder.LetGo());
+  CbtHookProc(5, 0x4403, 0);
+  Reports reports(mainWindow);
+  EXPECT_TRUE(reports.WaitFor(WM_WINDOW_ACTIVATED, 0x4403));
+  EXPECT_EQ(reports.Count(WM_WINDOW_ACTIVATED), 1);
+}
+
 TEST_F(HookDllCbtProcedure, ABlockNamingNoLiveWindowIsLeftAloneUntilANewOneIsWritten) {
   // The window of a main program that has ended, or none yet: no report, and no wait.
   HWND ended = windows.Create(TestWindows::Unique("Hook procedures ended"));
@@ -280,6 +297,34 @@ TEST(HookDllProcedures, TheMessageHookRemapsOnlyRemovedCharactersWithASlot) {
   typed.wParam = 'a';
   MessageHookProc(-1, PM_REMOVE, reinterpret_cast<LPARAM>(&typed));
   EXPECT_EQ(typed.wParam, static_cast<WPARAM>('a'));
+  EXPECT_EQ(MessageHookProc(0, PM_REMOVE, 0), 0);  // no message at all
+
+  // Only what may be remapped waits for the mutex: with it held elsewhere and the lock counting
+  // as hung after one wait, no other message waits again.
+  MutexHolder holder(storage::kRemapMutexName);
+  ASSERT_TRUE(holder.Holding());
+  MessageHookProc(0, PM_REMOVE, reinterpret_cast<LPARAM>(&typed));
+  EXPECT_EQ(typed.wParam, static_cast<WPARAM>('a'));  // passed, unchanged, after the wait
+  ASSERT_EQ(RemapBlockHeld().LastWaitMs(), kHookWaitMs);
+  const struct {
+    int code;
+    WPARAM removal;
+    UINT message;
+    WPARAM character;
+  } others[] = {{0, PM_REMOVE, WM_KEYDOWN, 'A'}, {0, PM_REMOVE, WM_KEYUP, 'A'},
+                {0, PM_NOREMOVE, WM_CHAR, 'a'},  {0, PM_REMOVE, WM_CHAR, 0x161},
+                {0, PM_REMOVE, WM_PAINT, 0},     {-1, PM_REMOVE, WM_CHAR, 'a'}};
+  for (const auto& other : others) {
+    MSG retrieved{};
+    retrieved.message = other.message;
+    retrieved.wParam = other.character;
+    MessageHookProc(other.code, other.removal, reinterpret_cast<LPARAM>(&retrieved));
+    EXPECT_EQ(retrieved.wParam, other.character) << other.message;
+    EXPECT_EQ(RemapBlockHeld().LastWaitMs(), kHookWaitMs) << other.message;
+  }
+  EXPECT_TRUE(holder.LetGo());
+  EXPECT_EQ(MessageHookProc(0, PM_REMOVE, reinterpret_cast<LPARAM>(&typed)), 1);
+  EXPECT_EQ(typed.wParam, static_cast<WPARAM>('b'));
 }
 
 // Sets this thread's view of the modifier keys, which GetKeyState reads in the hook.
