@@ -1,0 +1,69 @@
+// EMPTYHOOKS: installs EMPTYHOOK.DLL's procedure, which only passes events on, as system-wide
+// keyboard, mouse, message-retrieval and CBT hooks, the four kinds QUINDL installs.
+//
+//   EMPTYHOOKS.EXE STATUSFILE
+//
+// Writes "hooked" to STATUSFILE once all four are installed, keeps them until a file
+// STATUSFILE.release appears, then removes them and appends "released". A failure is written as
+// "error WHAT CODE". Exit status 0 once released, 1 on a failure, 2 on wrong arguments.
+#include <windows.h>
+
+#include <string>
+
+#include "platform/win32/handles.h"
+
+namespace quindle::emptyhooks {
+namespace {
+
+constexpr DWORD kReleasePollMs = 10;
+
+bool Note(const std::string& path, const std::string& text) {
+  HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  const std::string line = text + "\r\n";
+  DWORD written = 0;
+  const bool ok =
+      WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr) &&
+      written == line.size();
+  CloseHandle(file);
+  return ok;
+}
+
+int Fail(const std::string& path, const char* what) {
+  Note(path, std::string("error ") + what + " " + std::to_string(GetLastError()));
+  return 1;
+}
+
+int Run(int argc, char** argv) {
+  if (argc != 2) return 2;
+  const std::string statusPath = argv[1];
+  HMODULE library = LoadLibraryA("EMPTYHOOK.DLL");
+  if (library == nullptr) return Fail(statusPath, "load");
+  const auto procedure = platform::win32::LookupFunction<HOOKPROC>(library, "EmptyHook");
+  if (procedure == nullptr) return Fail(statusPath, "procedure");
+  HHOOK hooks[4] = {};
+  const int kinds[4] = {WH_KEYBOARD, WH_MOUSE, WH_GETMESSAGE, WH_CBT};
+  int result = 0;
+  for (int i = 0; i < 4 && result == 0; ++i) {
+    hooks[i] = SetWindowsHookExA(kinds[i], procedure, library, 0);
+    if (hooks[i] == nullptr) result = Fail(statusPath, "hook");
+  }
+  if (result == 0 && !Note(statusPath, "hooked")) result = 1;
+  const std::string releasePath = statusPath + ".release";
+  while (result == 0 && GetFileAttributesA(releasePath.c_str()) == INVALID_FILE_ATTRIBUTES)
+    Sleep(kReleasePollMs);
+  for (HHOOK hook : hooks)
+    if (hook != nullptr && !UnhookWindowsHookEx(hook) && result == 0)
+      result = Fail(statusPath, "unhook");
+  if (result == 0) Note(statusPath, "released");
+  return result;
+}
+
+}  // namespace
+}  // namespace quindle::emptyhooks
+
+int main(int argc, char** argv) {
+  return quindle::emptyhooks::Run(argc, argv);
+}
