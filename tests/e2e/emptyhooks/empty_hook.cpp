@@ -1,5 +1,5 @@
 // EMPTYHOOK.DLL: a hook procedure that does nothing but pass the event on. EMPTYHOOKS.EXE
-// installs it system-wide as the four kinds of hook QUINDL installs, so that the typing
+// installs it system-wide as the kinds of hook QUINDL installs, so that the typing
 // benchmark can tell what any hook costs a program under Wine from what QUINDL's own work costs.
 #include <windows.h>
 

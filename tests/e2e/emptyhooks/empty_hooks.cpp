@@ -1,14 +1,18 @@
 // EMPTYHOOKS: installs EMPTYHOOK.DLL's procedure, which only passes events on, as system-wide
-// keyboard, mouse, message-retrieval and CBT hooks, the four kinds QUINDL installs.
+// hooks of the kinds QUINDL installs.
 //
-//   EMPTYHOOKS.EXE STATUSFILE
+//   EMPTYHOOKS.EXE STATUSFILE KINDS
 //
-// Writes "hooked" to STATUSFILE once all four are installed, keeps them until a file
+// KINDS holds a letter for each hook: k keyboard, m mouse, g message retrieval, c CBT (QUINDL
+// installs "kmc", and "g" too while a key remap is in use). Writes "hooked" to STATUSFILE once
+// all are installed, keeps them until a file
 // STATUSFILE.release appears, then removes them and appends "released". A failure is written as
 // "error WHAT CODE". Exit status 0 once released, 1 on a failure, 2 on wrong arguments.
 #include <windows.h>
 
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/win32/handles.h"
 
@@ -37,18 +41,26 @@ int Fail(const std::string& path, const char* what) {
 }
 
 int Run(int argc, char** argv) {
-  if (argc != 2) return 2;
+  if (argc != 3) return 2;
   const std::string statusPath = argv[1];
+  std::vector<int> kinds;
+  for (const char* letter = argv[2]; *letter != '\0'; ++letter) {
+    const char* const kLetters = "kmgc";
+    const int kKinds[] = {WH_KEYBOARD, WH_MOUSE, WH_GETMESSAGE, WH_CBT};
+    const char* found = std::strchr(kLetters, *letter);
+    if (found == nullptr) return 2;
+    kinds.push_back(kKinds[found - kLetters]);
+  }
   HMODULE library = LoadLibraryA("EMPTYHOOK.DLL");
   if (library == nullptr) return Fail(statusPath, "load");
   const auto procedure = platform::win32::LookupFunction<HOOKPROC>(library, "EmptyHook");
   if (procedure == nullptr) return Fail(statusPath, "procedure");
-  HHOOK hooks[4] = {};
-  const int kinds[4] = {WH_KEYBOARD, WH_MOUSE, WH_GETMESSAGE, WH_CBT};
+  std::vector<HHOOK> hooks;
   int result = 0;
-  for (int i = 0; i < 4 && result == 0; ++i) {
-    hooks[i] = SetWindowsHookExA(kinds[i], procedure, library, 0);
-    if (hooks[i] == nullptr) result = Fail(statusPath, "hook");
+  for (int kind : kinds) {
+    if (result != 0) break;
+    hooks.push_back(SetWindowsHookExA(kind, procedure, library, 0));
+    if (hooks.back() == nullptr) result = Fail(statusPath, "hook");
   }
   if (result == 0 && !Note(statusPath, "hooked")) result = 1;
   const std::string releasePath = statusPath + ".release";
