@@ -15,28 +15,15 @@
 #include <vector>
 
 #include "platform/win32/handles.h"
+#include "status_file.h"
 
 namespace quindle::emptyhooks {
 namespace {
 
 constexpr DWORD kReleasePollMs = 10;
 
-bool Note(const std::string& path, const std::string& text) {
-  HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  const std::string line = text + "\r\n";
-  DWORD written = 0;
-  const bool ok =
-      WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr) &&
-      written == line.size();
-  CloseHandle(file);
-  return ok;
-}
-
 int Fail(const std::string& path, const char* what) {
-  Note(path, std::string("error ") + what + " " + std::to_string(GetLastError()));
+  e2etools::AppendStatusLine(path, e2etools::FailureText(what));
   return 1;
 }
 
@@ -62,14 +49,12 @@ int Run(int argc, char** argv) {
     hooks.push_back(SetWindowsHookExA(kind, procedure, library, 0));
     if (hooks.back() == nullptr) result = Fail(statusPath, "hook");
   }
-  if (result == 0 && !Note(statusPath, "hooked")) result = 1;
-  const std::string releasePath = statusPath + ".release";
-  while (result == 0 && GetFileAttributesA(releasePath.c_str()) == INVALID_FILE_ATTRIBUTES)
-    Sleep(kReleasePollMs);
+  if (result == 0 && !e2etools::AppendStatusLine(statusPath, "hooked")) result = 1;
+  while (result == 0 && !e2etools::ReleaseAsked(statusPath)) Sleep(kReleasePollMs);
   for (HHOOK hook : hooks)
     if (hook != nullptr && !UnhookWindowsHookEx(hook) && result == 0)
       result = Fail(statusPath, "unhook");
-  if (result == 0) Note(statusPath, "released");
+  if (result == 0) e2etools::AppendStatusLine(statusPath, "released");
   return result;
 }
 

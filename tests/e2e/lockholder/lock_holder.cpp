@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "status_file.h"
 #include "storage/macro_record.h"
 
 namespace quindle::lockholder {
@@ -21,35 +22,20 @@ namespace {
 constexpr DWORD kTakeLimitMs = 30000;
 constexpr DWORD kReleasePollMs = 10;
 
-// Appends one line; the file is closed after it so the harness can read it at once.
+// Every line ends in the tick it was written at.
 bool Note(const std::string& path, const std::string& text) {
-  HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  const std::string line = text + " " + std::to_string(GetTickCount()) + "\r\n";
-  DWORD written = 0;
-  const bool ok =
-      WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr) &&
-      written == line.size();
-  CloseHandle(file);
-  return ok;
+  return e2etools::AppendStatusLine(path, text + " " + std::to_string(GetTickCount()));
 }
 
 int Fail(const std::string& path, const char* what) {
-  Note(path, std::string("error ") + what + " " + std::to_string(GetLastError()));
+  Note(path, e2etools::FailureText(what));
   return 1;
-}
-
-bool ReleaseAsked(const std::string& releasePath) {
-  return GetFileAttributesA(releasePath.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 int Run(int argc, char** argv) {
   if (argc != 3) return 2;
   const DWORD holdMs = static_cast<DWORD>(std::strtoul(argv[1], nullptr, 10) * 1000);
   const std::string statusPath = argv[2];
-  const std::string releasePath = statusPath + ".release";
   HANDLE mutex = OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, storage::kTableMutexName);
   if (mutex == nullptr) return Fail(statusPath, "open");
   const DWORD taken = WaitForSingleObject(mutex, kTakeLimitMs);
@@ -63,7 +49,8 @@ int Run(int argc, char** argv) {
     return 1;
   }
   const DWORD start = GetTickCount();
-  while (GetTickCount() - start < holdMs && !ReleaseAsked(releasePath)) Sleep(kReleasePollMs);
+  while (GetTickCount() - start < holdMs && !e2etools::ReleaseAsked(statusPath))
+    Sleep(kReleasePollMs);
   const bool released = ReleaseMutex(mutex) != FALSE;
   CloseHandle(mutex);
   if (!released) return Fail(statusPath, "release");
